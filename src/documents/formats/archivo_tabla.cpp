@@ -1,0 +1,37 @@
+#include "documents/formats/archivo_tabla.h"
+
+#include "documents/formats/codificacion.h"
+#include "documents/formats/documento.h"
+#include "documents/formats/etiquetas.h"
+
+namespace quillon {
+
+std::string EscribirVle(const ArchivoTablaELV& t, char sep)
+{
+    std::string s;
+    s += "<A=" + t.nombreA + ">\r\n";
+    s += "<B=" + t.nombreB + ">\r\n";
+    s += "<MMA=" + t.masaA + ">\r\n";
+    s += "<MMB=" + t.masaB + ">\r\n";
+    s += "[[\r\n" + escribirFilas(t.x, t.y, sep) + "]]\r\n";
+    return aWindows1252(s);
+}
+
+LecturaVle LeerVle(std::string_view bytes, std::string_view ruta)
+{
+    const std::string texto = desdeWindows1252(bytes);
+    LecturaVle r;
+    r.nombreA = valorEtiqueta(texto, "<A=");
+    r.nombreB = valorEtiqueta(texto, "<B=");
+    r.masaA = valorEtiqueta(texto, "<MMA=");
+    r.masaB = valorEtiqueta(texto, "<MMB=");
+    if (const auto filas = leerBloqueTabla(texto)) {
+        r.x = filas->x;
+        r.y = filas->y;
+    } else {
+        r.error = std::string(tr(mensajes::formatoNoValido)) + "\r\n" + std::string(ruta);
+    }
+    return r;
+}
+
+}  // namespace quillon

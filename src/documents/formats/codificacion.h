@@ -1,0 +1,19 @@
+#pragma once
+// Files hold one byte per character in the Windows-1252 code page; the
+// program works in UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+std::string desdeWindows1252(std::string_view bytes);
+// Characters the code page lacks are written as "?".
+std::string aWindows1252(std::string_view utf8);
+
+// The general format of a double in the files: shortest text with at most 15
+// significant digits, exponent form ("1E-05") for the very small and large,
+// `sep` as decimal separator.
+std::string textoGeneral(double v, char sep);
+
+}  // namespace quillon

@@ -1,0 +1,142 @@
+#include "documents/formats/documento.h"
+
+#include <cctype>
+
+#include "documents/formats/codificacion.h"
+#include "documents/formats/etiquetas.h"
+#include "model/numero.h"
+
+namespace quillon {
+namespace {
+
+std::string etiqueta(std::string_view tag, std::string_view valor, std::string_view cierre = ">")
+{
+    return std::string(tag) + std::string(valor) + std::string(cierre) + "\r\n";
+}
+
+std::string minusculas(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+void leerEtiquetas(std::string_view texto, DocumentoDestilacion& d)
+{
+    const std::pair<const char*, std::string*> campos[] = {
+        {"<A=", &d.compA},   {"<B=", &d.compB}, {"<MMA=", &d.mma},  {"<MMB=", &d.mmb},
+        {"<ALPHA=", &d.alfa}, {"<X0=", &d.x0},  {"<M0=", &d.masa0},
+    };
+    for (const auto& [tag, campo] : campos)
+        if (auto v = valorEtiqueta(texto, tag)) *campo = *v;
+
+    if (auto mu = valorEtiqueta(texto, "<MU=")) {
+        for (std::size_t i = 0; i < unidadesMasa().size(); ++i)
+            if (minusculas(*mu) == unidadesMasa()[i].nombre) d.unidad = static_cast<int>(i);
+    }
+    for (int n = 1; n <= kMaxEtapas; ++n)
+        if (auto v = valorEtiqueta(texto, "<%E" + std::to_string(n) + "=")) d.avance[static_cast<std::size_t>(n - 1)] = *v;
+    if (auto ne = valorEtiqueta(texto, "<NE=")) {
+        const auto v = valorInicial(*ne);
+        const long etapas = v ? redondearPar(*v) : 0;
+        if (etapas >= 1 && etapas <= kMaxEtapas) d.numEtapas = static_cast<int>(etapas);
+    }
+}
+
+}  // namespace
+
+std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
+{
+    std::string s;
+    s += etiqueta("<A=", recortar(d.compA));
+    s += etiqueta("<B=", recortar(d.compB));
+    s += etiqueta("<MMA=", recortar(d.mma));
+    s += etiqueta("<MMB=", recortar(d.mmb));
+    s += etiqueta("<ALPHA=", recortar(d.alfa));
+    s += etiqueta("<X0=", recortar(d.x0));
+    s += etiqueta("<M0=", recortar(d.masa0));
+    s += etiqueta("<MU=", unidadesMasa()[static_cast<std::size_t>(d.unidad)].nombre);
+    s += etiqueta("<NE=", std::to_string(d.numEtapas));
+    for (int n = 1; n <= kMaxEtapas; ++n)
+        s += etiqueta("<%E" + std::to_string(n) + "=", recortar(d.avance[static_cast<std::size_t>(n - 1)]), " >");
+    s += d.modoTabla ? "<VLE=TABLE>\r\n" : "<VLE=ALPHA>\r\n";
+    s += "[[\r\n" + escribirFilas(d.tabla.x, d.tabla.y, sep) + "]]\r\n";
+    return aWindows1252(s);
+}
+
+int ultimaFilaUsada(const std::array<double, kFilasTablaELV>& x)
+{
+    for (int i = 0; i < kFilasTablaELV; ++i)
+        if (x[static_cast<std::size_t>(i)] == -1) return i - 1;
+    return kFilasTablaELV - 1;
+}
+
+const Texto* comprobarFilas(const std::array<double, kFilasTablaELV>& x,
+                            const std::array<double, kFilasTablaELV>& y, int ultimo)
+{
+    for (int i = 0; i <= ultimo; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!(x[k] >= 0 && x[k] <= 1 && y[k] >= 0 && y[k] <= 1)) return &mensajes::fueraDeRango;
+        if (i < ultimo && !(x[k] < x[k + 1] && y[k] < y[k + 1])) return &mensajes::noConsecutivos;
+        if ((x[k] == 0) != (y[k] == 0) || (x[k] == 1) != (y[k] == 1)) return &mensajes::componentePuro;
+    }
+    return nullptr;
+}
+
+bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kFilasTablaELV>& y, int& ultimo)
+{
+    const bool faltaFinal = ultimo < 0 || x[static_cast<std::size_t>(ultimo)] != 1;
+    const bool faltaInicio = ultimo < 0 || x[0] != 0;
+    const int filas = ultimo + 1 + (faltaFinal ? 1 : 0) + (faltaInicio ? 1 : 0);
+    if (filas > kFilasTablaELV) return false;
+    if (faltaFinal) {
+        ++ultimo;
+        x[static_cast<std::size_t>(ultimo)] = 1;
+        y[static_cast<std::size_t>(ultimo)] = 1;
+    }
+    if (x[0] != 0) {
+        ++ultimo;
+        for (int i = ultimo; i > 0; --i) {
+            x[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i - 1)];
+            y[static_cast<std::size_t>(i)] = y[static_cast<std::size_t>(i - 1)];
+        }
+        x[0] = 0;
+        y[0] = 0;
+    }
+    return true;
+}
+
+LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
+{
+    const std::string texto = desdeWindows1252(bytes);
+    LecturaBdf r;
+    DocumentoDestilacion& d = r.doc;
+    leerEtiquetas(texto, d);
+    const bool tabla = texto.find("<VLE=TABLE") != std::string::npos;
+
+    const auto filas = leerBloqueTabla(texto);
+    if (!filas) {
+        if (tabla) r.error = std::string(tr(mensajes::formatoNoValido)) + "\r\n" + std::string(ruta);
+        return r;  // alpha mode: no table, the empty one of a new document
+    }
+    d.tabla.x = filas->x;
+    d.tabla.y = filas->y;
+    int ultimo = ultimaFilaUsada(d.tabla.x);
+    const Texto* fallo = comprobarFilas(d.tabla.x, d.tabla.y, ultimo);
+    auto x = d.tabla.x;
+    auto y = d.tabla.y;
+    if (!fallo && !completarTabla(x, y, ultimo)) fallo = &mensajes::demasiadosPuntos;
+    if (fallo) {
+        // Alpha mode keeps the rows as read, not in force.
+        if (tabla) r.error = tr(*fallo);
+        return r;
+    }
+    d.tabla.x = x;
+    d.tabla.y = y;
+    d.tabla.ultPunto = ultimo;
+    // A table with no point between the pure components defines no
+    // volatility: the document falls back to alpha mode.
+    d.modoTabla = tabla && tablaUtilizable(d.tabla);
+    return r;
+}
+
+}  // namespace quillon

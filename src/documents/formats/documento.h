@@ -1,0 +1,67 @@
+#pragma once
+// The distillation file (.bdf): every input as typed, the unit, the stage
+// count, the six cuts, the equilibrium source and the 100-row x-y table.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "model/cadena.h"
+#include "model/equilibrio.h"
+#include "model/idioma.h"
+
+namespace quillon {
+
+// One document; a default-constructed one is what "Clear" leaves.
+struct DocumentoDestilacion {
+    std::string compA, compB, mma, mmb, alfa, x0, masa0;  // UTF-8, as typed
+    int unidad = 0;                                        // index of g, kg, oz, lb
+    int numEtapas = 1;
+    std::array<std::string, kMaxEtapas> avance{"0", "0", "0", "0", "0", "0"};
+    bool modoTabla = false;
+    TablaELV tabla;  // the 100 rows and the index of the last point in use
+
+    bool operator==(const DocumentoDestilacion&) const = default;
+};
+
+// The file's bytes (Windows-1252, CR LF), numbers of the table with `sep`.
+std::string EscribirBdf(const DocumentoDestilacion& d, char sep = '.');
+
+struct LecturaBdf {
+    DocumentoDestilacion doc;
+    std::string error;  // empty when the document loaded
+    bool ok() const { return error.empty(); }
+};
+
+// Reads a file's bytes. A table-mode file with a missing or invalid table is
+// refused with its message (`ruta` goes into the format message). In alpha
+// mode the table is optional: one that fails the checks is kept as read, for
+// the editor and for saving again, but does not come into force
+// (ultPunto = 0); this is how a document saved before any table was entered
+// (100 rows of zeros) opens.
+LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta);
+
+// Messages of the table checks, shared with the table editor.
+namespace mensajes {
+inline constexpr Texto formatoNoValido{"ERROR: Invalid format:", "ERROR: Formato no válido:"};
+inline constexpr Texto fueraDeRango{"ERROR: Data out of range [0, 1]", "ERROR: Datos fuera del rango [0, 1]"};
+inline constexpr Texto noConsecutivos{"ERROR: Invalid data", "ERROR: Los valores no son consecutivos"};
+inline constexpr Texto componentePuro{"ERROR: Invalid data",
+                                      "ERROR: Valores incompatibles para disolución pura de un componente"};
+inline constexpr Texto demasiadosPuntos{"ERROR: The table has no room for the points (0, 0) and (1, 1): at most 100 points",
+                                        "ERROR: La tabla no tiene sitio para los puntos (0, 0) y (1, 1): máximo 100 puntos"};
+}  // namespace mensajes
+
+// Checks rows 0..ultimo in order (range, strictly increasing, pure
+// components) and returns the first broken rule, or null.
+const Texto* comprobarFilas(const std::array<double, kFilasTablaELV>& x,
+                            const std::array<double, kFilasTablaELV>& y, int ultimo);
+
+// Index of the last row in use: before the first X = -1, or 99.
+int ultimaFilaUsada(const std::array<double, kFilasTablaELV>& x);
+
+// Adds (1, 1) after and (0, 0) before the rows when missing. False, with the
+// rows unchanged, when there is no room for them.
+bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kFilasTablaELV>& y, int& ultimo);
+
+}  // namespace quillon

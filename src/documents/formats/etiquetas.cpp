@@ -1,0 +1,100 @@
+#include "documents/formats/etiquetas.h"
+
+#include "documents/formats/codificacion.h"
+#include "model/numero.h"
+
+namespace quillon {
+namespace {
+
+void reemplazarTodo(std::string& s, std::string_view de, std::string_view por)
+{
+    std::string r;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (s.compare(i, de.size(), de) == 0) {
+            r += por;
+            i += de.size();
+        } else {
+            r += s[i++];
+        }
+    }
+    s = std::move(r);
+}
+
+// The block with its leading and trailing line ends removed, runs of blanks
+// and empty lines collapsed, and one line end appended. Line ends become "\n"
+// (files from other systems may lack the CR).
+std::string normalizarBloque(std::string_view bloque)
+{
+    std::string s(bloque);
+    reemplazarTodo(s, "\r\n", "\n");
+    const auto inicio = s.find_first_not_of('\n');
+    if (inicio == std::string::npos) return "\n";
+    s = s.substr(inicio, s.find_last_not_of('\n') - inicio + 1);
+    reemplazarTodo(s, "  ", " ");
+    reemplazarTodo(s, "  ", " ");
+    reemplazarTodo(s, "\n\n", "\n");
+    reemplazarTodo(s, "\n\n", "\n");
+    return s + "\n";
+}
+
+double leerValor(std::string texto)
+{
+    reemplazarTodo(texto, ",", ".");
+    const auto v = valorInicial(texto);
+    return v ? *v : VALOR_NO_VALIDO;
+}
+
+}  // namespace
+
+std::string recortar(std::string_view s)
+{
+    const auto inicio = s.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) return {};
+    return std::string(s.substr(inicio, s.find_last_not_of(' ') - inicio + 1));
+}
+
+std::optional<std::string> valorEtiqueta(std::string_view texto, std::string_view etiqueta)
+{
+    const auto pos = texto.find(etiqueta);
+    if (pos == std::string_view::npos) return std::nullopt;
+    const auto desde = pos + etiqueta.size();
+    const auto cierre = texto.find('>', desde);
+    if (cierre == std::string_view::npos) return std::nullopt;
+    return std::string(texto.substr(desde, cierre - desde));
+}
+
+std::optional<FilasTabla> leerBloqueTabla(std::string_view texto)
+{
+    const auto abre = texto.find("[[");
+    const auto cierra = texto.find("]]");
+    if (abre == std::string_view::npos || cierra == std::string_view::npos || cierra < abre + 2)
+        return std::nullopt;
+
+    FilasTabla filas;
+    filas.x.fill(-1);
+    filas.y.fill(-1);
+    std::string resto = normalizarBloque(texto.substr(abre + 2, cierra - abre - 2));
+    std::size_t desde = 0;
+    for (std::size_t n = 0; n < kFilasTablaELV; ++n) {
+        if (resto.find_first_not_of(" \t\r\n", desde) == std::string::npos) break;
+        const auto fin = resto.find('\n', desde);
+        const std::string linea = recortar(resto.substr(desde, fin - desde));
+        desde = fin + 1;
+        const auto blanco = linea.find(' ');
+        filas.x[n] = leerValor(recortar(linea.substr(0, blanco)));
+        filas.y[n] = blanco == std::string::npos ? VALOR_NO_VALIDO : leerValor(recortar(linea.substr(blanco + 1)));
+    }
+    return filas;
+}
+
+std::string escribirFilas(const std::array<double, kFilasTablaELV>& x,
+                          const std::array<double, kFilasTablaELV>& y, char sep)
+{
+    std::string s;
+    for (std::size_t i = 0; i < kFilasTablaELV; ++i)
+        s += textoGeneral(x[i], sep) + "  " + textoGeneral(y[i], sep) + "\r\n";
+    return s;
+}
+
+}  // namespace quillon

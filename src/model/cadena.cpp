@@ -1,0 +1,128 @@
+#include "model/cadena.h"
+
+#include "model/formato.h"
+#include "model/mensajes.h"
+#include "model/numero.h"
+
+namespace quillon {
+
+const Texto* validarEntradas(const Entradas& e, bool masaPositiva, bool comprobarAlfa)
+{
+    if (!masasMolaresValidas(e.mma, e.mmb)) return &mensajes::masaMolar;
+    if (!masaInicialValida(e.m0) || (masaPositiva && e.m0 == 0)) return &mensajes::masaInicial;
+    if (!fraccionMolarValida(e.x0)) return &mensajes::fraccionInicial;
+    if (comprobarAlfa && !e.modoTabla && !volatilidadValida(e.alfa)) return &mensajes::volatilidad;
+    return nullptr;
+}
+
+double corteEfectivo(double textoLeido, int valorSlider)
+{
+    if (esNumero(textoLeido) && textoLeido >= 0 && textoLeido <= 100) return textoLeido;
+    return valorSlider;
+}
+
+double fraccionCarga(const std::array<double, kMaxEtapas>& cortes, int etapa)
+{
+    double f = 1;
+    for (int j = 1; j < etapa; ++j) f = cortes[static_cast<std::size_t>(j - 1)] * f / 100;
+    return f;
+}
+
+CadenaEtapas::CadenaEtapas() : tablas_(std::make_unique<std::array<ColumnaAvance, kMaxEtapas + 1>>()) {}
+
+void CadenaEtapas::invalidar(int desde, int hasta)
+{
+    for (int k = desde < 0 ? 0 : desde; k <= hasta && k <= kMaxEtapas; ++k)
+        calculada_[static_cast<std::size_t>(k)] = false;
+}
+
+bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
+{
+    const auto k = static_cast<std::size_t>(etapa);
+    if (!calculada_[k]) calculada_[k] = CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
+    return calculada_[k];
+}
+
+double CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)
+{
+    const auto k = static_cast<std::size_t>(etapa);
+    const double x = composicionEnAvance((*tablas_)[k], P);
+    x0_[k] = GetXD_DEST(P, x, x0_[k - 1], mma, mmb);
+    return x0_[k];
+}
+
+Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, double gramos)
+{
+    Contenido c;
+    c.masa = masa;
+    c.x = x;
+    c.wA = x * mma / (x * mma + (1 - x) * mmb);
+    c.masaA = c.wA * masa;
+    c.wB = 1 - c.wA;
+    c.masaB = masa * c.wB;
+    c.xB = 1 - x;
+    // An empty still reads as zeros, not as pure B.
+    if (c.wA == 0) c.wB = c.xB = 0;
+    c.molesA = c.masaA * gramos / mma;
+    c.molesB = c.masaB * gramos / mmb;
+    return c;
+}
+
+std::string textoContenido(const Contenido& c, std::string_view unidad, char sep)
+{
+    static constexpr Texto total{"Total mass: ", "Masa total: "};
+    static constexpr Texto compA{"A component:", "Componente A:"};
+    static constexpr Texto compB{"B component:", "Componente B:"};
+    const std::string u(unidad);
+    auto f = [sep](double v, int n) { return FormatoNumero(v, n, sep); };
+    std::string t;
+    t += tr(total) + f(c.masa, 5) + " " + u + "\r\n\r\n";
+    t += std::string(tr(compA)) + "\r\n";
+    t += "  " + f(c.masaA, 5) + " " + u + " " + f(c.wA * 100, 4) + " %\r\n";
+    t += "  " + f(c.molesA, 5) + " mol\r\n";
+    t += "  Xa=" + f(c.x, 4) + "\r\n\r\n";
+    t += std::string(tr(compB)) + "\r\n";
+    t += "  " + f(c.masaB, 5) + " " + u + " " + f(c.wB * 100, 4) + " %\r\n";
+    t += "  " + f(c.molesB, 5) + " mol\r\n";
+    t += "  Xb=" + f(c.xB, 4);
+    return t;
+}
+
+EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                          const std::array<double, kMaxEtapas>& cortes, int etapa)
+{
+    EstadoEtapa r;
+    if ((r.error = validarEntradas(e, false, false))) return r;
+    cadena.fijarCargaInicial(e.x0);
+    r.fraccion = fraccionCarga(cortes, etapa);
+    r.masaCarga = r.fraccion * e.m0;
+    r.avance = cortes[static_cast<std::size_t>(etapa - 1)];
+    if (!cadena.asegurar(etapa, elv, e.mma, e.mmb)) {
+        r.error = &mensajes::valoresIniciales;
+        return r;
+    }
+    const double P = r.avance;
+    const double destilada = P * r.masaCarga / 100;
+    const double x = composicionEnAvance(cadena.columna(etapa), P);
+    const double xD = cadena.cortar(etapa, P, e.mma, e.mmb);
+    const double gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
+    r.alambique = contenidoDeLiquido(x, r.masaCarga - destilada, e.mma, e.mmb, gramos);
+    r.destilado = contenidoDeLiquido(xD, destilada, e.mma, e.mmb, gramos);
+    return r;
+}
+
+EtapaEvaluable etapaEvaluable(const CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                              const std::array<double, kMaxEtapas>& cortes, int etapa)
+{
+    EtapaEvaluable ev;
+    ev.columna = &cadena.columna(etapa);
+    ev.elv = &elv;
+    ev.x0 = cadena.x0Etapa(etapa - 1);
+    ev.mma = e.mma;
+    ev.mmb = e.mmb;
+    ev.masaCarga = fraccionCarga(cortes, etapa) * e.m0;
+    ev.gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
+    return ev;
+}
+
+}  // namespace quillon

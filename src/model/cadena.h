@@ -1,0 +1,104 @@
+#pragma once
+// The train of stages: the distillate collected in stage k up to its cut is
+// the charge of stage k+1. The window owns one CadenaEtapas and draws from it;
+// the command-line companion evaluates files with the same code.
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/avance.h"
+#include "model/equilibrio.h"
+#include "model/idioma.h"
+#include "model/magnitudes.h"
+
+namespace quillon {
+
+inline constexpr int kMaxEtapas = 6;
+
+// The parsed values of the input boxes.
+struct Entradas {
+    double mma = 0, mmb = 0, alfa = 0, x0 = 0, m0 = 0;
+    bool modoTabla = false;
+    int unidad = 0;  // index into unidadesMasa()
+    int numEtapas = 1;
+};
+
+// The first failing input test of a view, in the views' order: molar masses,
+// initial mass, initial mole fraction, then (alpha mode) alpha. Null when all
+// pass. `masaPositiva`: the graph wants M0 > 0, the other views M0 >= 0.
+const Texto* validarEntradas(const Entradas& e, bool masaPositiva, bool comprobarAlfa);
+
+// The cut of a stage as drawn: the typed percentage when it is a number from
+// 0 to 100, otherwise the slider's whole percent.
+double corteEfectivo(double textoLeido, int valorSlider);
+
+// Mass of stage k's charge per unit of the first charge: the product of the
+// earlier stages' cuts over 100.
+double fraccionCarga(const std::array<double, kMaxEtapas>& cortes, int etapa);
+
+// Progress tables of the six stages with their validity flags and charges
+// (TablaAvance, EtapaCalculada, X0Etapa). Index 0 of the flags and of the
+// columns holds no stage.
+class CadenaEtapas {
+public:
+    CadenaEtapas();
+
+    const ColumnaAvance& columna(int etapa) const { return (*tablas_)[static_cast<std::size_t>(etapa)]; }
+    bool calculada(int etapa) const { return calculada_[static_cast<std::size_t>(etapa)]; }
+    // Mole fraction of A in the charge of stage j+1.
+    double x0Etapa(int j) const { return x0_[static_cast<std::size_t>(j)]; }
+    void fijarCargaInicial(double x0) { x0_[0] = x0; }
+
+    // Clears the flags of stages desde..hasta (within 1..6).
+    void invalidar(int desde = 1, int hasta = kMaxEtapas);
+
+    // Computes stage k when its flag is clear. True when its column is valid.
+    bool asegurar(int etapa, const ModeloELV& elv, double mma, double mmb);
+
+    // Cuts stage k at progress P: the distillate composition becomes the
+    // charge of stage k+1. Returns it.
+    double cortar(int etapa, double P, double mma, double mmb);
+
+private:
+    std::unique_ptr<std::array<ColumnaAvance, kMaxEtapas + 1>> tablas_;
+    std::array<bool, kMaxEtapas + 1> calculada_{};
+    std::array<double, kMaxEtapas + 1> x0_{};
+};
+
+// Mass and composition of a liquid (a still's contents or the distillate).
+struct Contenido {
+    double masa = 0;        // in the mass unit
+    double masaA = 0, masaB = 0;
+    double wA = 0, wB = 0;  // mass fractions
+    double x = 0, xB = 0;   // mole fractions
+    double molesA = 0, molesB = 0;
+};
+Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, double gramos);
+
+// The text beside a still or the receiver, numbers with `sep` as separator.
+std::string textoContenido(const Contenido& c, std::string_view unidad, char sep);
+
+// What drawing stage k finds: its charge, its cut, and the two liquids.
+struct EstadoEtapa {
+    const Texto* error = nullptr;  // set when the stage cannot be drawn
+    double fraccion = 1;           // F, charge of the stage over the first charge
+    double avance = 0;             // P, percent
+    double masaCarga = 0;          // Mk, in the mass unit
+    Contenido alambique;           // the liquid left in the still
+    Contenido destilado;           // the distillate collected up to P
+};
+
+// Validates, computes stage k if needed, cuts it at its effective cut and
+// describes both liquids: the arithmetic of drawing one stage of the row.
+// Stages must be evaluated from left to right, since each cut sets the next
+// stage's charge.
+EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                          const std::array<double, kMaxEtapas>& cortes, int etapa);
+
+// The stage's evaluation context for the result quantities; the column must
+// be valid.
+EtapaEvaluable etapaEvaluable(const CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                              const std::array<double, kMaxEtapas>& cortes, int etapa);
+
+}  // namespace quillon

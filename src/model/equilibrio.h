@@ -1,0 +1,59 @@
+#pragma once
+// Vapour-liquid equilibrium: a constant relative volatility, or a volatility
+// interpolated in x from the user's x-y table.
+
+#include <array>
+
+namespace quillon {
+
+inline constexpr int kFilasTablaELV = 100;
+
+// The user's x-y table (TablaELV_X, TablaELV_Y) and the index of its last
+// point (UltPuntoELV). Rows not in use hold -1.
+struct TablaELV {
+    std::array<double, kFilasTablaELV> x{};
+    std::array<double, kFilasTablaELV> y{};
+    int ultPunto = 0;
+
+    bool operator==(const TablaELV&) const = default;
+};
+
+// Alpha at x = k/1000, k = 0..1000 (SuperTABLA_ELV).
+using SuperTablaELV = std::array<double, 1001>;
+
+// Local relative volatility of point i of the table.
+double volatilidadLocal(const TablaELV& t, int i);
+
+// Rebuilds the dense table from the points 0..ultPunto. Entries that no
+// segment covers keep what they held.
+void CrearSuperTABLA_ELV(const TablaELV& t, SuperTablaELV& dense);
+
+// A table gives a defined volatility only with a point strictly between the
+// pure components (0, 0) and (1, 1).
+bool tablaUtilizable(const TablaELV& t);
+
+// Nearest integer, exact halves to the even one.
+long redondearPar(double v);
+
+// The equilibrium in force: alpha from the box or from the dense table.
+struct ModeloELV {
+    bool modoTabla = false;
+    double alfa = 0;                           // alpha mode
+    const SuperTablaELV* superTabla = nullptr;  // table mode
+
+    double alfaEn(double x) const
+    {
+        if (!modoTabla) return alfa;
+        long k = redondearPar(x * 1000);
+        k = k < 0 ? 0 : (k > 1000 ? 1000 : k);
+        return (*superTabla)[static_cast<std::size_t>(k)];
+    }
+    // Vapour mole fraction in equilibrium with a liquid of mole fraction x.
+    double yEq(double x) const
+    {
+        const double a = alfaEn(x);
+        return a * x / ((a - 1) * x + 1);
+    }
+};
+
+}  // namespace quillon

@@ -1,0 +1,90 @@
+#include "model/formato.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace quillon {
+namespace {
+
+void reemplazar(std::string& s, std::string_view de, std::string_view por)
+{
+    std::string r;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (s.compare(i, de.size(), de) == 0) {
+            r += por;
+            i += de.size();
+        } else {
+            r += s[i++];
+        }
+    }
+    s = std::move(r);
+}
+
+}  // namespace
+
+double Redondear(double v, double k, int& errorEntrada)
+{
+    errorEntrada = 0;
+    const double escala = std::pow(10.0, -1 - k);
+    const double r = std::floor(v * escala + 0.5) / escala;
+    if (!std::isfinite(r)) {
+        errorEntrada = 1;
+        return 0;
+    }
+    return r;
+}
+
+std::string TextoNumero(double v)
+{
+    char buf[64];
+    // to_chars ignores the process locale: the point is always ".".
+    auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr;
+    std::string s(buf, fin);
+    // Drop the trailing zeros of a fraction ("2.50000" cannot come from
+    // to_chars general, but a mantissa like "1.0" could from other paths).
+    if (s.find('.') != std::string::npos && s.find('e') == std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    if (s.rfind("-.", 0) == 0) s.insert(1, "0");
+    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    reemplazar(s, ".", "&.");
+    return s;
+}
+
+std::string FormatoNumero(double v, double n, char sepDecimal)
+{
+    if (v == 0) return "0";
+    const double signo = v < 0 ? -1 : 1;
+    const double a = std::fabs(v);
+    const double e = std::floor(std::log(a) / std::log(10.0));
+    int error = 0;
+    const std::string sep(1, sepDecimal);
+
+    if (a >= 0.01 && a < 100000) {
+        std::string t = TextoNumero(signo * Redondear(a, e - n, error));
+        reemplazar(t, "&", "");
+        reemplazar(t, ".", sep);
+        return t;
+    }
+
+    const double m = Redondear(a, e - n, error) / std::pow(10.0, e);
+    std::string t = TextoNumero(m);
+    if (t.find("&.") == std::string::npos && n >= 2) t += "&.";
+    while (n + 1 > static_cast<double>(t.size())) t += "0";
+    t += "&E" + std::to_string(static_cast<long long>(e));
+    if (v < 0) t = "-" + t;
+    reemplazar(t, "&", "");
+    for (int i = 0; i < 10; ++i) reemplazar(t, "0E", "E");
+    reemplazar(t, ".E", "E");
+    // A mantissa that rounded up to 10 becomes 1 with the next exponent.
+    const std::size_t inicio = t[0] == '-' ? 1 : 0;
+    if (t.compare(inicio, 3, "10E") == 0)
+        t = t.substr(0, inicio) + "1E" + std::to_string(static_cast<long long>(e) + 1);
+    reemplazar(t, ".", sep);
+    return t;
+}
+
+}  // namespace quillon

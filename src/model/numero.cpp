@@ -1,0 +1,129 @@
+#include "model/numero.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace quillon {
+namespace {
+
+void reemplazarTodo(std::string& s, std::string_view de, std::string_view por)
+{
+    std::string r;
+    r.reserve(s.size());
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (s.compare(i, de.size(), de) == 0) {
+            r += por;
+            i += de.size();
+        } else {
+            r += s[i++];
+        }
+    }
+    s = std::move(r);
+}
+
+bool esDigito(char c) { return c >= '0' && c <= '9'; }
+
+// The result of a failed step: the sentinel, and the failure flag raised.
+double fallo(EstadoNumerico& estado)
+{
+    estado.errorEntrada = 1;
+    return VALOR_NO_VALIDO;
+}
+
+}  // namespace
+
+std::optional<double> valorInicial(std::string_view t)
+{
+    std::size_t i = 0;
+    auto saltarBlancos = [&] {
+        while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || t[i] == '\n' || t[i] == '\r')) ++i;
+    };
+    saltarBlancos();
+    std::string numero;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) numero += t[i++];
+    bool hayDigitos = false;
+    while (i < t.size() && esDigito(t[i])) { numero += t[i++]; hayDigitos = true; }
+    if (i < t.size() && t[i] == '.') {
+        numero += t[i++];
+        while (i < t.size() && esDigito(t[i])) { numero += t[i++]; hayDigitos = true; }
+    }
+    if (!hayDigitos) return 0.0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exponente = "e";
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) exponente += t[j++];
+        if (j < t.size() && esDigito(t[j])) {
+            while (j < t.size() && esDigito(t[j])) exponente += t[j++];
+            numero += exponente;
+        }
+    }
+    // from_chars reads "." whatever the process locale says (strtod would not).
+    const bool negativo = numero[0] == '-';
+    const std::size_t desde = (numero[0] == '-' || numero[0] == '+') ? 1 : 0;
+    double v = 0;
+    const auto [fin, error] = std::from_chars(numero.data() + desde, numero.data() + numero.size(), v);
+    (void)fin;
+    if (error == std::errc::result_out_of_range) {
+        if (numero.find("e-") == std::string::npos) return std::nullopt;  // too large
+        v = 0;  // too small: it reads as zero
+    }
+    return negativo ? -v : v;
+}
+
+double LeerNumero(std::string_view texto, EstadoNumerico& estado)
+{
+    if (texto.find('.') != std::string_view::npos) estado.sepDecimal = '.';
+    if (texto.find(',') != std::string_view::npos) estado.sepDecimal = ',';
+
+    std::string s;
+    for (char c : texto)
+        if (c != ' ') s += c;
+    reemplazarTodo(s, ",", ".");
+    reemplazarTodo(s, "..", ".");
+    reemplazarTodo(s, "..", ".");
+    if (s.empty()) return VALOR_NO_VALIDO;
+
+    if (s.back() == '%') {
+        const auto v = valorInicial(std::string_view(s).substr(0, s.size() - 1));
+        return v ? *v / 100.0 : fallo(estado);
+    }
+    const std::size_t barra = s.find('/', 1);
+    if (barra == std::string::npos) {
+        const auto v = valorInicial(s);
+        return v ? *v : fallo(estado);
+    }
+    if (s.find('%') != std::string::npos) return fallo(estado);
+    const auto num = valorInicial(std::string_view(s).substr(0, barra));
+    const auto den = valorInicial(std::string_view(s).substr(barra + 1));
+    if (!num || !den || *den == 0.0) return fallo(estado);
+    const double v = *num / *den;
+    if (!std::isfinite(v)) return fallo(estado);
+    return v;
+}
+
+bool masasMolaresValidas(double mma, double mmb)
+{
+    return esNumero(mma) && esNumero(mmb) && mma > 0 && mmb > 0;
+}
+
+bool fraccionMolarValida(double x0) { return esNumero(x0) && x0 >= 0 && x0 <= 1; }
+
+bool porcentajeMasicoValido(double p0a) { return esNumero(p0a) && p0a >= 0 && p0a <= 100; }
+
+bool masaInicialValida(double m0) { return esNumero(m0) && m0 >= 0; }
+
+bool volatilidadValida(double alfa) { return esNumero(alfa) && alfa > 1 && alfa <= 100; }
+
+double porcentajeMasicoDeFraccion(double x0, double mma, double mmb)
+{
+    return 100 * x0 * mma / ((1 - x0) * mmb + x0 * mma);
+}
+
+double fraccionDePorcentajeMasico(double p0a, double mma, double mmb)
+{
+    return (p0a / mma) / ((100 - p0a) / mmb + p0a / mma);
+}
+
+}  // namespace quillon

@@ -1,0 +1,34 @@
+#pragma once
+// The text of the progress table view: a header restating the inputs, a
+// legend of the column codes, and the ticked quantities at even steps of
+// progress in 12-character columns. Lines end with CR LF.
+
+#include <string>
+#include <vector>
+
+#include "model/cadena.h"
+
+namespace quillon {
+
+struct PeticionTabla {
+    std::string nombreA, nombreB;  // as typed
+    int etapa = 1;                 // stage tabulated
+    int intervalos = 20;           // N: N + 1 rows from 0 % to 100 %
+    std::vector<int> items;        // ticked quantities, in list order
+    char sep = '.';                // decimal separator of the numbers
+};
+
+struct ResultadoTabla {
+    std::string texto;             // empty when the table cannot be built
+    const Texto* error = nullptr;  // the message of the first failing input
+};
+
+// Builds the whole text, computing the stage's column when its flag is clear.
+// The charge of the stage is the one the stage row set (X0Etapa).
+ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                               const std::array<double, kMaxEtapas>& cortes, const PeticionTabla& p);
+
+// `s` padded with blanks or cut to exactly 12 characters.
+std::string columna12(std::string s);
+
+}  // namespace quillon
