@@ -1,0 +1,121 @@
+#include "platform/plataforma.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QUrl>
+
+namespace quillon::plataforma {
+namespace {
+
+class DialogosQt final : public Dialogos {
+public:
+    Respuesta mensaje(QWidget* padre, const QString& texto, Icono icono, Botones botones,
+                      const QString& titulo) override
+    {
+        QMessageBox caja(padre);
+        caja.setWindowTitle(titulo);
+        caja.setText(texto);
+        caja.setIcon(icono == Icono::Exclamacion ? QMessageBox::Warning
+                     : icono == Icono::Pregunta  ? QMessageBox::Question
+                                                 : QMessageBox::Information);
+        if (botones == Botones::SiNoCancelar) {
+            caja.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            caja.setDefaultButton(QMessageBox::Yes);
+            caja.setEscapeButton(QMessageBox::Cancel);
+        }
+        switch (caja.exec()) {
+        case QMessageBox::Yes: return Respuesta::Si;
+        case QMessageBox::No: return Respuesta::No;
+        case QMessageBox::Cancel: return Respuesta::Cancelar;
+        default: return Respuesta::Aceptar;
+        }
+    }
+    QString abrirArchivo(QWidget* padre, const PeticionArchivo& p) override
+    {
+        return QFileDialog::getOpenFileName(padre, p.titulo, p.carpeta, filtroQt(p.filtro));
+    }
+    QString guardarArchivo(QWidget* padre, const PeticionArchivo& p) override
+    {
+        // Qt's save dialog asks before overwriting an existing file.
+        return QFileDialog::getSaveFileName(padre, p.titulo, p.carpeta, filtroQt(p.filtro));
+    }
+    bool abrirConShell(const QString& ruta) override
+    {
+        return QFileInfo::exists(ruta) && QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+    }
+};
+
+Dialogos* instalados = nullptr;
+
+QSettings ajustes()
+{
+    return QSettings(QStringLiteral("ALMB"), QStringLiteral("ALMB"));
+}
+
+}  // namespace
+
+Dialogos& dialogos()
+{
+    static DialogosQt reales;
+    return instalados ? *instalados : reales;
+}
+
+void fijarDialogos(Dialogos* d) { instalados = d; }
+
+void mensajeError(QWidget* padre, const QString& texto)
+{
+    dialogos().mensaje(padre, texto, Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error"));
+}
+
+QString filtroQt(const QString& filtro)
+{
+    const QStringList partes = filtro.split(QLatin1Char('|'));
+    QStringList pares;
+    for (int i = 0; i + 1 < partes.size(); i += 2) {
+        // Qt takes the patterns from the parentheses; make sure they are there.
+        const QString& descripcion = partes[i];
+        pares << (descripcion.contains(QLatin1Char('(')) ? descripcion
+                                                          : descripcion + QStringLiteral(" (") + partes[i + 1] + QLatin1Char(')'));
+    }
+    return pares.join(QStringLiteral(";;"));
+}
+
+void copiarTexto(const QString& texto)
+{
+    QClipboard* c = QGuiApplication::clipboard();
+    c->clear();
+    c->setText(texto);
+}
+
+void copiarImagen(const QImage& imagen)
+{
+    QClipboard* c = QGuiApplication::clipboard();
+    c->clear();
+    c->setImage(imagen);
+}
+
+QString leerAjuste(const QString& clave, const QString& porDefecto)
+{
+    return ajustes().value(QStringLiteral("SETUP/") + clave, porDefecto).toString();
+}
+
+void guardarAjuste(const QString& clave, const QString& valor)
+{
+    ajustes().setValue(QStringLiteral("SETUP/") + clave, valor);
+}
+
+QPoint posicionCursor() { return QCursor::pos(); }
+
+QString carpetaPrograma() { return QCoreApplication::applicationDirPath(); }
+
+CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+CursorEspera::~CursorEspera() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace quillon::plataforma

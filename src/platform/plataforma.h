@@ -1,0 +1,74 @@
+#pragma once
+// The thin layer over Qt's services that the rest of the program calls.
+// Everything modal (message boxes, file dialogs) and everything that leaves
+// the program (clipboard, shell, settings) goes through here, so that tests
+// can answer a dialog without a person.
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace quillon::plataforma {
+
+enum class Icono { Exclamacion, Pregunta, Informacion };
+enum class Botones { Aceptar, SiNoCancelar };
+enum class Respuesta { Aceptar, Si, No, Cancelar };
+
+// A file dialog request. `filtro` is given as "Description (*.x)|*.x|..."
+// pairs joined by "|", the form the texts use.
+struct PeticionArchivo {
+    QString carpeta;
+    QString filtro;
+    QString titulo;
+};
+
+// The modal services. The program uses the real Qt dialogs; a test installs
+// its own implementation with fijarDialogos() and answers them.
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    virtual Respuesta mensaje(QWidget* padre, const QString& texto, Icono icono, Botones botones,
+                              const QString& titulo) = 0;
+    // The chosen path, or empty when the user cancelled.
+    virtual QString abrirArchivo(QWidget* padre, const PeticionArchivo& p) = 0;
+    virtual QString guardarArchivo(QWidget* padre, const PeticionArchivo& p) = 0;
+    // The shell's "open" on a file; false when it cannot.
+    virtual bool abrirConShell(const QString& ruta) = 0;
+};
+
+Dialogos& dialogos();
+// Installs `d` (not owned) until it is called again with nullptr.
+void fijarDialogos(Dialogos* d);
+
+// Shorthand for the error box: exclamation icon, title "Error", OK.
+void mensajeError(QWidget* padre, const QString& texto);
+
+// "Description (*.x)|*.x|..." to Qt's "Description (*.x);;...".
+QString filtroQt(const QString& filtro);
+
+// Clipboard.
+void copiarTexto(const QString& texto);
+void copiarImagen(const QImage& imagen);
+
+// Per-user settings: application "ALMB", section "SETUP".
+QString leerAjuste(const QString& clave, const QString& porDefecto);
+void guardarAjuste(const QString& clave, const QString& valor);
+
+// The mouse pointer's position in screen pixels.
+QPoint posicionCursor();
+
+// The folder of the program's executable; the default folder of the dialogs.
+QString carpetaPrograma();
+
+// The hourglass while a file is read or written or a table computed.
+class CursorEspera {
+public:
+    CursorEspera();
+    ~CursorEspera();
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
+}  // namespace quillon::plataforma
