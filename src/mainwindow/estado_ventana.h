@@ -17,6 +17,7 @@ struct EstadoVentana {
     EstadoNumerico numero;        // SepDecimal and ErrorEntrada
     bool escribiendoTexto = false;  // EscribiendoTexto: the program is writing into a box
     bool modificado = false;        // Modificado: the document changed since open/save
+    bool arrastrandoCursor = false; // ArrastrandoCursor: a slider cursor of the inputs is dragged
 
     TablaELV tablaElv;            // TablaELV_X, TablaELV_Y, UltPuntoELV (zeros at start)
     SuperTablaELV superTabla{};   // SuperTABLA_ELV
