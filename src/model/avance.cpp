@@ -1,6 +1,7 @@
 #include "model/avance.h"
 
 #include <cmath>
+#include <memory>
 
 #include "model/numero.h"
 
@@ -72,6 +73,12 @@ bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0
     if (agotado > 0) segundaPasada(elv, mma, mmb, x0, static_cast<double>(agotado) / kPasosAvance, col);
     col[kPasosAvance] = 0;
     return true;
+}
+
+int pasoDeAgotamiento(const ModeloELV& elv, double mma, double mmb, double x0)
+{
+    const auto borrador = std::make_unique<ColumnaAvance>();
+    return primeraPasada(elv, mma, mmb, x0, *borrador);
 }
 
 int filaDeAvance(double P)

@@ -21,6 +21,10 @@ using ColumnaAvance = std::array<double, kPasosAvance + 1>;
 // molar mass is not valid.
 bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0, ColumnaAvance& columna);
 
+// Step at which the first pass (full steps of 1/10000 of the charge) runs out
+// of a component, or 0 when it never does and no second pass is needed.
+int pasoDeAgotamiento(const ModeloELV& elv, double mma, double mmb, double x0);
+
 // Row of the column read at progress P (percent): P*100 rounded, halves to even.
 int filaDeAvance(double P);
 
