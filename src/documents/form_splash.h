@@ -1,0 +1,36 @@
+#pragma once
+// The splash window, shown at start-up until its timer shows the main window,
+// and again, modal and without the timer, as Help > About.
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+
+namespace quillon {
+
+class FormSplash : public QDialog {
+    Q_OBJECT
+public:
+    // acerca: the About window (no timer; stays until clicked or a key).
+    explicit FormSplash(bool acerca, QWidget* padre = nullptr);
+
+    QLabel *LblTIT1 = nullptr, *LblTIT2 = nullptr, *lblVersion = nullptr;
+    QTimer* Timer1 = nullptr;
+
+signals:
+    // The splash is over: show the main window (once).
+    void terminado();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void cerrar();
+    bool terminado_ = false;
+};
+
+}  // namespace quillon

@@ -1,0 +1,81 @@
+#pragma once
+// The captions of the main window, with their Spanish twins. Numbers in the
+// comments are the indices of the controls they caption.
+
+#include "model/idioma.h"
+
+namespace quillon::textos {
+
+inline constexpr Texto tituloVentana{"Quillon - Single/Multi-stage distillation simulator",
+                                     "Quillon - Simulador de destilación mezcla binaria"};
+inline constexpr Texto compAInicial{"benzene", "benceno"};
+inline constexpr Texto compBInicial{"toluene", "tolueno"};
+
+// Menus.
+inline constexpr Texto menuArchivo{"&File", "&Archivo"};
+inline constexpr Texto menuCalcular{"&Calculate", "&Actualizar"};
+inline constexpr Texto menuAbrir{"&Open...", "&Abrir..."};
+inline constexpr Texto menuGuardar{"&Save", "&Guardar"};
+inline constexpr Texto menuGuardarComo{"Save &as...", "Guardar &como..."};
+inline constexpr Texto menuImprimir{"&Print...", "&Imprimir..."};
+inline constexpr Texto menuSalir{"&Exit", "&Salir"};
+inline constexpr Texto menuEdicion{"&Edit", "&Edición"};
+inline constexpr Texto menuCopiar{"&Copy", "&Copiar"};
+inline constexpr Texto menuVer{"&View", "&Ver"};
+inline constexpr Texto menuColorLiquido{"&Liquid color", "&Color del líquido"};
+inline constexpr Texto menuAyuda{"&Help", "Ay&uda"};
+inline constexpr Texto menuManual{"User's &Manual (PDF document)...", "&Manual del usuario (documento PDF)..."};
+inline constexpr Texto menuAcerca{"&About...", "&Acerca de..."};
+
+// The four views (view bar and View menu).
+inline constexpr Texto vistas[4] = {
+    {"Main", "Inicio"},
+    {"VLE graph", "Gráfica ELV"},
+    {"X vs progress graph", "Gráfica X vs Avance"},
+    {"X vs progress table", "Tabla X vs Avance"},
+};
+
+// Liquid colour schemes.
+inline constexpr Texto colores[5] = {
+    {"&Blue", "&Azul"},
+    {"&Red - garnet", "&Rojo - granate"},
+    {"&Pink - violet", "&Rosa - violeta"},
+    {"&Green", "&Verde"},
+    {"&Yellow - orange", "&Amarillo - naranja"},
+};
+
+// Label buttons (LabelB).
+inline constexpr Texto editarTabla{"Edit VLE table...", "Editar tabla..."};  // 0
+inline constexpr Texto calcular{"Calculate", "Actualizar"};                 // 1
+inline constexpr Texto borrar{"Clear", "Borrar"};                           // 2
+inline constexpr Texto copiar{"Copy", "Copiar"};                            // 5, 6
+
+// Captions of the input panels and the side panels (Label3).
+inline constexpr Texto compMasVolatil{"A: Most volatile component", "A: Componente más volátil"};  // 8
+inline constexpr Texto compMenosVolatil{"B: Less volatile component", "B: Componente menos volátil"};  // 12
+inline constexpr Texto nombre{"Name", "Nombre"};                            // 9, 13
+inline constexpr Texto masaMolar{"Molar mass", "Masa molar"};               // 7, 11
+inline constexpr Texto equilibrio{"Vapor-liquid equilibrium", "Equilibrio líquido-vapor"};  // 0
+inline constexpr Texto volatilidadAlfa{"Relative volatility alpha", "Volatilidad relativa"};  // 1
+inline constexpr Texto optVolatilidad{"Relative volatility", "Volatilidad relativa"};
+inline constexpr Texto optTabla{"VLE Table", "Tabla"};
+inline constexpr Texto concentracionInicial{"Initial concentration of A:", "Composición inicial de componente A:"};  // 3
+inline constexpr Texto fraccionMolarXo{"Mole fraction Xo", "Fracción molar Xo"};  // 2
+inline constexpr Texto porcentajeMasaA{"% mass of A", "% Peso inicial"};    // 4
+inline constexpr Texto masaInicial{"Initial mass of binary mixture in the still", "Masa inicial de mezcla"};  // 15
+inline constexpr Texto numeroEtapas{"Number of consecutive stages of distillation", "Número de etapas de destilación"};  // 14
+inline constexpr Texto etapaTabla{"Number of the stage", "Etapa a tabular"};  // 16
+inline constexpr Texto elementosTabla{"Select items", "Elementos a tabular"};  // 21
+inline constexpr Texto numeroFilas{"Number of rows", "Número de filas"};    // 17
+
+// The question before unsaved changes are lost, and the manual command.
+inline constexpr Texto guardarCambios{"Do you want to save changes to ", "¿Desea guardar el documento "};
+inline constexpr Texto manualNoEncontrado{"Sorry, cannot find/open the file:", "No se encuentra o no se puede abrir el archivo:"};
+inline constexpr Texto manualAsegurese{"", "Asegúrese que el archivo existe y que se halla en la carpeta correcta."};
+
+// Splash and about window.
+inline constexpr Texto splashTitulo1{"Chemical Software", "Software de Química"};
+inline constexpr Texto splashTitulo2{"Single/Multi-stage distillation simulator", "Simulador de destilación mezcla binaria"};
+inline constexpr Texto splashVersion{"Version: ", "Versión: "};
+
+}  // namespace quillon::textos
