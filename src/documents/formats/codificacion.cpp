@@ -30,6 +30,8 @@ void anadirUtf8(std::string& s, char32_t c)
 char byteDe(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    // The five bytes the code page leaves undefined were read as themselves.
+    if (c >= 0x80 && c < 0xA0 && kAltos[c - 0x80] == 0) return static_cast<char>(c);
     for (std::size_t i = 0; i < kAltos.size(); ++i)
         if (kAltos[i] == c && c != 0) return static_cast<char>(0x80 + i);
     return '?';
