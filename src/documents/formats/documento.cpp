@@ -102,6 +102,13 @@ bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kF
         x[0] = 0;
         y[0] = 0;
     }
+    // Rows left after an end marker are not part of the table: dropping them
+    // keeps the marker right after the last point, so that a saved table
+    // reads back the same.
+    for (int i = ultimo + 1; i < kFilasTablaELV; ++i) {
+        x[static_cast<std::size_t>(i)] = -1;
+        y[static_cast<std::size_t>(i)] = -1;
+    }
     return true;
 }
 

@@ -60,8 +60,9 @@ const Texto* comprobarFilas(const std::array<double, kFilasTablaELV>& x,
 // Index of the last row in use: before the first X = -1, or 99.
 int ultimaFilaUsada(const std::array<double, kFilasTablaELV>& x);
 
-// Adds (1, 1) after and (0, 0) before the rows when missing. False, with the
-// rows unchanged, when there is no room for them.
+// Adds (1, 1) after and (0, 0) before the rows when missing, and marks every
+// row after the last point with -1. False, with the rows unchanged, when there
+// is no room for them.
 bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kFilasTablaELV>& y, int& ultimo);
 
 }  // namespace quillon
