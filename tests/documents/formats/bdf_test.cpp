@@ -1,0 +1,328 @@
+// The distillation file (.bdf): writing byte for byte, reading back, and the
+// checks and completion of the equilibrium table.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "documents/formats/documento.h"
+
+namespace quillon {
+// Failure messages show the document's fields rather than its bytes.
+void PrintTo(const DocumentoDestilacion& d, std::ostream* os)
+{
+    *os << "{" << d.compA << "|" << d.compB << "|" << d.mma << "|" << d.mmb << "|" << d.alfa << "|" << d.x0 << "|"
+        << d.masa0 << "| unit " << d.unidad << ", stages " << d.numEtapas << ", cuts";
+    for (const std::string& a : d.avance) *os << " '" << a << "'";
+    *os << (d.modoTabla ? ", table mode" : ", alpha mode") << ", last point " << d.tabla.ultPunto << "}";
+}
+}  // namespace quillon
+
+using namespace quillon;
+
+namespace {
+
+const std::string kRuta = "/tmp/doc.bdf";
+
+// What the window holds at start-up in the English build.
+DocumentoDestilacion arranque()
+{
+    DocumentoDestilacion d;
+    d.compA = "benzene";
+    d.compB = "toluene";
+    d.mma = "78.1121";
+    d.mmb = "92.14";
+    d.alfa = "2.45";
+    d.x0 = "0.4";
+    d.masa0 = "500";
+    return d;
+}
+
+std::string repetir(const std::string& linea, int veces)
+{
+    std::string s;
+    for (int i = 0; i < veces; ++i) s += linea;
+    return s;
+}
+
+// A file of the given mode whose table block holds `bloque`.
+std::string archivo(const std::string& bloque, bool tabla = true)
+{
+    return std::string("<A=benzene><B=toluene><MMA=78.1121><MMB=92.14><ALPHA=2.45><X0=0.4><M0=500>") +
+           (tabla ? "<VLE=TABLE>\r\n" : "<VLE=ALPHA>\r\n") + "[[\r\n" + bloque + "]]\r\n";
+}
+
+TEST(WriteBdf, EnglishStartUpDocumentGivesTheWholeFile)
+{
+    const std::string esperado = "<A=benzene>\r\n<B=toluene>\r\n<MMA=78.1121>\r\n<MMB=92.14>\r\n<ALPHA=2.45>\r\n"
+                                 "<X0=0.4>\r\n<M0=500>\r\n<MU=g>\r\n<NE=1>\r\n"
+                                 "<%E1=0 >\r\n<%E2=0 >\r\n<%E3=0 >\r\n<%E4=0 >\r\n<%E5=0 >\r\n<%E6=0 >\r\n"
+                                 "<VLE=ALPHA>\r\n[[\r\n" +
+                                 repetir("0  0\r\n", 100) + "]]\r\n";
+    EXPECT_EQ(EscribirBdf(arranque()), esperado);
+}
+
+TEST(WriteBdf, TrimsTheTextsAndWritesTheTableInGeneralFormat)
+{
+    DocumentoDestilacion d = arranque();
+    d.compA = "  benzene ";
+    d.alfa = " 2,45";
+    d.avance[0] = " 40% ";
+    d.unidad = 3;
+    d.numEtapas = 6;
+    d.modoTabla = true;
+    d.tabla.x.fill(-1);
+    d.tabla.y.fill(-1);
+    d.tabla.x[0] = 1e-5;
+    d.tabla.y[0] = 2.5e-5;
+    d.tabla.x[1] = 1.0 / 3;
+    d.tabla.y[1] = 0.1 + 0.2;
+    const std::string t = EscribirBdf(d);
+    EXPECT_NE(t.find("<A=benzene>\r\n"), std::string::npos);
+    EXPECT_NE(t.find("<ALPHA=2,45>\r\n"), std::string::npos);
+    EXPECT_NE(t.find("<%E1=40% >\r\n"), std::string::npos);
+    EXPECT_NE(t.find("<MU=lb>\r\n<NE=6>\r\n"), std::string::npos);
+    EXPECT_NE(t.find("<VLE=TABLE>\r\n[[\r\n1E-05  2.5E-05\r\n0.333333333333333  0.3\r\n-1  -1\r\n"),
+              std::string::npos);
+    EXPECT_NE(EscribirBdf(d, ',').find("0,333333333333333  0,3\r\n"), std::string::npos);
+}
+
+TEST(WriteBdf, NamesAreWrittenOneBytePerCharacterInWindows1252)
+{
+    DocumentoDestilacion d = arranque();
+    d.compA = "alcohol metílico";
+    d.compB = "tolueno";
+    const std::string t = EscribirBdf(d);
+    EXPECT_NE(t.find("<A=alcohol met\xEDlico>\r\n"), std::string::npos);
+    const LecturaBdf r = LeerBdf(t, kRuta);
+    EXPECT_EQ(r.doc.compA, "alcohol metílico");
+    EXPECT_EQ(r.doc.compB, "tolueno");
+    d.compA = "benceno";
+    EXPECT_EQ(LeerBdf(EscribirBdf(d), kRuta).doc.compA, "benceno");
+}
+
+TEST(ReadBdf, WrittenDocumentReadsBackWithABlankAfterEachCut)
+{
+    DocumentoDestilacion d = arranque();
+    d.unidad = 2;
+    d.numEtapas = 3;
+    d.avance = {"40", "50.5", "60%", "0", "0", "0"};
+    d.modoTabla = true;
+    d.tabla.x.fill(-1);
+    d.tabla.y.fill(-1);
+    const double xs[] = {0, 0.2, 0.6, 1}, ys[] = {0, 0.4, 0.8, 1};
+    for (std::size_t i = 0; i < 4; ++i) {
+        d.tabla.x[i] = xs[i];
+        d.tabla.y[i] = ys[i];
+    }
+    d.tabla.ultPunto = 3;
+    const LecturaBdf r = LeerBdf(EscribirBdf(d), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    DocumentoDestilacion esperado = d;
+    for (std::string& a : esperado.avance) a += " ";
+    EXPECT_EQ(r.doc, esperado);
+}
+
+TEST(ReadBdf, StartUpDocumentOpensCleanlyAndSavesAgainByteForByte)
+{
+    // 100 rows of zeros: what a document saved before any table was entered holds.
+    const std::string bytes = EscribirBdf(arranque());
+    const LecturaBdf r = LeerBdf(bytes, kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_FALSE(r.doc.modoTabla);
+    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
+    EXPECT_EQ(r.doc.tabla, TablaELV{});
+    EXPECT_EQ(EscribirBdf(r.doc), bytes);
+}
+
+TEST(ReadBdf, TagsAreFoundAnywhereAndMissingOnesKeepTheReset)
+{
+    const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><MMA=18", kRuta);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.doc.compA, "eau");
+    EXPECT_EQ(r.doc.compB, " water ");
+    EXPECT_EQ(r.doc.masa0, "2");
+    EXPECT_EQ(r.doc.mma, "");  // no ">" after the tag
+    EXPECT_EQ(r.doc.alfa, "");
+    EXPECT_EQ(r.doc.avance[0], "0");
+    EXPECT_FALSE(r.doc.modoTabla);
+}
+
+TEST(ReadBdf, TagsAreCaseSensitiveButTheUnitIsNot)
+{
+    EXPECT_EQ(LeerBdf("<MU=KG>", kRuta).doc.unidad, 1);
+    EXPECT_EQ(LeerBdf("<MU=Lb>", kRuta).doc.unidad, 3);
+    EXPECT_EQ(LeerBdf("<MU=ton>", kRuta).doc.unidad, 0);
+    EXPECT_EQ(LeerBdf("<a=x>", kRuta).doc.compA, "");
+    std::string minusculas = archivo("0.2  0.4\r\n");
+    minusculas.replace(minusculas.find("TABLE"), 5, "table");
+    EXPECT_FALSE(LeerBdf(minusculas, kRuta).doc.modoTabla);
+}
+
+struct Etapas {
+    const char* valor;
+    int numEtapas;
+};
+
+class ReadBdfEtapas : public testing::TestWithParam<Etapas> {};
+
+TEST_P(ReadBdfEtapas, StageCountIsRoundedHalvesToEvenAndKeptInRange)
+{
+    EXPECT_EQ(LeerBdf(std::string("<NE=") + GetParam().valor + ">", kRuta).doc.numEtapas, GetParam().numEtapas);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ReadBdfEtapas,
+                         testing::Values(Etapas{"3", 3}, Etapas{" 4", 4}, Etapas{"2.5", 2}, Etapas{"3.5", 4},
+                                         Etapas{"5.4abc", 5}, Etapas{"6.5", 6}, Etapas{"7", 1}, Etapas{"0", 1},
+                                         Etapas{"-2", 1}, Etapas{"x", 1}, Etapas{"1e300", 1},
+                                         Etapas{"-1e300", 1}, Etapas{"1e999", 1}));
+
+TEST(ReadBdfTable, RowsAreCompletedWithThePureComponents)
+{
+    const LecturaBdf r = LeerBdf(archivo("0.2  0.4\r\n0.6  0.8\r\n"), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_TRUE(r.doc.modoTabla);
+    EXPECT_EQ(r.doc.tabla.ultPunto, 3);
+    const double xs[] = {0, 0.2, 0.6, 1, -1}, ys[] = {0, 0.4, 0.8, 1, -1};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(r.doc.tabla.x[i], xs[i]) << i;
+        EXPECT_EQ(r.doc.tabla.y[i], ys[i]) << i;
+    }
+    // An alpha-mode document keeps the completed table, not in force.
+    const LecturaBdf alfa = LeerBdf(archivo("0.2  0.4\r\n0.6  0.8\r\n", false), kRuta);
+    EXPECT_FALSE(alfa.doc.modoTabla);
+    EXPECT_EQ(alfa.doc.tabla, r.doc.tabla);
+}
+
+TEST(ReadBdfTable, CommaRowsBlanksAndEmptyLinesReadAsPlainRows)
+{
+    const LecturaBdf punto = LeerBdf(archivo("0.2  0.4\r\n0.6  0.8\r\n"), kRuta);
+    const LecturaBdf coma = LeerBdf(archivo("\r\n\r\n0,2    0,4\r\n\r\n\r\n  0,6 0,8  \r\n\r\n"), kRuta);
+    ASSERT_TRUE(coma.ok()) << coma.error;
+    EXPECT_EQ(coma.doc, punto.doc);
+    const LecturaBdf exponente = LeerBdf(archivo("2E-1  4D-1\r\n6e-1  8d-1\r\n"), kRuta);
+    EXPECT_EQ(exponente.doc.tabla, punto.doc.tabla);
+}
+
+TEST(ReadBdfTable, RowsAfterTheEndMarkerAreDroppedSoTheTableSavesAndReadsBack)
+{
+    // Read as (0, 0), (0.5, 0.7), then (1, 1) appended where the marker was.
+    const LecturaBdf r = LeerBdf(archivo("0  0\r\n0.5  0.7\r\n-1  -1\r\n1  1\r\n0.2  0.1\r\n"), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.doc.tabla.ultPunto, 2);
+    EXPECT_EQ(r.doc.tabla.x[3], -1);
+    EXPECT_EQ(r.doc.tabla.x[4], -1);
+    const LecturaBdf otra = LeerBdf(EscribirBdf(r.doc), kRuta);
+    ASSERT_TRUE(otra.ok()) << otra.error;
+    EXPECT_TRUE(otra.doc.modoTabla);
+    EXPECT_EQ(otra.doc.tabla, r.doc.tabla);
+}
+
+TEST(ReadBdfTable, MoreThan100RowsKeepTheFirst100)
+{
+    std::string bloque = "0  0\r\n";
+    for (int i = 1; i < 99; ++i) bloque += std::to_string(i / 100.0) + "  " + std::to_string(i / 99.5) + "\r\n";
+    bloque += "1  1\r\n" + repetir("5  5\r\n", 20);
+    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_TRUE(r.doc.modoTabla);
+    EXPECT_EQ(r.doc.tabla.ultPunto, 99);
+    EXPECT_EQ(r.doc.tabla.x[99], 1);
+}
+
+TEST(ReadBdfTable, AFullTableWithoutRoomForThePureComponentsIsRefused)
+{
+    std::string bloque;
+    for (int i = 1; i <= 100; ++i) bloque += std::to_string(i / 101.0) + "  " + std::to_string(i / 100.5) + "\r\n";
+    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
+    EXPECT_EQ(r.error, tr(mensajes::demasiadosPuntos));
+    EXPECT_FALSE(r.doc.modoTabla);
+    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
+    // The same rows in an alpha-mode document load, not in force.
+    const LecturaBdf alfa = LeerBdf(archivo(bloque, false), kRuta);
+    EXPECT_TRUE(alfa.ok());
+    EXPECT_EQ(alfa.doc.tabla.ultPunto, 0);
+    EXPECT_NEAR(alfa.doc.tabla.x[0], 1 / 101.0, 1e-6);
+}
+
+TEST(ReadBdfTable, NinetyNineRowsNeedingOnlyOneEndLoad)
+{
+    std::string bloque = "0  0\r\n";
+    for (int i = 1; i < 99; ++i) bloque += std::to_string(i / 100.0) + "  " + std::to_string(i / 99.5) + "\r\n";
+    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.doc.tabla.ultPunto, 99);
+    EXPECT_EQ(r.doc.tabla.y[99], 1);
+}
+
+TEST(ReadBdfTable, WithoutAnInteriorPointTheDocumentFallsBackToAlpha)
+{
+    for (const char* bloque : {"0  0\r\n1  1\r\n", "", "\r\n  \r\n"}) {
+        const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_FALSE(r.doc.modoTabla) << bloque;
+        EXPECT_EQ(r.doc.tabla.ultPunto, 1);
+        EXPECT_EQ(r.doc.tabla.x[1], 1);
+    }
+}
+
+struct Rechazo {
+    const char* bloque;
+    const char* mensaje;
+};
+
+void PrintTo(const Rechazo& r, std::ostream* os) { *os << r.bloque; }
+
+class ReadBdfTableRechazo : public testing::TestWithParam<Rechazo> {};
+
+TEST_P(ReadBdfTableRechazo, TableModeRefusesWithTheMessageAndKeepsTheRowsRead)
+{
+    const LecturaBdf r = LeerBdf(archivo(GetParam().bloque), kRuta);
+    EXPECT_EQ(r.error, GetParam().mensaje);
+    EXPECT_FALSE(r.doc.modoTabla);
+    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
+    EXPECT_EQ(r.doc.compA, "benzene");  // the inputs of the tags stay loaded
+    // An alpha-mode document with the same block loads without a word.
+    const LecturaBdf alfa = LeerBdf(archivo(GetParam().bloque, false), kRuta);
+    EXPECT_TRUE(alfa.ok()) << alfa.error;
+    EXPECT_EQ(alfa.doc.tabla.ultPunto, 0);
+    EXPECT_EQ(alfa.doc.tabla.x, r.doc.tabla.x);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachRule, ReadBdfTableRechazo,
+    testing::Values(Rechazo{"0.2  1.4\r\n", "ERROR: Data out of range [0, 1]"},
+                    Rechazo{"-0.1  0.2\r\n", "ERROR: Data out of range [0, 1]"},
+                    Rechazo{"0.2\r\n", "ERROR: Data out of range [0, 1]"},
+                    Rechazo{"0.2  0.4\r\n0.1  0.5\r\n", "ERROR: Invalid data"},
+                    Rechazo{"0.2  0.4\r\n0.3  0.4\r\n", "ERROR: Invalid data"},
+                    Rechazo{"0.2  0.4\r\n0.2  0.5\r\n", "ERROR: Invalid data"},
+                    Rechazo{"0  0.1\r\n0.5  0.6\r\n", "ERROR: Invalid data"},
+                    Rechazo{"0.5  0.6\r\n1  0.9\r\n", "ERROR: Invalid data"},
+                    Rechazo{"0.5  0.6\r\n0.9  1\r\n", "ERROR: Invalid data"}));
+
+TEST(ReadBdfTable, TableModeRefusesTheUntouchedTableOfZeros)
+{
+    std::string t = EscribirBdf(arranque());
+    t.replace(t.find("<VLE=ALPHA>"), 11, "<VLE=TABLE>");
+    const LecturaBdf r = LeerBdf(t, kRuta);
+    EXPECT_EQ(r.error, "ERROR: Invalid data");
+    EXPECT_FALSE(r.doc.modoTabla);
+}
+
+TEST(ReadBdfTable, TableModeWithoutTheBlockIsAFormatError)
+{
+    for (const char* texto : {"<VLE=TABLE>\r\n0.2 0.4\r\n]]\r\n", "<VLE=TABLE>\r\n[[\r\n0.2 0.4\r\n",
+                              "<VLE=TABLE>]]0.2 0.4[[", "<VLE=TABLE"}) {
+        const LecturaBdf r = LeerBdf(std::string("<A=benzene>") + texto, kRuta);
+        EXPECT_EQ(r.error, "ERROR: Invalid format:\r\n" + kRuta) << texto;
+        EXPECT_EQ(r.doc.compA, "benzene");
+    }
+    // Alpha mode does without the block.
+    const LecturaBdf alfa = LeerBdf("<A=benzene><VLE=ALPHA>", kRuta);
+    EXPECT_TRUE(alfa.ok());
+    EXPECT_EQ(alfa.doc.tabla, TablaELV{});
+}
+
+}  // namespace
