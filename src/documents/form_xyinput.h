@@ -1,0 +1,101 @@
+#pragma once
+// The VLE table editor: a modal window over a private copy of the x-y
+// equilibrium table, with its own Open and Save as for table files. The main
+// window reads the outcome with resultado() once the dialog has closed.
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+#include "documents/form_xyinput_navegacion.h"
+#include "model/equilibrio.h"
+#include "model/numero.h"
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+namespace quillon {
+
+class BotonImagen;
+
+// The main window's TxtCompA, TxtCompB, TxtMMA and txtMMB texts.
+struct DatosCompuestos {
+    QString nombreA, nombreB, masaA, masaB;
+    bool operator==(const DatosCompuestos&) const = default;
+};
+
+class FormXYinput : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kFilasVisibles = 12;
+    static constexpr int kMaxScroll = kFilasTablaELV - kFilasVisibles - 1;  // 87: shows rows 1 to 99
+
+    // tabla: the shared table, copied into the working rows TablaX/TablaY.
+    // pathTabla: the remembered folder, read and updated by Open and Save as.
+    // estado: the decimal separator used by the display and the key filter.
+    FormXYinput(const TablaELV& tabla, const DatosCompuestos& datos, QString& pathTabla, EstadoNumerico& estado,
+                QWidget* padre = nullptr);
+
+    enum class Resultado {
+        Aceptada,               // write tabla() and datos() back and set table mode
+        Cancelada,              // nothing changes
+        CanceladaTrasOkFallido, // closed after an Ok that failed its checks: back to alpha mode
+        SinTabla                // Ok with the first row empty: back to alpha mode
+    };
+    Resultado resultado() const { return resultado_; }
+
+    // After Aceptada: the completed table (with ultPunto) and the names and
+    // molar masses to write back.
+    const TablaELV& tabla() const { return tabla_; }
+    const DatosCompuestos& datos() const { return datos_; }
+
+    // The window's procedures, also reached through its five buttons.
+    void Aceptar();
+    void Cancelar();
+    void Borrar();
+    void Abrir();
+    void Guardar();
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    using Columna = navegacion_xy::Columna;
+
+    void crearControles();
+    void colocarBotones();
+    void AjustaIDIOMA_GUI();
+    void refrescarFilas();
+    void mostrarDesdeArriba();
+    void textoCambiado(Columna columna, int k);
+    bool teclaEnCaja(QLineEdit* caja, Columna columna, int k, QKeyEvent* evento);
+    bool ubicarCaja(const QObject* objeto, Columna& columna, int& k) const;
+    void MouseWheel(int rotacion);
+    QString leerTabla(const QString& ruta);
+    QString escribirTabla(const QString& ruta) const;
+    QLineEdit* caja(Columna columna, int k) const;
+    std::array<double, kFilasTablaELV>& filas(Columna columna);
+
+    std::array<double, kFilasTablaELV> TablaX{}, TablaY{};
+    DatosCompuestos datos_;
+    QString& pathTabla_;
+    EstadoNumerico& estado_;
+    bool escribiendoTexto_ = false;  // the editor writes into its boxes
+    bool okFallido_ = false;         // an Ok failed its checks: table mode was cleared
+    bool seleccionarAlPulsar_ = false;  // a click gave a box the focus
+    Resultado resultado_ = Resultado::Cancelada;
+    TablaELV tabla_;
+
+    std::array<QLabel*, kFilasVisibles> LblNUM{};
+    std::array<QLineEdit*, kFilasVisibles> TxtX{}, TxTY{};
+    QScrollBar* VScroll1 = nullptr;
+    std::array<QLabel*, 2> Label1{};  // the X and Y column explanations
+    std::array<BotonImagen*, 5> LabelB{};
+};
+
+}  // namespace quillon

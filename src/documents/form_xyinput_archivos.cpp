@@ -1,0 +1,114 @@
+// The table editor's Open... and Save as...: table files (.vle), and the
+// names, molar masses and rows of distillation files (.bdf).
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <string>
+
+#include "documents/form_xyinput.h"
+#include "documents/form_xyinput_textos.h"
+#include "documents/formats/archivo_tabla.h"
+#include "platform/plataforma.h"
+
+namespace quillon {
+namespace {
+
+// "ERROR: ...:" CR LF path CR LF "Error : " number " - " description. The
+// number is the system's error code when the failing call left one.
+QString mensajeFalloSistema(const Texto& cabecera, const QString& ruta, int numero, const QString& descripcion)
+{
+    return textos_xy::texto(cabecera) + QStringLiteral("\r\n") + ruta + QStringLiteral("\r\nError : ") +
+           QString::number(numero) + QStringLiteral(" - ") + descripcion;
+}
+
+int numeroDeError(const QFileDevice& f) { return errno != 0 ? errno : static_cast<int>(f.error()); }
+
+plataforma::PeticionArchivo peticion(const QString& pathTabla, const Texto& filtro, const Texto& titulo)
+{
+    return {pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla, textos_xy::texto(filtro), textos_xy::texto(titulo)};
+}
+
+// A missing tag leaves the editor's text as it was.
+void tomarTexto(const std::optional<std::string>& leido, QString& destino)
+{
+    if (leido) destino = QString::fromStdString(*leido);
+}
+
+}  // namespace
+
+void FormXYinput::Abrir()
+{
+    const QString ruta = plataforma::dialogos().abrirArchivo(
+        this, peticion(pathTabla_, textos_xy::filtroAbrir, textos_xy::tituloAbrir));
+    if (ruta.isEmpty()) return;
+    pathTabla_ = QFileInfo(ruta).absolutePath();
+    QString error;
+    {
+        plataforma::CursorEspera espera;
+        error = leerTabla(ruta);
+    }
+    if (!error.isEmpty()) plataforma::mensajeError(this, error);
+}
+
+QString FormXYinput::leerTabla(const QString& ruta)
+{
+    QFile archivo(ruta);
+    errno = 0;
+    if (!archivo.open(QIODevice::ReadOnly)) {
+        const int numero = numeroDeError(archivo);
+        return mensajeFalloSistema(textos_xy::noSeAbrio, QDir::toNativeSeparators(ruta), numero, archivo.errorString());
+    }
+    const QByteArray bytes = archivo.readAll();
+    const std::string rutaVisible = QDir::toNativeSeparators(ruta).toStdString();
+    const LecturaVle leido =
+        LeerVle(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), rutaVisible);
+    tomarTexto(leido.nombreA, datos_.nombreA);
+    tomarTexto(leido.nombreB, datos_.nombreB);
+    tomarTexto(leido.masaA, datos_.masaA);
+    tomarTexto(leido.masaB, datos_.masaB);
+    // Without the table block the names read stay and the rows stay as they were.
+    if (!leido.error.empty()) return QString::fromStdString(leido.error);
+    TablaX = *leido.x;
+    TablaY = *leido.y;
+    mostrarDesdeArriba();
+    return {};
+}
+
+void FormXYinput::Guardar()
+{
+    const QString ruta = plataforma::dialogos().guardarArchivo(
+        this, peticion(pathTabla_, textos_xy::filtroGuardar, textos_xy::tituloGuardar));
+    if (ruta.isEmpty()) return;
+    pathTabla_ = QFileInfo(ruta).absolutePath();
+    QString error;
+    {
+        plataforma::CursorEspera espera;
+        error = escribirTabla(ruta);
+    }
+    if (!error.isEmpty()) plataforma::mensajeError(this, error);
+}
+
+// The new file is written beside the old one and renamed over it, so a
+// failed save leaves the old file whole. The rows go out as they stand,
+// neither checked nor completed.
+QString FormXYinput::escribirTabla(const QString& ruta) const
+{
+    const ArchivoTablaELV contenido{datos_.nombreA.toStdString(), datos_.nombreB.toStdString(),
+                                    datos_.masaA.toStdString(), datos_.masaB.toStdString(), TablaX, TablaY};
+    const std::string bytes = EscribirVle(contenido);
+    const auto largo = static_cast<qint64>(bytes.size());
+
+    QSaveFile archivo(ruta);
+    errno = 0;
+    const bool escrito = archivo.open(QIODevice::WriteOnly) && archivo.write(bytes.data(), largo) == largo;
+    if (escrito && archivo.commit()) return {};
+    const int numero = numeroDeError(archivo);
+    const Texto& cabecera =
+        archivo.error() == QFileDevice::RenameError ? textos_xy::noSeSustituyo : textos_xy::noSeGuardo;
+    return mensajeFalloSistema(cabecera, QDir::toNativeSeparators(ruta), numero, archivo.errorString());
+}
+
+}  // namespace quillon
