@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Busqueda{"Water", "18.01528"}, Busqueda{"eau", "18.01528"}, Busqueda{"Wasser", "18.01528"},
                     Busqueda{"aqua", "18.01528"}, Busqueda{"acua", "18.01528"}, Busqueda{"ccl4", "153.8"},
                     Busqueda{"CCl4", "153.8"}, Busqueda{"tolueno", "92.14"}, Busqueda{"1,2-etanodiol", "62.068"},
-                    Busqueda{"ETHANE-1,2-DIOL", "62.068"}, Busqueda{"methanol", nullptr},
+                    Busqueda{"ETHANE-1,2-DIOL", "62.068"}, Busqueda{"Methanol", "32.04"},
                     Busqueda{"benc", nullptr}, Busqueda{"", nullptr}, Busqueda{"   ", nullptr},
                     Busqueda{"benceno x", nullptr}, Busqueda{"alcohol  metilico", nullptr},
                     // Only the acute vowels are folded.
@@ -52,12 +52,14 @@ TEST(BuscarCompuesto, TheFirstMatchInListOrderWins)
     EXPECT_EQ(c->nombre.data(), lista[17].nombre.data());
 }
 
-TEST(BuscarCompuesto, ListHoldsTheFortyThreeEntries)
+TEST(BuscarCompuesto, ListBeginsWithTheFortyThreeOriginalEntries)
 {
+    // Further solvents follow them; a name of the original list keeps its entry.
     const auto lista = listaCompuestos();
-    ASSERT_EQ(lista.size(), 43u);
+    ASSERT_GE(lista.size(), 43u);
     EXPECT_EQ(lista[0].nombre, "etanol");
     EXPECT_EQ(lista[14].nombre, "CCl4");
+    EXPECT_EQ(lista[35].nombre, "metanol");
     EXPECT_EQ(lista[42].nombre, "acua");
 }
 
