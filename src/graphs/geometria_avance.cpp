@@ -1,0 +1,108 @@
+#include "graphs/geometria_avance.h"
+
+#include <QString>
+#include <cmath>
+
+namespace quillon {
+
+CargaEtapa cargaDeEtapa(double x0, double masa, double mma, double mmb, double gramos)
+{
+    CargaEtapa c;
+    c.masa = masa;
+    const double w0 = 100 * x0 * mma / (x0 * mma + (1 - x0) * mmb);
+    c.masaA = w0 * masa / 100;
+    c.masaB = (100 - w0) * masa / 100;
+    c.molesA = c.masaA * gramos / mma;
+    c.molesB = c.masaB * gramos / mmb;
+    return c;
+}
+
+double maximoEjeX(int item, const CargaEtapa& c)
+{
+    switch (item) {
+    case 0:
+    case 1: return 100.0001;
+    case 2:
+    case 4: return c.masa * 1.000001;
+    case 3:
+    case 5: return c.molesTotales() * 1.000001;
+    default: return 0;
+    }
+}
+
+double maximoEjeY(int item, const CargaEtapa& c)
+{
+    switch (item) {
+    case 0:
+    case 1:
+    case 4:
+    case 6: return 100.0001;
+    case 2:
+    case 3:
+    case 5:
+    case 7:
+    case 16: return 1.000001;
+    case 8:
+    case 12: return c.masaA * 1.000001;
+    case 9:
+    case 13: return c.masaB * 1.000001;
+    case 10:
+    case 14: return c.molesA * 1.000001;
+    case 11:
+    case 15: return c.molesB * 1.000001;
+    default: return 0;
+    }
+}
+
+bool maximoUtil(double maximo) { return maximo > 1e-199 && maximo < 1e199; }
+
+double pasoMarcas(double maximo)
+{
+    const double L = std::log10(maximo);
+    const double P = std::pow(10.0, std::floor(L));
+    const double f = L - std::floor(L);
+    if (f <= 0.301) return P / 20;
+    if (f <= 0.602) return P / 10;
+    return P / 5;
+}
+
+std::vector<Marca> marcasEje(double paso, double maximo, bool vertical)
+{
+    std::vector<Marca> m;
+    const double limite = vertical ? maximo + paso / 2 : maximo;
+    for (int i = 0; i * paso <= limite; ++i) m.push_back({i * paso, i % 2 == 0});
+    return m;
+}
+
+std::string etiquetaMarca(double v)
+{
+    std::string s = QString::number(v, 'g', 15).toUpper().toStdString();
+    if (s.rfind("-.", 0) == 0) s.insert(1, "0");
+    if (s.rfind(".", 0) == 0) s.insert(0, "0");
+    return s;
+}
+
+std::vector<double> puntosAvance()
+{
+    std::vector<double> p;
+    p.reserve(510);
+    // The first steps are finer, where the compositions change fastest.
+    for (double v = 0; v <= 100.09; v += v < 0.55 ? 0.1 : 0.2) p.push_back(v);
+    return p;
+}
+
+Tamano tamanoEnPapel(Tamano imprimible, Tamano picture)
+{
+    Tamano t = imprimible;
+    if (t.alto / t.ancho < picture.alto / picture.ancho) t.ancho = picture.ancho * t.alto / picture.alto;
+    else t.alto = picture.alto * t.ancho / picture.ancho;
+    return t;
+}
+
+double unidadPlumaPapel(double dpi)
+{
+    const double k = 0.4 / 25.4 * dpi;
+    return k > 0 ? k : 1;
+}
+
+}  // namespace quillon

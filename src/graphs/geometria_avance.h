@@ -1,0 +1,68 @@
+#pragma once
+// Scales of the quantity-versus-progress graph: axis maxima of the list items,
+// tick steps, ticks and their labels, the mapping of values to the surface,
+// the progress values sampled for the curve and the band a point must lie in.
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// The charge of the shown stage, in the mass unit and in moles.
+struct CargaEtapa {
+    double masa = 0, masaA = 0, masaB = 0;
+    double molesA = 0, molesB = 0;
+    double molesTotales() const { return molesA + molesB; }
+};
+CargaEtapa cargaDeEtapa(double x0, double masa, double mma, double mmb, double gramos);
+
+// Axis maximum of item `item` of LstEJEX (0..5) or LstEjeY (0..16); 0 for
+// no item (-1).
+double maximoEjeX(int item, const CargaEtapa& c);
+double maximoEjeY(int item, const CargaEtapa& c);
+// The drawing goes on only with a maximum inside (1e-199, 1e+199).
+bool maximoUtil(double maximo);
+
+// Step between ticks for an axis that ends at `maximo`: a twentieth, a tenth
+// or a fifth of the power of ten below it (100.0001 gives 5, 250 gives 10).
+double pasoMarcas(double maximo);
+
+// The ticks of one axis; every second one carries a label.
+struct Marca {
+    double valor;
+    bool conEtiqueta;
+};
+// Horizontal axis: i * paso <= maximo; vertical: j * paso <= maximo + paso / 2.
+std::vector<Marca> marcasEje(double paso, double maximo, bool vertical);
+
+// A tick value as label text: shortest form with up to 15 significant
+// digits, a "0" before a leading point, always "." as the point.
+std::string etiquetaMarca(double v);
+
+// Value-to-surface mapping, from the surface size and the text metrics of
+// the sample "Bqyd" (tw wide, th high).
+struct EscalaAvance {
+    double ancho = 0, alto = 0, tw = 0, th = 0, xMax = 1, yMax = 1;
+
+    double x(double v) const { return 2 * tw + v * (ancho - 3 * tw) / xMax; }
+    double y(double v) const { return (alto - 2 * th) - v * (alto - 3 * th) / yMax; }
+};
+
+// Progress values of the curve: 0 to 0.5 % by 0.1, then by 0.2 while
+// p <= 100.09 (0.6, 0.8 ... 100).
+std::vector<double> puntosAvance();
+
+// A point is drawn when its y lies within [t, H - t].
+inline bool dentroDeBanda(double y, double t, double alto) { return y >= t && y <= alto - t; }
+
+// The graph on paper keeps the proportions of the picture: the printable
+// area shrinks in width or in height, whichever does not limit.
+struct Tamano {
+    double ancho, alto;
+};
+Tamano tamanoEnPapel(Tamano imprimible, Tamano picture);
+
+// Pen unit on paper: printer pixels in 0.4 mm, 1 if not positive.
+double unidadPlumaPapel(double dpi);
+
+}  // namespace quillon

@@ -1,0 +1,212 @@
+#include "graphs/panel_avance.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "mainwindow/estado_ventana.h"
+#include "model/magnitudes.h"
+#include "platform/boton_imagen.h"
+
+namespace quillon {
+namespace {
+
+constexpr Texto kEtapa{"Number of the stage", "Etapa a graficar"};
+constexpr Texto kEjeY{"Y-axis (vertical)", "Eje Y (vertical)"};
+constexpr Texto kEjeX{"X-axis (horizontal)", "Eje X (horizontal)"};
+constexpr Texto kCopiar{"Copy", "Copiar"};
+
+// quillon::tr by its full name: inside a QObject, tr means QObject::tr.
+QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
+
+template <std::size_t N>
+QStringList nombresDe(const std::array<int, N>& lista)
+{
+    QStringList n;
+    for (int i : lista) {
+        const auto nombre = magnitudes()[static_cast<std::size_t>(i)].nombre;
+        n << QString::fromUtf8(nombre.data(), static_cast<qsizetype>(nombre.size()));
+    }
+    return n;
+}
+
+bool marcado(const QListWidgetItem* it) { return it->checkState() == Qt::Checked; }
+
+QLabel* titulo(QWidget* padre, const Texto& t, int y)
+{
+    auto* l = new QLabel(qtr(t), padre);
+    QFont f(QStringLiteral("Arial"), 9);
+    f.setBold(true);
+    l->setFont(f);
+    l->move(8, y);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+void aplicarMarcaUnica(QListWidget* lista)
+{
+    int nuevo = -1;
+    for (int i = 0; i < lista->count() && nuevo < 0; ++i) {
+        const QListWidgetItem* it = lista->item(i);
+        if (marcado(it) && it->data(Qt::UserRole).toInt() == 0) nuevo = i;
+    }
+    for (int i = 0; i < lista->count(); ++i)
+        if (!marcado(lista->item(i))) lista->item(i)->setData(Qt::UserRole, 0);
+    if (nuevo < 0) return;
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem* it = lista->item(i);
+        it->setCheckState(i == nuevo ? Qt::Checked : Qt::Unchecked);
+        it->setData(Qt::UserRole, i == nuevo ? 1 : 0);
+    }
+}
+
+void dejarPrimeraMarca(QListWidget* lista)
+{
+    bool visto = false;
+    for (int i = 0; i < lista->count(); ++i) {
+        QListWidgetItem* it = lista->item(i);
+        if (!marcado(it)) continue;
+        if (visto) it->setCheckState(Qt::Unchecked);
+        visto = true;
+    }
+}
+
+int primeraMarcada(const QListWidget* lista)
+{
+    for (int i = 0; i < lista->count(); ++i)
+        if (marcado(lista->item(i))) return i;
+    return -1;
+}
+
+PanelAvance::PanelAvance(EstadoVentana& estado, QWidget* padre) : QWidget(padre), estado_(estado)
+{
+    resize(290, 518);
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    LblEtapa = titulo(this, kEtapa, 6);
+    crearOpcionesEtapa();
+    LblEjeY = titulo(this, kEjeY, 54);
+    LstEjeY = crearLista(72, 256, nombresDe(listaEjeY()));
+    LstEjeY->setObjectName(QStringLiteral("LstEjeY"));
+    LblEjeX = titulo(this, kEjeX, 336);
+    LstEJEX = crearLista(354, 112, nombresDe(listaEjeX()));
+    LstEJEX->setObjectName(QStringLiteral("LstEJEX"));
+
+    LabelB6 = new BotonImagen(qtr(kCopiar), this);
+    LabelB6->move(145, 480);
+    connect(LabelB6, &BotonImagen::clicked, this, &PanelAvance::copiar);
+
+    TimerAPAGADOR = new QTimer(this);
+    TimerAPAGADOR->setInterval(400);
+    connect(TimerAPAGADOR, &QTimer::timeout, this, &PanelAvance::TimerAPAGADOR_Timer);
+    TimerAPAGADOR->start();
+}
+
+void PanelAvance::crearOpcionesEtapa()
+{
+    for (int j = 1; j <= 6; ++j) {
+        auto* o = new QRadioButton(QString::number(j), this);
+        o->setObjectName(QStringLiteral("OptETAXAV%1").arg(j));
+        o->move(14 + (j - 1) * 44, 26);
+        o->adjustSize();
+        o->setVisible(j == 1);
+        connect(o, &QRadioButton::clicked, this, [this, j] {
+            if (!estado_.escribiendoTexto) emit etapaElegida(j);
+        });
+        OptETAXAV[static_cast<std::size_t>(j)] = o;
+    }
+    OptETAXAV[1]->setChecked(true);
+}
+
+QListWidget* PanelAvance::crearLista(int y, int alto, const QStringList& nombres)
+{
+    auto* lista = new QListWidget(this);
+    lista->setGeometry(8, y, 274, alto);
+    {
+        Escribiendo guarda(estado_);
+        for (int i = 0; i < nombres.size(); ++i) {
+            auto* it = new QListWidgetItem(nombres[i], lista);
+            it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            it->setCheckState(i == 0 ? Qt::Checked : Qt::Unchecked);
+            it->setData(Qt::UserRole, i == 0 ? 1 : 0);
+        }
+    }
+    // A change of a tick (its box, the space bar, or a click on the name)
+    // runs the rule; the program's own changes happen under the guard.
+    connect(lista, &QListWidget::itemChanged, this, [this, lista] {
+        if (!estado_.escribiendoTexto) LstEje_Click(lista);
+    });
+    connect(lista, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem* it) { estadoAlPulsar_ = it->checkState(); });
+    connect(lista, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) {
+        // A click on the name (not on the box) ticks the item too.
+        if (it->checkState() == estadoAlPulsar_ && !marcado(it)) it->setCheckState(Qt::Checked);
+    });
+    connect(lista, &QListWidget::itemDoubleClicked, this, [this, lista] {
+        if (!estado_.escribiendoTexto) LstEje_Click(lista);
+    });
+    lista->viewport()->installEventFilter(this);
+    return lista;
+}
+
+void PanelAvance::LstEje_Click(QListWidget* lista)
+{
+    Escribiendo guarda(estado_);
+    aplicarMarcaUnica(lista);
+}
+
+void PanelAvance::TimerAPAGADOR_Timer()
+{
+    Escribiendo guarda(estado_);
+    dejarPrimeraMarca(LstEjeY);
+    dejarPrimeraMarca(LstEJEX);
+}
+
+bool PanelAvance::eventFilter(QObject* o, QEvent* e)
+{
+    const bool lista = o == LstEjeY->viewport() || o == LstEJEX->viewport();
+    if (lista && e->type() == QEvent::MouseButtonPress) TimerAPAGADOR->stop();
+    if (lista && e->type() == QEvent::MouseButtonRelease) TimerAPAGADOR->start();
+    return QWidget::eventFilter(o, e);
+}
+
+int PanelAvance::etapa() const
+{
+    for (int j = 1; j <= 6; ++j)
+        if (OptETAXAV[static_cast<std::size_t>(j)]->isChecked()) return j;
+    return 1;
+}
+
+int PanelAvance::itemY() const { return primeraMarcada(LstEjeY); }
+int PanelAvance::itemX() const { return primeraMarcada(LstEJEX); }
+
+void PanelAvance::mostrarEtapas(int n)
+{
+    for (int j = 1; j <= 6; ++j) OptETAXAV[static_cast<std::size_t>(j)]->setVisible(j <= n);
+    Escribiendo guarda(estado_);
+    OptETAXAV[1]->setChecked(true);
+}
+
+void PanelAvance::activarApagador(bool activo)
+{
+    if (activo) TimerAPAGADOR->start();
+    else TimerAPAGADOR->stop();
+}
+
+void PanelAvance::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(241, 247, 255));
+    g.setColorAt(1, QColor(229, 236, 245));
+    p.fillRect(rect(), g);
+    p.setPen(QColor(170, 188, 212));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace quillon
