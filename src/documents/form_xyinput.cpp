@@ -83,8 +83,6 @@ void FormXYinput::crearControles()
     VScroll1->setPageStep(11);
     // The bar tracks its thumb: the rows follow while it is dragged.
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { refrescarFilas(); });
-    // Its own wheel handling would move three rows a notch.
-    VScroll1->installEventFilter(this);
 
     for (int i = 0; i < 2; ++i) {
         auto* etiqueta = new QLabel(this);
@@ -100,6 +98,10 @@ void FormXYinput::crearControles()
         boton->setObjectName(QStringLiteral("LabelB%1").arg(i));
         LabelB[static_cast<std::size_t>(i)] = boton;
     }
+    // The wheel moves the rows wherever the pointer is in the window.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QLineEdit*>(control)) control->installEventFilter(this);
+
     connect(LabelB[0], &BotonImagen::clicked, this, &FormXYinput::Aceptar);
     connect(LabelB[1], &BotonImagen::clicked, this, &FormXYinput::Cancelar);
     connect(LabelB[2], &BotonImagen::clicked, this, &FormXYinput::Borrar);

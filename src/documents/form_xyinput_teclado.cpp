@@ -54,7 +54,9 @@ bool FormXYinput::ubicarCaja(const QObject* objeto, Columna& columna, int& k) co
 
 bool FormXYinput::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == VScroll1 && evento->type() == QEvent::Wheel) {
+    // Every control passes the wheel to the window, the scroll bar too (its
+    // own handling would move three rows a notch).
+    if (evento->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(evento));
         return true;
     }

@@ -227,6 +227,21 @@ private slots:
         QVERIFY(b.tabla == antes);
     }
 
+    // A press shows the caption pressed; only a release on it runs the action.
+    void botonesDeImagen()
+    {
+        Banco b;
+        b.abrir();
+        BotonImagen* cancelar = b.boton(1);
+        QTest::mousePress(cancelar, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(cancelar->pulsado());
+        QTest::mouseRelease(cancelar, Qt::LeftButton, {}, QPoint(-20, 10));
+        QVERIFY(!cancelar->pulsado());
+        QVERIFY(b.ventana->isVisible());
+        b.cancelar();
+        QVERIFY(!b.ventana->isVisible());
+    }
+
     // Escape must not throw away what was typed.
     void escapeNoCierra()
     {
