@@ -1,0 +1,32 @@
+#pragma once
+// The glassware of the stage row, drawn with QPainter in the pictures' own
+// pixel coordinates: the round-bottom still (ImgC0), the receiving
+// Erlenmeyer flask (ImgR0) and the connecting tube (PicMid).
+//
+// Each piece has two layers: the glass behind the liquid (walls and the pale
+// inside) and the glass in front of it (the rim over the liquid's edges, the
+// thick bottom, shading and reflections). A picture paints the back layer,
+// then its liquid rows, then the front layer.
+
+#include <QPixmap>
+#include <QSize>
+
+class QPainter;
+
+namespace quillon::cristaleria {
+
+enum class Pieza { Alambique, Receptor, Tubo };
+enum class Capa { Detras, Delante };
+
+// 142 x 343 for the still and the receiver, 162 x 120 for the tube.
+QSize tamano(Pieza pieza);
+
+// Paints one layer of a piece on `p`, whose coordinates are the piece's
+// pixels (origin at its top left).
+void pintar(QPainter& p, Pieza pieza, Capa capa);
+
+// The layer rendered at a device pixel ratio (transparent around the glass),
+// made once per ratio and kept.
+const QPixmap& imagen(Pieza pieza, Capa capa, qreal dpr);
+
+}  // namespace quillon::cristaleria

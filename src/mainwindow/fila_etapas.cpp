@@ -1,0 +1,263 @@
+#include "mainwindow/fila_etapas.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "mainwindow/fila_etapas_dibujo.h"
+#include "platform/boton_imagen.h"
+
+namespace quillon {
+namespace {
+
+constexpr Texto kMasaDestilada{"% Mass distilled (% progress)", "% Masa destilada (% avance)"};
+constexpr Texto kEtapa{"Stage ", "Etapa "};
+
+// The band under the pictures that carries the progress controls and the
+// two arrow buttons (ShaMain), and its line (LineMain).
+constexpr int kArribaBanda = 412;
+constexpr int kYLinea = 430;
+constexpr int kXAnterior = 6;
+constexpr int kDesdeDerechaSiguiente = 100;
+
+const AltosFila kAltos{};
+
+QFont letraPequena(const QFont& base)
+{
+    QFont f = base;
+    f.setPointSizeF(8);
+    return f;
+}
+
+}  // namespace
+
+FilaEtapas::FilaEtapas(EstadoVentana& estado, QWidget* padre)
+    : QWidget(padre), estado_(estado), colorLiquido_(esquemasLiquido()[0].color)
+{
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    crearControles();
+}
+
+void FilaEtapas::crearControles()
+{
+    const QFont pequena = letraPequena(font());
+    for (int j = 0; j < kNumDibujos; ++j) {
+        const auto i = static_cast<std::size_t>(j);
+        // The frame goes first so that its text lies over it, 1 pixel inside.
+        marcos_[i] = new QFrame(this);
+        marcos_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+        marcos_[i]->setLineWidth(1);
+        marcos_[i]->setStyleSheet(QStringLiteral("color: rgb(150, 166, 186);"));
+        marcos_[i]->resize(kAnchoTexto + 2, kAltoTexto + 2);
+
+        textos_[i] = new QPlainTextEdit(this);
+        textos_[i]->setReadOnly(true);
+        textos_[i]->setFrameStyle(QFrame::NoFrame);
+        textos_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        textos_[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        textos_[i]->setLineWrapMode(QPlainTextEdit::NoWrap);
+        textos_[i]->setFont(pequena);
+        textos_[i]->resize(kAnchoTexto, kAltoTexto);
+
+        const auto fondo = j == 0 ? cristaleria::Pieza::Alambique : cristaleria::Pieza::Receptor;
+        dibujos_[i] = new DibujoEtapa(fondo, this);
+    }
+    for (int k = 1; k <= kMaxEtapas; ++k) crearEtapa(k);
+    // Each frame's right edge lies on its picture's left column: keep the
+    // frames over the pictures and the texts over the frames.
+    for (int j = 0; j < kNumDibujos; ++j) {
+        marcos_[static_cast<std::size_t>(j)]->raise();
+        textos_[static_cast<std::size_t>(j)]->raise();
+    }
+
+    anterior_ = new BotonImagen(QString(), this, BotonImagen::Dibujo::FlechaIzquierda);
+    siguiente_ = new BotonImagen(QString(), this, BotonImagen::Dibujo::FlechaDerecha);
+    anterior_->move(kXAnterior, kYLinea);
+    siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
+    connect(anterior_, &BotonImagen::clicked, this, &FilaEtapas::Previous);
+    connect(siguiente_, &BotonImagen::clicked, this, &FilaEtapas::Siguiente);
+
+    // Until the first arrangement only the first still shows.
+    aplicarDisposicion(disponerFila(0, 0, 1, kAltos));
+}
+
+void FilaEtapas::crearEtapa(int k)
+{
+    const auto i = static_cast<std::size_t>(k);
+    const QFont pequena = letraPequena(font());
+    piezas_[i] = new DibujoEtapa(cristaleria::Pieza::Tubo, this);
+
+    deslizadores_[i] = new QScrollBar(Qt::Horizontal, this);
+    deslizadores_[i]->setRange(0, 100);
+    deslizadores_[i]->setSingleStep(1);
+    deslizadores_[i]->setPageStep(10);
+    deslizadores_[i]->resize(kAnchoAvance, kAltos.deslizador);
+
+    cajas_[i] = new QLineEdit(QStringLiteral("0 %"), this);
+    cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
+    cajas_[i]->installEventFilter(this);
+
+    etiquetasAvance_[i] = new QLabel(QString::fromUtf8(quillon::tr(kMasaDestilada)), this);
+    etiquetasAvance_[i]->setFont(pequena);
+    etiquetasAvance_[i]->resize(kAnchoAvance, kAltos.etiquetaAvance);
+    etiquetasAvance_[i]->raise();
+
+    etiquetasEtapa_[i] = new QLabel(QString::fromUtf8(quillon::tr(kEtapa)) + QString::number(k), this);
+    QFont negrita = font();
+    negrita.setBold(true);
+    etiquetasEtapa_[i]->setFont(negrita);
+    etiquetasEtapa_[i]->resize(kAnchoEtiquetaEtapa, kAltos.etiquetaEtapa);
+    conectarEtapa(k);
+}
+
+void FilaEtapas::conectarEtapa(int k)
+{
+    QScrollBar* s = deslizadores_[static_cast<std::size_t>(k)];
+    // While the thumb is dragged the value changes with the slider down: only
+    // this stage follows; the release settles the change like a click.
+    connect(s, &QScrollBar::valueChanged, this, [this, k, s] {
+        if (s->isSliderDown()) HScroll1_Scroll(k);
+        else HScroll1_Change(k);
+    });
+    connect(s, &QScrollBar::sliderPressed, this,
+            [this, k, s] { valorAlPulsar_[static_cast<std::size_t>(k)] = s->value(); });
+    connect(s, &QScrollBar::sliderReleased, this, [this, k, s] {
+        if (s->value() != valorAlPulsar_[static_cast<std::size_t>(k)]) HScroll1_Change(k);
+    });
+    connect(cajas_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this, [this, k] { TxtAVAN_Change(k); });
+}
+
+bool FilaEtapas::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusIn) {
+        const int k = etapaDe(objeto);
+        // After the click that gave the focus has placed the cursor.
+        if (k > 0) QTimer::singleShot(0, this, [this, k] { TxtAVAN_GotFocus(k); });
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+int FilaEtapas::etapaDe(QObject* control) const
+{
+    for (int k = 1; k <= kMaxEtapas; ++k)
+        if (cajas_[static_cast<std::size_t>(k)] == control) return k;
+    return 0;
+}
+
+void FilaEtapas::Actualizar()
+{
+    mostrarMensaje(QString());
+    aplicarDisposicion(disponerFila(width(), primeraEtapa_, estado_.numEtapas, kAltos));
+    const bool receptorFijado = estado_.numEtapas >= 1 && estado_.numEtapas <= kMaxEtapas;
+    for (int j = 0; j < kNumDibujos; ++j)
+        dibujos_[static_cast<std::size_t>(j)]->fijarFondo(receptorFijado && j == estado_.numEtapas
+                                                             ? cristaleria::Pieza::Receptor
+                                                             : cristaleria::Pieza::Alambique);
+    if (estado_.escribiendoTexto) return;
+    // The progress handler of stage 1 redraws the whole row. When its text
+    // is no valid percentage the handler ignores it; the row is redrawn all
+    // the same, each stage at its slider's value.
+    const double p1 = leerTextoAvance(textoAvance(1).toStdString());
+    if (esNumero(p1) && p1 >= 0 && p1 <= 100) {
+        TxtAVAN_Change(1);
+    } else {
+        redibujarDesde(1);
+        estado_.modificado = true;
+    }
+}
+
+void FilaEtapas::aplicarDisposicion(const DisposicionFila& d)
+{
+    for (int j = 0; j < kNumDibujos; ++j) {
+        const auto i = static_cast<std::size_t>(j);
+        textos_[i]->clear();
+        const bool ver = d.dibujoVisible[i];
+        if (ver) {
+            dibujos_[i]->move(d.dibujo[i].topLeft());
+            textos_[i]->setGeometry(d.texto[i]);
+            marcos_[i]->setGeometry(d.marco[i]);
+        }
+        dibujos_[i]->setVisible(ver);
+        textos_[i]->setVisible(ver);
+        marcos_[i]->setVisible(ver);
+    }
+    for (int k = 1; k <= kMaxEtapas; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const bool ver = d.etapaVisible[i];
+        if (ver) {
+            piezas_[i]->move(d.pieza[i].topLeft());
+            deslizadores_[i]->setGeometry(d.deslizador[i]);
+            cajas_[i]->setGeometry(d.cajaAvance[i]);
+            etiquetasAvance_[i]->setGeometry(d.etiquetaAvance[i]);
+            etiquetasEtapa_[i]->setGeometry(d.etiquetaEtapa[i]);
+        }
+        for (QWidget* w : std::initializer_list<QWidget*>{piezas_[i], deslizadores_[i], cajas_[i],
+                                                          etiquetasAvance_[i], etiquetasEtapa_[i]})
+            w->setVisible(ver);
+    }
+}
+
+void FilaEtapas::Siguiente()
+{
+    const int f = primeraTrasSiguiente(primeraEtapa_, estado_.numEtapas, etapasQueCaben(width()));
+    if (f == primeraEtapa_) return;
+    primeraEtapa_ = f;
+    Actualizar();
+}
+
+void FilaEtapas::Previous()
+{
+    primeraEtapa_ = primeraTrasAnterior(primeraEtapa_);
+    Actualizar();
+}
+
+void FilaEtapas::fijarPrimeraEtapa(int f) { primeraEtapa_ = std::clamp(f, 0, kMaxEtapas); }
+
+void FilaEtapas::fijarEsquemaColor(int i)
+{
+    if (i < 0 || i >= kNumEsquemas) return;
+    esquema_ = i;
+    colorLiquido_ = esquemasLiquido()[static_cast<std::size_t>(i)].color;
+    if (!estado_.escribiendoTexto) Actualizar();
+}
+
+void FilaEtapas::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.fillRect(QRect(0, kArribaBanda, width(), height() - kArribaBanda), QColor(243, 247, 252));
+    p.setPen(QColor(205, 216, 230));
+    p.drawLine(0, kArribaBanda, width(), kArribaBanda);
+    p.setPen(QColor(176, 192, 212));
+    p.drawLine(0, kYLinea, width(), kYLinea);
+}
+
+void FilaEtapas::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // The next-stage button keeps 100 pixels from the right edge.
+    siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
+}
+
+template <typename T>
+static T* elemento(const std::array<T*, kNumDibujos>& a, int i, int desde)
+{
+    return i >= desde && i < kNumDibujos ? a[static_cast<std::size_t>(i)] : nullptr;
+}
+
+DibujoEtapa* FilaEtapas::dibujo(int j) const { return elemento(dibujos_, j, 0); }
+QPlainTextEdit* FilaEtapas::textoDibujo(int j) const { return elemento(textos_, j, 0); }
+QFrame* FilaEtapas::marco(int j) const { return elemento(marcos_, j, 0); }
+DibujoEtapa* FilaEtapas::pieza(int k) const { return elemento(piezas_, k, 1); }
+QScrollBar* FilaEtapas::deslizador(int k) const { return elemento(deslizadores_, k, 1); }
+QLineEdit* FilaEtapas::cajaAvance(int k) const { return elemento(cajas_, k, 1); }
+QLabel* FilaEtapas::etiquetaAvance(int k) const { return elemento(etiquetasAvance_, k, 1); }
+QLabel* FilaEtapas::etiquetaEtapa(int k) const { return elemento(etiquetasEtapa_, k, 1); }
+
+}  // namespace quillon

@@ -1,0 +1,48 @@
+#pragma once
+// One picture of the stage row: a still or the receiver (PicDes) with its
+// liquid, or the connecting tube (PicMid). The picture keeps a persistent
+// image at the screen's pixel ratio, made when its contents change, so a
+// repaint only copies it.
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+#include <vector>
+
+#include "mainwindow/cristaleria.h"
+#include "mainwindow/geometria_etapa.h"
+
+namespace quillon {
+
+class DibujoEtapa : public QWidget {
+    Q_OBJECT
+public:
+    explicit DibujoEtapa(cristaleria::Pieza fondo, QWidget* padre = nullptr);
+
+    // The glassware behind the liquid (the still or the receiver bitmap).
+    void fijarFondo(cristaleria::Pieza fondo);
+    cristaleria::Pieza fondo() const { return fondo_; }
+
+    // Clears the picture: the liquid goes, the glass stays.
+    void limpiar();
+    // Draws these rows of liquid in one colour, over the glass.
+    void dibujarLiquido(std::vector<FilaLiquido> filas, const QColor& color);
+
+    int filasLiquido() const { return static_cast<int>(filas_.size()); }
+    QColor colorLiquido() const { return color_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void componer();
+
+    cristaleria::Pieza fondo_;
+    std::vector<FilaLiquido> filas_;
+    QColor color_;
+    QPixmap imagen_;
+};
+
+}  // namespace quillon
