@@ -4,14 +4,6 @@
 
 namespace quillon {
 
-long redondearPar(double v)
-{
-    const double r = std::floor(v + 0.5);
-    // An exact half that went up to an odd integer goes to the even one.
-    if (r - v == 0.5 && std::fmod(r, 2.0) != 0.0) return static_cast<long>(r - 1);
-    return static_cast<long>(r);
-}
-
 double volatilidadLocal(const TablaELV& t, int i)
 {
     const double x = t.x[static_cast<std::size_t>(i)];

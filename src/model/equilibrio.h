@@ -32,8 +32,22 @@ void CrearSuperTABLA_ELV(const TablaELV& t, SuperTablaELV& dense);
 // pure components (0, 0) and (1, 1).
 bool tablaUtilizable(const TablaELV& t);
 
-// Nearest integer, exact halves to the even one.
-long redondearPar(double v);
+// Nearest integer, exact halves to the even one. Inline: a table-mode
+// integration calls it once per step, on the critical path.
+inline long redondearPar(double v)
+{
+    // Values a long cannot hold (a number read from a damaged file) are
+    // clamped rather than cast, which would be undefined; NaN gives 0.
+    constexpr double kLimite = 4.0e18;
+    if (!(v > -kLimite && v < kLimite)) return v > 0 ? static_cast<long>(kLimite) : v < 0 ? -static_cast<long>(kLimite) : 0;
+    // floor(v + 0.5) by truncation, without a call to floor.
+    const double t = v + 0.5;
+    long r = static_cast<long>(t);
+    if (static_cast<double>(r) > t) --r;
+    // An exact half that went up to an odd integer goes to the even one.
+    if (static_cast<double>(r) - v == 0.5 && (r & 1) != 0) --r;
+    return r;
+}
 
 // The equilibrium in force: alpha from the box or from the dense table.
 struct ModeloELV {
