@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -121,6 +122,10 @@ INSTANTIATE_TEST_SUITE_P(Examples, RedondearPar,
                          testing::Values(Redondeo{0.4, 0}, Redondeo{0.6, 1}, Redondeo{0.5, 0}, Redondeo{1.5, 2},
                                          Redondeo{2.5, 2}, Redondeo{2.5000001, 3}, Redondeo{-0.5, 0},
                                          Redondeo{-1.5, -2}, Redondeo{-2.5, -2}, Redondeo{4999.5, 5000},
-                                         Redondeo{5000.5, 5000}));
+                                         Redondeo{5000.5, 5000}, Redondeo{-0.4, 0}, Redondeo{-0.6, -1},
+                                         // Out of the range of long: clamped, not cast.
+                                         Redondeo{1e300, 4000000000000000000},
+                                         Redondeo{-1e300, -4000000000000000000},
+                                         Redondeo{std::nan(""), 0}));
 
 }  // namespace
