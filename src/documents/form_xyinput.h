@@ -33,7 +33,9 @@ public:
 
     // tabla: the shared table, copied into the working rows TablaX/TablaY.
     // pathTabla: the remembered folder, read and updated by Open and Save as.
-    // estado: the decimal separator used by the display and the key filter.
+    // estado: the decimal separator of the display and the key filter; typing
+    // a number updates it as LeerNumero does everywhere.
+    // exec() gives Accepted only for Resultado::Aceptada.
     FormXYinput(const TablaELV& tabla, const DatosCompuestos& datos, QString& pathTabla, EstadoNumerico& estado,
                 QWidget* padre = nullptr);
 
@@ -50,13 +52,7 @@ public:
     const TablaELV& tabla() const { return tabla_; }
     const DatosCompuestos& datos() const { return datos_; }
 
-    // The window's procedures, also reached through its five buttons.
-    void Aceptar();
-    void Cancelar();
-    void Borrar();
-    void Abrir();
-    void Guardar();
-
+    // Cancel and the close box.
     void reject() override;
 
 protected:
@@ -65,6 +61,13 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // The actions of the five buttons.
+    void Aceptar();
+    void Cancelar();
+    void Borrar();
+    void Abrir();
+    void Guardar();
+
     using Columna = navegacion_xy::Columna;
 
     void crearControles();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <optional>
 
 #include "documents/form_xyinput.h"
 
