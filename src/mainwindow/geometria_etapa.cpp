@@ -92,6 +92,7 @@ const std::array<EsquemaLiquido, kNumEsquemas>& esquemasLiquido()
 
 ColorRGB colorLiquido(const EsquemaColor& c, double x)
 {
+    if (!std::isfinite(x)) x = 0;
     auto componente = [&](int i) {
         const long v = redondearPar((1 - x) * c[static_cast<std::size_t>(i)] + x * c[static_cast<std::size_t>(i + 3)]);
         return static_cast<int>(std::clamp(v, 0L, 255L));

@@ -1,0 +1,119 @@
+// The stage row's speed: a full refresh of six stages against the
+// computation of their tables alone, and one slider step.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QScrollBar>
+
+#include "mainwindow/fila_etapas.h"
+
+using namespace quillon;
+
+namespace {
+
+// A row of six stages, wide enough to show them all, benzene and toluene.
+struct Fila6 {
+    EstadoVentana estado;
+    Entradas entradas;
+    FilaEtapas* fila = nullptr;
+
+    Fila6()
+    {
+        entradas.mma = 78.11;
+        entradas.mmb = 92.14;
+        entradas.alfa = 2.5;
+        entradas.x0 = 0.5;
+        entradas.m0 = 100;
+        estado.numEtapas = entradas.numEtapas = 6;
+        estado.leerEntradas = [this] { return entradas; };
+        estado.mensaje = [](const QString&) {};
+        fila = new FilaEtapas(estado);
+        fila->resize(2200, 600);
+        fila->show();
+        for (int k = 1; k <= 6; ++k) fila->escribirAvance(k, QStringLiteral("60 %"));
+    }
+};
+
+Fila6& fila6()
+{
+    static Fila6 f;
+    return f;
+}
+
+void BM_SoloCalculo6Etapas(benchmark::State& state)
+{
+    Fila6& f = fila6();
+    const auto cortes = f.fila->cortes();
+    for (auto _ : state) {
+        f.estado.cadena.invalidar();
+        for (int k = 1; k <= 6; ++k)
+            benchmark::DoNotOptimize(calcularEtapa(f.estado.cadena, f.estado.modelo(2.5), f.entradas, cortes, k));
+    }
+}
+BENCHMARK(BM_SoloCalculo6Etapas)->Unit(benchmark::kMillisecond);
+
+void BM_Refresco6Etapas(benchmark::State& state)
+{
+    Fila6& f = fila6();
+    for (auto _ : state) {
+        f.estado.cadena.invalidar();
+        f.fila->Actualizar();
+    }
+}
+BENCHMARK(BM_Refresco6Etapas)->Unit(benchmark::kMillisecond);
+
+// The same, with the row painted on the screen's surface as well.
+void BM_Refresco6EtapasPintado(benchmark::State& state)
+{
+    Fila6& f = fila6();
+    for (auto _ : state) {
+        f.estado.cadena.invalidar();
+        f.fila->Actualizar();
+        benchmark::DoNotOptimize(f.fila->grab());
+    }
+}
+BENCHMARK(BM_Refresco6EtapasPintado)->Unit(benchmark::kMillisecond);
+
+// A click on the last stage's slider: that still and the receiver are
+// redrawn from the stored table.
+void BM_PasoDeslizadorUltimaEtapa(benchmark::State& state)
+{
+    Fila6& f = fila6();
+    f.fila->Actualizar();
+    QScrollBar* s = f.fila->deslizador(6);
+    int v = 40;
+    for (auto _ : state) {
+        v = v == 40 ? 41 : 40;
+        s->setValue(v);
+    }
+}
+BENCHMARK(BM_PasoDeslizadorUltimaEtapa)->Unit(benchmark::kMicrosecond);
+
+// Dragging the first stage's thumb: only that stage follows.
+void BM_ArrastreDeslizador(benchmark::State& state)
+{
+    Fila6& f = fila6();
+    f.fila->Actualizar();
+    QScrollBar* s = f.fila->deslizador(1);
+    s->setSliderDown(true);
+    int v = 40;
+    for (auto _ : state) {
+        v = v == 40 ? 41 : 40;
+        s->setValue(v);
+    }
+    s->setSliderDown(false);
+}
+BENCHMARK(BM_ArrastreDeslizador)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
