@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
@@ -141,11 +142,9 @@ QListWidget* PanelAvance::crearLista(int y, int alto, const QStringList& nombres
     connect(lista, &QListWidget::itemChanged, this, [this, lista] {
         if (!estado_.escribiendoTexto) LstEje_Click(lista);
     });
-    connect(lista, &QListWidget::itemPressed, this,
-            [this](QListWidgetItem* it) { estadoAlPulsar_ = it->checkState(); });
     connect(lista, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) {
         // A click on the name (not on the box) ticks the item too.
-        if (it->checkState() == estadoAlPulsar_ && !marcado(it)) it->setCheckState(Qt::Checked);
+        if (it == itemAlPulsar_ && it->checkState() == estadoAlPulsar_ && !marcado(it)) it->setCheckState(Qt::Checked);
     });
     connect(lista, &QListWidget::itemDoubleClicked, this, [this, lista] {
         if (!estado_.escribiendoTexto) LstEje_Click(lista);
@@ -170,7 +169,14 @@ void PanelAvance::TimerAPAGADOR_Timer()
 bool PanelAvance::eventFilter(QObject* o, QEvent* e)
 {
     const bool lista = o == LstEjeY->viewport() || o == LstEJEX->viewport();
-    if (lista && e->type() == QEvent::MouseButtonPress) TimerAPAGADOR->stop();
+    if (lista && e->type() == QEvent::MouseButtonPress) {
+        TimerAPAGADOR->stop();
+        // What the item was before the click: a press on its box toggles it
+        // at the release, a press on its name does not.
+        QListWidget* l = o == LstEjeY->viewport() ? LstEjeY : LstEJEX;
+        itemAlPulsar_ = l->itemAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (itemAlPulsar_) estadoAlPulsar_ = itemAlPulsar_->checkState();
+    }
     if (lista && e->type() == QEvent::MouseButtonRelease) TimerAPAGADOR->start();
     return QWidget::eventFilter(o, e);
 }

@@ -55,6 +55,7 @@ private:
     void TimerAPAGADOR_Timer();
 
     EstadoVentana& estado_;
+    QListWidgetItem* itemAlPulsar_ = nullptr;
     Qt::CheckState estadoAlPulsar_ = Qt::Unchecked;
 };
 
