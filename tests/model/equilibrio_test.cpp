@@ -79,20 +79,6 @@ TEST(DenseTable, EntriesOutsideTheTableKeepTheirStaleValues)
     EXPECT_EQ(elv.yEq(0.9), 0);
 }
 
-TEST(DenseTable, NothingIsWrittenWithoutTwoPoints)
-{
-    SuperTablaELV dense;
-    dense.fill(5);
-    CrearSuperTABLA_ELV(tabla({{0.5, 0.7}}), dense);
-    for (double a : dense) EXPECT_EQ(a, 5);
-}
-
-TEST(DenseTable, OnlyTablesWithAnInteriorPointAreUsable)
-{
-    EXPECT_FALSE(tablaUtilizable(tabla({{0, 0}, {1, 1}})));
-    EXPECT_TRUE(tablaUtilizable(tabla({{0, 0}, {0.5, 0.7}, {1, 1}})));
-}
-
 TEST(DenseTableLookup, RoundsXTimes1000ToTheNearestEntryHalvesToEven)
 {
     SuperTablaELV dense{};

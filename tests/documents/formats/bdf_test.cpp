@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -46,6 +47,14 @@ std::string repetir(const std::string& linea, int veces)
     return s;
 }
 
+// n increasing rows strictly between the pure components.
+std::string filasInteriores(int n)
+{
+    std::string s;
+    for (int i = 1; i <= n; ++i) s += std::to_string(i / (n + 1.0)) + "  " + std::to_string(i / (n + 0.5)) + "\r\n";
+    return s;
+}
+
 // A file of the given mode whose table block holds `bloque`.
 std::string archivo(const std::string& bloque, bool tabla = true)
 {
@@ -63,10 +72,10 @@ TEST(WriteBdf, EnglishStartUpDocumentGivesTheWholeFile)
     EXPECT_EQ(EscribirBdf(arranque()), esperado);
 }
 
-TEST(WriteBdf, TrimsTheTextsAndWritesTheTableInGeneralFormat)
+TEST(WriteBdf, TrimsTheTextsAndWritesNamesAndTableAsTheFileWants)
 {
     DocumentoDestilacion d = arranque();
-    d.compA = "  benzene ";
+    d.compA = "  alcohol metílico ";
     d.alfa = " 2,45";
     d.avance[0] = " 40% ";
     d.unidad = 3;
@@ -79,49 +88,33 @@ TEST(WriteBdf, TrimsTheTextsAndWritesTheTableInGeneralFormat)
     d.tabla.x[1] = 1.0 / 3;
     d.tabla.y[1] = 0.1 + 0.2;
     const std::string t = EscribirBdf(d);
-    EXPECT_NE(t.find("<A=benzene>\r\n"), std::string::npos);
-    EXPECT_NE(t.find("<ALPHA=2,45>\r\n"), std::string::npos);
-    EXPECT_NE(t.find("<%E1=40% >\r\n"), std::string::npos);
-    EXPECT_NE(t.find("<MU=lb>\r\n<NE=6>\r\n"), std::string::npos);
-    EXPECT_NE(t.find("<VLE=TABLE>\r\n[[\r\n1E-05  2.5E-05\r\n0.333333333333333  0.3\r\n-1  -1\r\n"),
-              std::string::npos);
+    for (const char* linea : {"<A=alcohol met\xEDlico>\r\n", "<ALPHA=2,45>\r\n", "<%E1=40% >\r\n",
+                              "<MU=lb>\r\n<NE=6>\r\n",
+                              "<VLE=TABLE>\r\n[[\r\n1E-05  2.5E-05\r\n0.333333333333333  0.3\r\n-1  -1\r\n"})
+        EXPECT_NE(t.find(linea), std::string::npos) << linea;
     EXPECT_NE(EscribirBdf(d, ',').find("0,333333333333333  0,3\r\n"), std::string::npos);
-}
-
-TEST(WriteBdf, NamesAreWrittenOneBytePerCharacterInWindows1252)
-{
-    DocumentoDestilacion d = arranque();
-    d.compA = "alcohol metílico";
-    d.compB = "tolueno";
-    const std::string t = EscribirBdf(d);
-    EXPECT_NE(t.find("<A=alcohol met\xEDlico>\r\n"), std::string::npos);
-    const LecturaBdf r = LeerBdf(t, kRuta);
-    EXPECT_EQ(r.doc.compA, "alcohol metílico");
-    EXPECT_EQ(r.doc.compB, "tolueno");
-    d.compA = "benceno";
-    EXPECT_EQ(LeerBdf(EscribirBdf(d), kRuta).doc.compA, "benceno");
 }
 
 TEST(ReadBdf, WrittenDocumentReadsBackWithABlankAfterEachCut)
 {
-    DocumentoDestilacion d = arranque();
-    d.unidad = 2;
-    d.numEtapas = 3;
-    d.avance = {"40", "50.5", "60%", "0", "0", "0"};
-    d.modoTabla = true;
-    d.tabla.x.fill(-1);
-    d.tabla.y.fill(-1);
-    const double xs[] = {0, 0.2, 0.6, 1}, ys[] = {0, 0.4, 0.8, 1};
-    for (std::size_t i = 0; i < 4; ++i) {
-        d.tabla.x[i] = xs[i];
-        d.tabla.y[i] = ys[i];
+    for (const char* nombre : {"benceno", "alcohol metílico", "tolueno"}) {
+        DocumentoDestilacion d = arranque();
+        d.compA = nombre;
+        d.unidad = 2;
+        d.numEtapas = 3;
+        d.avance = {"40", "50.5", "60%", "0", "0", "0"};
+        d.modoTabla = true;
+        d.tabla.x.fill(-1);
+        d.tabla.y.fill(-1);
+        const double xs[] = {0, 0.2, 0.6, 1}, ys[] = {0, 0.4, 0.8, 1};
+        std::copy(xs, xs + 4, d.tabla.x.begin());
+        std::copy(ys, ys + 4, d.tabla.y.begin());
+        d.tabla.ultPunto = 3;
+        const LecturaBdf r = LeerBdf(EscribirBdf(d), kRuta);
+        ASSERT_TRUE(r.ok()) << r.error;
+        for (std::string& a : d.avance) a += " ";
+        EXPECT_EQ(r.doc, d);
     }
-    d.tabla.ultPunto = 3;
-    const LecturaBdf r = LeerBdf(EscribirBdf(d), kRuta);
-    ASSERT_TRUE(r.ok()) << r.error;
-    DocumentoDestilacion esperado = d;
-    for (std::string& a : esperado.avance) a += " ";
-    EXPECT_EQ(r.doc, esperado);
 }
 
 TEST(ReadBdf, StartUpDocumentOpensCleanlyAndSavesAgainByteForByte)
@@ -131,33 +124,23 @@ TEST(ReadBdf, StartUpDocumentOpensCleanlyAndSavesAgainByteForByte)
     const LecturaBdf r = LeerBdf(bytes, kRuta);
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_FALSE(r.doc.modoTabla);
-    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
     EXPECT_EQ(r.doc.tabla, TablaELV{});
     EXPECT_EQ(EscribirBdf(r.doc), bytes);
 }
 
-TEST(ReadBdf, TagsAreFoundAnywhereAndMissingOnesKeepTheReset)
+TEST(ReadBdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnit)
 {
-    const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><MMA=18", kRuta);
+    const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><a=x><MMA=18", kRuta);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.doc.compA, "eau");
     EXPECT_EQ(r.doc.compB, " water ");
     EXPECT_EQ(r.doc.masa0, "2");
-    EXPECT_EQ(r.doc.mma, "");  // no ">" after the tag
-    EXPECT_EQ(r.doc.alfa, "");
+    EXPECT_EQ(r.doc.mma, "");  // no ">" after the tag: as the reset left it
     EXPECT_EQ(r.doc.avance[0], "0");
-    EXPECT_FALSE(r.doc.modoTabla);
-}
-
-TEST(ReadBdf, TagsAreCaseSensitiveButTheUnitIsNot)
-{
     EXPECT_EQ(LeerBdf("<MU=KG>", kRuta).doc.unidad, 1);
     EXPECT_EQ(LeerBdf("<MU=Lb>", kRuta).doc.unidad, 3);
     EXPECT_EQ(LeerBdf("<MU=ton>", kRuta).doc.unidad, 0);
-    EXPECT_EQ(LeerBdf("<a=x>", kRuta).doc.compA, "");
-    std::string minusculas = archivo("0.2  0.4\r\n");
-    minusculas.replace(minusculas.find("TABLE"), 5, "table");
-    EXPECT_FALSE(LeerBdf(minusculas, kRuta).doc.modoTabla);
+    EXPECT_FALSE(LeerBdf("<VLE=table>[[0.2 0.4]]", kRuta).doc.modoTabla);
 }
 
 struct Etapas {
@@ -175,8 +158,7 @@ TEST_P(ReadBdfEtapas, StageCountIsRoundedHalvesToEvenAndKeptInRange)
 INSTANTIATE_TEST_SUITE_P(Examples, ReadBdfEtapas,
                          testing::Values(Etapas{"3", 3}, Etapas{" 4", 4}, Etapas{"2.5", 2}, Etapas{"3.5", 4},
                                          Etapas{"5.4abc", 5}, Etapas{"6.5", 6}, Etapas{"7", 1}, Etapas{"0", 1},
-                                         Etapas{"-2", 1}, Etapas{"x", 1}, Etapas{"1e300", 1},
-                                         Etapas{"-1e300", 1}, Etapas{"1e999", 1}));
+                                         Etapas{"x", 1}, Etapas{"1e300", 1}, Etapas{"-1e300", 1}));
 
 TEST(ReadBdfTable, RowsAreCompletedWithThePureComponents)
 {
@@ -189,20 +171,12 @@ TEST(ReadBdfTable, RowsAreCompletedWithThePureComponents)
         EXPECT_EQ(r.doc.tabla.x[i], xs[i]) << i;
         EXPECT_EQ(r.doc.tabla.y[i], ys[i]) << i;
     }
+    // Commas, runs of blanks, empty lines and D exponents read the same.
+    EXPECT_EQ(LeerBdf(archivo("\r\n\r\n0,2    0,4\r\n\r\n\r\n  6D-1 0,8  \r\n\r\n"), kRuta).doc, r.doc);
     // An alpha-mode document keeps the completed table, not in force.
     const LecturaBdf alfa = LeerBdf(archivo("0.2  0.4\r\n0.6  0.8\r\n", false), kRuta);
     EXPECT_FALSE(alfa.doc.modoTabla);
     EXPECT_EQ(alfa.doc.tabla, r.doc.tabla);
-}
-
-TEST(ReadBdfTable, CommaRowsBlanksAndEmptyLinesReadAsPlainRows)
-{
-    const LecturaBdf punto = LeerBdf(archivo("0.2  0.4\r\n0.6  0.8\r\n"), kRuta);
-    const LecturaBdf coma = LeerBdf(archivo("\r\n\r\n0,2    0,4\r\n\r\n\r\n  0,6 0,8  \r\n\r\n"), kRuta);
-    ASSERT_TRUE(coma.ok()) << coma.error;
-    EXPECT_EQ(coma.doc, punto.doc);
-    const LecturaBdf exponente = LeerBdf(archivo("2E-1  4D-1\r\n6e-1  8d-1\r\n"), kRuta);
-    EXPECT_EQ(exponente.doc.tabla, punto.doc.tabla);
 }
 
 TEST(ReadBdfTable, RowsAfterTheEndMarkerAreDroppedSoTheTableSavesAndReadsBack)
@@ -211,49 +185,30 @@ TEST(ReadBdfTable, RowsAfterTheEndMarkerAreDroppedSoTheTableSavesAndReadsBack)
     const LecturaBdf r = LeerBdf(archivo("0  0\r\n0.5  0.7\r\n-1  -1\r\n1  1\r\n0.2  0.1\r\n"), kRuta);
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.doc.tabla.ultPunto, 2);
-    EXPECT_EQ(r.doc.tabla.x[3], -1);
     EXPECT_EQ(r.doc.tabla.x[4], -1);
     const LecturaBdf otra = LeerBdf(EscribirBdf(r.doc), kRuta);
     ASSERT_TRUE(otra.ok()) << otra.error;
-    EXPECT_TRUE(otra.doc.modoTabla);
     EXPECT_EQ(otra.doc.tabla, r.doc.tabla);
 }
 
-TEST(ReadBdfTable, MoreThan100RowsKeepTheFirst100)
+TEST(ReadBdfTable, HundredRowsAtMostWithRoomForThePureComponents)
 {
-    std::string bloque = "0  0\r\n";
-    for (int i = 1; i < 99; ++i) bloque += std::to_string(i / 100.0) + "  " + std::to_string(i / 99.5) + "\r\n";
-    bloque += "1  1\r\n" + repetir("5  5\r\n", 20);
-    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
-    ASSERT_TRUE(r.ok()) << r.error;
-    EXPECT_TRUE(r.doc.modoTabla);
-    EXPECT_EQ(r.doc.tabla.ultPunto, 99);
-    EXPECT_EQ(r.doc.tabla.x[99], 1);
-}
-
-TEST(ReadBdfTable, AFullTableWithoutRoomForThePureComponentsIsRefused)
-{
-    std::string bloque;
-    for (int i = 1; i <= 100; ++i) bloque += std::to_string(i / 101.0) + "  " + std::to_string(i / 100.5) + "\r\n";
-    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
-    EXPECT_EQ(r.error, tr(mensajes::demasiadosPuntos));
-    EXPECT_FALSE(r.doc.modoTabla);
-    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
-    // The same rows in an alpha-mode document load, not in force.
-    const LecturaBdf alfa = LeerBdf(archivo(bloque, false), kRuta);
-    EXPECT_TRUE(alfa.ok());
-    EXPECT_EQ(alfa.doc.tabla.ultPunto, 0);
-    EXPECT_NEAR(alfa.doc.tabla.x[0], 1 / 101.0, 1e-6);
-}
-
-TEST(ReadBdfTable, NinetyNineRowsNeedingOnlyOneEndLoad)
-{
-    std::string bloque = "0  0\r\n";
-    for (int i = 1; i < 99; ++i) bloque += std::to_string(i / 100.0) + "  " + std::to_string(i / 99.5) + "\r\n";
-    const LecturaBdf r = LeerBdf(archivo(bloque), kRuta);
+    // More than 100 rows: the first 100 count.
+    LecturaBdf r = LeerBdf(archivo("0  0\r\n" + filasInteriores(98) + "1  1\r\n" + repetir("5  5\r\n", 20)), kRuta);
     ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.doc.tabla.ultPunto, 99);
+    // 99 rows needing one end fill the table.
+    r = LeerBdf(archivo("0  0\r\n" + filasInteriores(98)), kRuta);
+    ASSERT_TRUE(r.ok()) << r.error;
     EXPECT_EQ(r.doc.tabla.y[99], 1);
+    // 100 rows needing an end are refused in table mode, kept (not in force) in alpha mode.
+    r = LeerBdf(archivo(filasInteriores(100)), kRuta);
+    EXPECT_EQ(r.error, "ERROR: The table has no room for the points (0, 0) and (1, 1): at most 100 points");
+    EXPECT_FALSE(r.doc.modoTabla);
+    r = LeerBdf(archivo(filasInteriores(100), false), kRuta);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.doc.tabla.ultPunto, 0);
+    EXPECT_NEAR(r.doc.tabla.x[0], 1 / 101.0, 1e-6);
 }
 
 TEST(ReadBdfTable, WithoutAnInteriorPointTheDocumentFallsBackToAlpha)
@@ -263,53 +218,41 @@ TEST(ReadBdfTable, WithoutAnInteriorPointTheDocumentFallsBackToAlpha)
         ASSERT_TRUE(r.ok()) << r.error;
         EXPECT_FALSE(r.doc.modoTabla) << bloque;
         EXPECT_EQ(r.doc.tabla.ultPunto, 1);
-        EXPECT_EQ(r.doc.tabla.x[1], 1);
     }
 }
 
 struct Rechazo {
-    const char* bloque;
+    std::string bloque;
     const char* mensaje;
 };
 
-void PrintTo(const Rechazo& r, std::ostream* os) { *os << r.bloque; }
+void PrintTo(const Rechazo& r, std::ostream* os) { *os << r.bloque.substr(0, 30); }
 
 class ReadBdfTableRechazo : public testing::TestWithParam<Rechazo> {};
 
-TEST_P(ReadBdfTableRechazo, TableModeRefusesWithTheMessageAndKeepsTheRowsRead)
+TEST_P(ReadBdfTableRechazo, TableModeRefusesWithTheMessageAlphaModeSaysNothing)
 {
     const LecturaBdf r = LeerBdf(archivo(GetParam().bloque), kRuta);
     EXPECT_EQ(r.error, GetParam().mensaje);
     EXPECT_FALSE(r.doc.modoTabla);
     EXPECT_EQ(r.doc.tabla.ultPunto, 0);
-    EXPECT_EQ(r.doc.compA, "benzene");  // the inputs of the tags stay loaded
-    // An alpha-mode document with the same block loads without a word.
+    EXPECT_EQ(r.doc.compA, "benzene");  // the tags stay loaded
     const LecturaBdf alfa = LeerBdf(archivo(GetParam().bloque, false), kRuta);
     EXPECT_TRUE(alfa.ok()) << alfa.error;
     EXPECT_EQ(alfa.doc.tabla.ultPunto, 0);
-    EXPECT_EQ(alfa.doc.tabla.x, r.doc.tabla.x);
+    EXPECT_EQ(alfa.doc.tabla.x, r.doc.tabla.x);  // kept as read
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachRule, ReadBdfTableRechazo,
-    testing::Values(Rechazo{"0.2  1.4\r\n", "ERROR: Data out of range [0, 1]"},
-                    Rechazo{"-0.1  0.2\r\n", "ERROR: Data out of range [0, 1]"},
-                    Rechazo{"0.2\r\n", "ERROR: Data out of range [0, 1]"},
-                    Rechazo{"0.2  0.4\r\n0.1  0.5\r\n", "ERROR: Invalid data"},
-                    Rechazo{"0.2  0.4\r\n0.3  0.4\r\n", "ERROR: Invalid data"},
-                    Rechazo{"0.2  0.4\r\n0.2  0.5\r\n", "ERROR: Invalid data"},
-                    Rechazo{"0  0.1\r\n0.5  0.6\r\n", "ERROR: Invalid data"},
-                    Rechazo{"0.5  0.6\r\n1  0.9\r\n", "ERROR: Invalid data"},
-                    Rechazo{"0.5  0.6\r\n0.9  1\r\n", "ERROR: Invalid data"}));
-
-TEST(ReadBdfTable, TableModeRefusesTheUntouchedTableOfZeros)
-{
-    std::string t = EscribirBdf(arranque());
-    t.replace(t.find("<VLE=ALPHA>"), 11, "<VLE=TABLE>");
-    const LecturaBdf r = LeerBdf(t, kRuta);
-    EXPECT_EQ(r.error, "ERROR: Invalid data");
-    EXPECT_FALSE(r.doc.modoTabla);
-}
+INSTANTIATE_TEST_SUITE_P(EachRule, ReadBdfTableRechazo,
+                         testing::Values(Rechazo{"0.2  1.4\r\n", "ERROR: Data out of range [0, 1]"},
+                                         Rechazo{"-0.1  0.2\r\n", "ERROR: Data out of range [0, 1]"},
+                                         Rechazo{"0.2\r\n", "ERROR: Data out of range [0, 1]"},
+                                         Rechazo{"0.2  0.4\r\n0.1  0.5\r\n", "ERROR: Invalid data"},
+                                         Rechazo{"0.2  0.4\r\n0.3  0.4\r\n", "ERROR: Invalid data"},
+                                         Rechazo{repetir("0  0\r\n", 100), "ERROR: Invalid data"},
+                                         Rechazo{"0  0.1\r\n0.5  0.6\r\n", "ERROR: Invalid data"},
+                                         Rechazo{"0.5  0.6\r\n1  0.9\r\n", "ERROR: Invalid data"},
+                                         Rechazo{"0.5  0.6\r\n0.9  1\r\n", "ERROR: Invalid data"}));
 
 TEST(ReadBdfTable, TableModeWithoutTheBlockIsAFormatError)
 {
@@ -319,10 +262,7 @@ TEST(ReadBdfTable, TableModeWithoutTheBlockIsAFormatError)
         EXPECT_EQ(r.error, "ERROR: Invalid format:\r\n" + kRuta) << texto;
         EXPECT_EQ(r.doc.compA, "benzene");
     }
-    // Alpha mode does without the block.
-    const LecturaBdf alfa = LeerBdf("<A=benzene><VLE=ALPHA>", kRuta);
-    EXPECT_TRUE(alfa.ok());
-    EXPECT_EQ(alfa.doc.tabla, TablaELV{});
+    EXPECT_TRUE(LeerBdf("<A=benzene><VLE=ALPHA>", kRuta).ok());  // alpha mode does without it
 }
 
 }  // namespace

@@ -130,14 +130,4 @@ TEST(Windows1252, EveryByteSurvivesReadingAndWritingAgain)
     }
 }
 
-TEST(GeneralFormat, ShortestTextWithUpTo15Digits)
-{
-    EXPECT_EQ(textoGeneral(0, '.'), "0");
-    EXPECT_EQ(textoGeneral(-1, '.'), "-1");
-    EXPECT_EQ(textoGeneral(0.1 + 0.2, '.'), "0.3");
-    EXPECT_EQ(textoGeneral(2.0 / 3, ','), "0,666666666666667");
-    EXPECT_EQ(textoGeneral(1e-5, '.'), "1E-05");
-    EXPECT_EQ(textoGeneral(1.5e20, '.'), "1.5E+20");
-}
-
 }  // namespace
