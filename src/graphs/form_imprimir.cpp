@@ -71,12 +71,12 @@ FormImprimir::FormImprimir(AjustesImpresion& ajustes, const QStringList& impreso
     Text1->installEventFilter(this);
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setGeometry(225, 86, 18, 26);
-    // Minimum at the bottom end: the upper arrow raises the number of copies.
+    // 1999 copies at the top end and 1 at the bottom: the upper arrow raises
+    // the number of copies, one per click.
     VScroll1->setRange(1, kMaxCopias);
-    VScroll1->setInvertedAppearance(true);
-    VScroll1->setValue(1);
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!moviendoSpinner_) Text1->setText(QString::number(v));
+    fijarSpinner(1);
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] {
+        if (!moviendoSpinner_) Text1->setText(QString::number(copiasDelSpinner()));
     });
     connect(Text1, &QLineEdit::textChanged, this, &FormImprimir::Text1_Change);
 
@@ -123,23 +123,30 @@ long FormImprimir::numeroEnCaja() const
     return std::lround(*v);
 }
 
+int FormImprimir::copiasDelSpinner() const { return kMaxCopias + 1 - VScroll1->value(); }
+
+void FormImprimir::fijarSpinner(long copias)
+{
+    // The spinner cannot hold a number outside its range; it stops at the ends.
+    const long n = std::clamp(copias, 1L, static_cast<long>(kMaxCopias));
+    moviendoSpinner_ = true;
+    VScroll1->setValue(static_cast<int>(kMaxCopias + 1 - n));
+    moviendoSpinner_ = false;
+}
+
 void FormImprimir::Text1_Change()
 {
     if (Text1->text().trimmed().isEmpty()) {
         Text1->setText(QStringLiteral("1"));
         return;
     }
-    moviendoSpinner_ = true;
-    VScroll1->setValue(static_cast<int>(std::clamp(numeroEnCaja(), 1L, static_cast<long>(kMaxCopias))));
-    moviendoSpinner_ = false;
+    fijarSpinner(numeroEnCaja());
 }
 
 void FormImprimir::normalizarCopias()
 {
-    moviendoSpinner_ = true;
-    VScroll1->setValue(static_cast<int>(std::clamp(numeroEnCaja(), 1L, static_cast<long>(kMaxCopias))));
-    moviendoSpinner_ = false;
-    Text1->setText(QString::number(VScroll1->value()));
+    fijarSpinner(numeroEnCaja());
+    Text1->setText(QString::number(copiasDelSpinner()));
 }
 
 bool FormImprimir::Text1_KeyDown(QKeyEvent* e)

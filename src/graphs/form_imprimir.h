@@ -47,6 +47,8 @@ public:
 
     // The number in the copies box: its leading number, rounded.
     long numeroEnCaja() const;
+    // The number of copies the spinner shows.
+    int copiasDelSpinner() const;
 
     QLabel *Label1 = nullptr, *Label2 = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -63,6 +65,7 @@ private:
     void Combo1_Click(int indice);
     void Text1_Change();
     void normalizarCopias();  // Text1_LostFocus
+    void fijarSpinner(long copias);
     bool Text1_KeyDown(QKeyEvent* e);
 
     AjustesImpresion& ajustes_;

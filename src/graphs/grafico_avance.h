@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "graphs/lienzo.h"
+#include "graphs/panel_avance.h"
 
 class QFrame;
 class QLabel;
@@ -15,7 +16,6 @@ class QPainter;
 namespace quillon {
 
 struct EstadoVentana;
-class PanelAvance;
 
 class GraficoAvance : public QWidget {
     Q_OBJECT
