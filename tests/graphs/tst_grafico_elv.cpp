@@ -122,6 +122,7 @@ void TstGraficoELV::sobreLaCurva()
     QCOMPARE(grafico_->cursor().shape(), Qt::SizeVerCursor);
     QCOMPARE(grafico_->toolTip(), QStringLiteral("VLE (Vapor-Liquid equilibrium) curve"));
     QCOMPARE(grafico_->LblCOOR_VLE->text(), QStringLiteral("VLE curve: x = 0.5   y = 0.75"));
+    guardarCaptura(grafico_->grab().toImage(), QStringLiteral("vle_lectura"));
     mover(QPoint(225, 132));
     QCOMPARE(grafico_->cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(grafico_->toolTip(), QString());
