@@ -24,7 +24,7 @@ void rejillaVertical(Lienzo& l, const DatosELV& d, const QColor& rejilla)
     for (int k = 0; k < static_cast<int>(xs.size()); ++k) {
         const double x = xs[static_cast<std::size_t>(k)];
         if (k >= 1 && k <= 9) {
-            l.pluma(rejilla, l.superficie().impresora ? pixelesDePluma(0.09, l.superficie().escala * 25.4) : 1);
+            l.pluma(rejilla, papel ? pixelesDePluma(0.09, l.superficie().escala * 25.4) : 1);
             if (papel) guionesVerticales(l, g, x);
             else l.linea({x, g.yBase}, {x, g.yBase - g.alto});
         }
