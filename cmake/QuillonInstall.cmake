@@ -43,18 +43,22 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quillon")
 set(CPACK_PACKAGE_CONTACT ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulator of simple batch distillation")
+# Lines of the long description, as Debian shows them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Quillon simulates the simple batch (differential, Rayleigh) distillation "
-  "of a binary liquid mixture, in one stage or in up to six stages in series. "
-  "The equilibrium comes from a constant relative volatility or from an x-y "
-  "table; the results are shown as the contents of the stills and the "
+  "Quillon simulates the simple batch (differential, Rayleigh) distillation\n"
+  "of a binary liquid mixture, in one stage or in up to six stages in\n"
+  "series. The equilibrium comes from a constant relative volatility or from\n"
+  "an x-y table; the results are shown as the contents of the stills and the\n"
   "receiver, an x-y diagram, and a graph and a table against progress.\n"
-  "The package holds the program, its user's manual, example documents and "
+  "The package holds the program, its user's manual, example documents and\n"
   "the command-line companion quillon-table.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for Arial and the table for Courier New: their
+# metric-compatible free twins keep the layout as designed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -36,10 +36,16 @@ QTextCursor seleccionar(QTextDocument& doc, Tramo t)
     return c;
 }
 
+// A fenced block marked "formula" is a displayed formula, not code.
+bool esFormula(const QTextBlock& b)
+{
+    return b.blockFormat().stringProperty(QTextFormat::BlockCodeLanguage) == QStringLiteral("formula");
+}
+
 bool esCodigo(const QTextBlock& b)
 {
-    return b.blockFormat().hasProperty(QTextFormat::BlockCodeFence) ||
-           b.blockFormat().hasProperty(QTextFormat::BlockCodeLanguage);
+    return !esFormula(b) && (b.blockFormat().hasProperty(QTextFormat::BlockCodeFence) ||
+                             b.blockFormat().hasProperty(QTextFormat::BlockCodeLanguage));
 }
 
 void estilarTitulo(QTextDocument& doc, const QTextBlock& b, int nivel, const Letras& letras)
@@ -71,12 +77,20 @@ void estilarParrafo(const QTextBlock& b)
 {
     QTextBlockFormat bf = b.blockFormat();
     if (esCodigo(b)) {
+        // Every line of a code block is a block of its own: only the first
+        // and the last get a margin, so that the band stays unbroken.
         bf.setBackground(kFondoCodigo);
         bf.setLeftMargin(8);
         bf.setRightMargin(8);
-        bf.setTopMargin(2);
-        bf.setBottomMargin(8);
+        bf.setTopMargin(esCodigo(b.previous()) ? 0 : 3);
+        bf.setBottomMargin(esCodigo(b.next()) ? 0 : 10);
         bf.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+    } else if (esFormula(b)) {
+        bf.clearBackground();
+        bf.setAlignment(Qt::AlignHCenter);
+        bf.setTopMargin(esFormula(b.previous()) ? 0 : 4);
+        bf.setBottomMargin(esFormula(b.next()) ? 2 : 10);
+        bf.setLineHeight(120, QTextBlockFormat::ProportionalHeight);
     } else if (bf.intProperty(QTextFormat::BlockQuoteLevel) > 0) {
         // Notes: a tinted band instead of an indented quotation.
         bf.setBackground(kFondoNota);
@@ -107,7 +121,12 @@ void estilarFragmentos(QTextDocument& doc, const QTextBlock& b, const Letras& le
         const QTextFragment fr = it.fragment();
         const QTextCharFormat f = fr.charFormat();
         QTextCharFormat cambio;
-        if (f.fontFixedPitch()) {
+        if (esFormula(b)) {
+            cambio.setFontFixedPitch(false);
+            cambio.setFontFamilies({letras.cuerpo});
+            cambio.setFontPointSize(letras.puntosCuerpo + 1);
+            cambio.setFontItalic(true);
+        } else if (f.fontFixedPitch()) {
             cambio.setFontFamilies({letras.codigo});
             cambio.setFontPointSize(letras.puntosCuerpo - 1);
         }
