@@ -1,7 +1,25 @@
+// Quillon: a simulator of the simple batch distillation of a binary mixture.
+
 #include <QApplication>
+
+#include "documents/form_splash.h"
+#include "mainwindow/formmain.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
+
+    // The splash shows first; its timer (or a click) brings up the window.
+    quillon::FormSplash splash(false);
+    quillon::FormMain* ventana = nullptr;
+    QObject::connect(&splash, &quillon::FormSplash::terminado, [&ventana] {
+        if (ventana) return;
+        ventana = new quillon::FormMain;
+        ventana->setAttribute(Qt::WA_DeleteOnClose);
+        ventana->show();
+    });
+    splash.show();
+    return app.exec();
 }
