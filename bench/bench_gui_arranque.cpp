@@ -1,0 +1,73 @@
+// The main window's start: building and showing FormMain with its first
+// refresh, and the resident memory of the running window.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "mainwindow/formmain.h"
+
+using namespace quillon;
+
+namespace {
+
+// Resident set size of this process, in megabytes (Linux).
+double memoriaResidenteMB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& linea : status.readAll().split('\n'))
+        if (linea.startsWith("VmRSS:")) return linea.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+// From nothing to the window shown with its stills drawn.
+void BM_VentanaMostrada(benchmark::State& state)
+{
+    double memoria = 0;
+    for (auto _ : state) {
+        FormMain w;
+        w.show();
+        QCoreApplication::processEvents();
+        w.Actualizar();  // the first refresh, which the timer would run
+        QCoreApplication::processEvents();
+        memoria = memoriaResidenteMB();
+        state.PauseTiming();
+        w.estado().modificado = false;
+        state.ResumeTiming();
+    }
+    state.counters["RSS_MB"] = memoria;
+}
+BENCHMARK(BM_VentanaMostrada)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// One refresh of six stages through the window, tables recomputed.
+void BM_RefrescoSeisEtapas(benchmark::State& state)
+{
+    FormMain w;
+    w.resize(2300, 800);
+    w.show();
+    w.OptETAP_Click(6);
+    for (auto _ : state) {
+        w.estado().cadena.invalidar();
+        w.Actualizar();
+    }
+    state.counters["RSS_MB"] = memoriaResidenteMB();
+    w.estado().modificado = false;
+}
+BENCHMARK(BM_RefrescoSeisEtapas)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
