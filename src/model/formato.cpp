@@ -1,29 +1,11 @@
 #include "model/formato.h"
 
+#include "model/texto.h"
 #include <charconv>
 #include <cmath>
 #include <string_view>
 
 namespace quillon {
-namespace {
-
-void reemplazar(std::string& s, std::string_view de, std::string_view por)
-{
-    std::string r;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (s.compare(i, de.size(), de) == 0) {
-            r += por;
-            i += de.size();
-        } else {
-            r += s[i++];
-        }
-    }
-    s = std::move(r);
-}
-
-}  // namespace
-
 double Redondear(double v, double k, int& errorEntrada)
 {
     errorEntrada = 0;
@@ -50,7 +32,7 @@ std::string TextoNumero(double v)
     }
     if (s.rfind("-.", 0) == 0) s.insert(1, "0");
     if (!s.empty() && s[0] == '.') s.insert(0, "0");
-    reemplazar(s, ".", "&.");
+    reemplazarTodo(s, ".", "&.");
     return s;
 }
 
@@ -65,8 +47,8 @@ std::string FormatoNumero(double v, double n, char sepDecimal)
 
     if (a >= 0.01 && a < 100000) {
         std::string t = TextoNumero(signo * Redondear(a, e - n, error));
-        reemplazar(t, "&", "");
-        reemplazar(t, ".", sep);
+        reemplazarTodo(t, "&", "");
+        reemplazarTodo(t, ".", sep);
         return t;
     }
 
@@ -76,14 +58,14 @@ std::string FormatoNumero(double v, double n, char sepDecimal)
     while (n + 1 > static_cast<double>(t.size())) t += "0";
     t += "&E" + std::to_string(static_cast<long long>(e));
     if (v < 0) t = "-" + t;
-    reemplazar(t, "&", "");
-    for (int i = 0; i < 10; ++i) reemplazar(t, "0E", "E");
-    reemplazar(t, ".E", "E");
+    reemplazarTodo(t, "&", "");
+    for (int i = 0; i < 10; ++i) reemplazarTodo(t, "0E", "E");
+    reemplazarTodo(t, ".E", "E");
     // A mantissa that rounded up to 10 becomes 1 with the next exponent.
     const std::size_t inicio = t[0] == '-' ? 1 : 0;
     if (t.compare(inicio, 3, "10E") == 0)
         t = t.substr(0, inicio) + "1E" + std::to_string(static_cast<long long>(e) + 1);
-    reemplazar(t, ".", sep);
+    reemplazarTodo(t, ".", sep);
     return t;
 }
 

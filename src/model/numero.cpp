@@ -1,27 +1,12 @@
 #include "model/numero.h"
 
+#include "model/texto.h"
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace quillon {
 namespace {
-
-void reemplazarTodo(std::string& s, std::string_view de, std::string_view por)
-{
-    std::string r;
-    r.reserve(s.size());
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (s.compare(i, de.size(), de) == 0) {
-            r += por;
-            i += de.size();
-        } else {
-            r += s[i++];
-        }
-    }
-    s = std::move(r);
-}
 
 bool esDigito(char c) { return c >= '0' && c <= '9'; }
 

@@ -2,24 +2,10 @@
 
 #include "documents/formats/codificacion.h"
 #include "model/numero.h"
+#include "model/texto.h"
 
 namespace quillon {
 namespace {
-
-void reemplazarTodo(std::string& s, std::string_view de, std::string_view por)
-{
-    std::string r;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (s.compare(i, de.size(), de) == 0) {
-            r += por;
-            i += de.size();
-        } else {
-            r += s[i++];
-        }
-    }
-    s = std::move(r);
-}
 
 // The block with its leading and trailing line ends removed, runs of blanks
 // and empty lines collapsed, and one line end appended. Line ends become "\n"

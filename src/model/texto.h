@@ -1,0 +1,12 @@
+#pragma once
+// Small text helpers shared by the parser, the formatter and the files.
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// Every non-overlapping occurrence of `de`, left to right, becomes `por`.
+void reemplazarTodo(std::string& s, std::string_view de, std::string_view por);
+
+}  // namespace quillon
