@@ -1,6 +1,8 @@
 #include "estilo.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -201,6 +203,18 @@ void estilarTablas(QTextFrame* marco, const Letras& letras)
     }
 }
 
+// A thin grey frame, so that a window's light edges do not melt into the
+// page.
+QImage conMarco(const QImage& imagen)
+{
+    if (imagen.isNull()) return imagen;
+    QImage r(imagen.width() + 2, imagen.height() + 2, QImage::Format_RGB32);
+    r.fill(kBordeTabla);
+    QPainter p(&r);
+    p.drawImage(1, 1, imagen);
+    return r;
+}
+
 }  // namespace
 
 int nivelTitulo(const QTextBlock& bloque) { return bloque.blockFormat().headingLevel(); }
@@ -244,14 +258,18 @@ QStringList ajustarFiguras(QTextDocument& doc, const QDir& carpeta, QSizeF caja)
                 figuras.append({tramoDe(it.fragment()), it.fragment().charFormat().toImageFormat()});
 
     for (auto [tramo, img] : figuras) {
-        const QImage imagen(carpeta.filePath(img.name()));
+        const QImage imagen = conMarco(QImage(carpeta.filePath(img.name())));
         if (imagen.isNull()) {
             faltan << img.name();
             continue;
         }
         doc.addResource(QTextDocument::ImageResource, QUrl(img.name()), imagen);
-        // One point per pixel, then no larger than the box.
+        // One point per pixel, or the share of the text's width that the
+        // image's title asks for ("60%"); never larger than the box.
         QSizeF tam = QSizeF(imagen.size()) * 0.75;
+        const QRegularExpressionMatch ancho =
+            QRegularExpression(QStringLiteral("^(\\d+)%$")).match(img.property(QTextFormat::ImageTitle).toString());
+        if (ancho.hasMatch()) tam = tam.scaled(caja.width() * ancho.captured(1).toDouble() / 100, 1e9, Qt::KeepAspectRatio);
         if (tam.width() > caja.width() || tam.height() > caja.height()) tam = tam.scaled(caja, Qt::KeepAspectRatio);
         img.setWidth(tam.width());
         img.setHeight(tam.height());

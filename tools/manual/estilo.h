@@ -20,9 +20,11 @@ struct Letras {
 // Fonts, spacing and colours of every block, table and fragment.
 void aplicarEstilo(QTextDocument& doc, const Letras& letras);
 
-// Gives every image its size: its natural size at one point per pixel,
-// reduced to fit `caja` (in the document's image units, 1/96 inch) keeping
-// its proportions, and centres the paragraph that holds it. The images are
+// Gives every image its size: its natural size at one point per pixel, or
+// the percentage of the box's width written as the image's title
+// (![Main view](fig.png "60%")), reduced to fit `caja` (in the document's
+// image units, 1/96 inch) keeping its proportions, and centres the paragraph
+// that holds it. The images are
 // loaded from `carpeta` and put into the document's resources. Returns the
 // names of the images it could not load.
 QStringList ajustarFiguras(QTextDocument& doc, const QDir& carpeta, QSizeF caja);

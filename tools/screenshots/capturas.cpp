@@ -1,0 +1,142 @@
+// quillon-screenshots: the manual's figures, taken from the program's own
+// main window on a real display (scripts/screenshots.sh runs it under Xvfb).
+// It opens the example documents as File > Open does, switches views as the
+// view bar does, and saves each picture with the window's own grab.
+//   quillon-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "graphs/grafico_elv.h"
+#include "graphs/panel_avance.h"
+#include "mainwindow/formmain.h"
+
+using namespace quillon;
+
+namespace {
+
+QString gCarpetaSalida;
+int gFallos = 0;
+
+// Lets timers (the deferred refresh, the message bar) and painting run.
+void esperar(int ms)
+{
+    QEventLoop bucle;
+    QTimer::singleShot(ms, &bucle, &QEventLoop::quit);
+    bucle.exec();
+}
+
+void guardar(const QPixmap& imagen, const QString& nombre)
+{
+    const QString ruta = QDir(gCarpetaSalida).filePath(nombre);
+    if (imagen.isNull() || !imagen.save(ruta)) {
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(ruta));
+        ++gFallos;
+        return;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(ruta), imagen.width(), imagen.height());
+}
+
+// Grabs the modal window that `abrir` opens, then closes it.
+void capturarModal(const std::function<void()>& abrir, const QString& nombre)
+{
+    QTimer::singleShot(700, [nombre] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            std::fprintf(stderr, "no window for %s\n", qPrintable(nombre));
+            ++gFallos;
+            return;
+        }
+        guardar(modal->grab(), nombre);
+        modal->close();
+    });
+    abrir();
+}
+
+void preparar(FormMain& w, const QString& documento, QSize tamano)
+{
+    w.resize(tamano);
+    w.AbrirRuta(documento);
+    w.LblMENU_Click(0);
+    esperar(700);
+}
+
+// The input column: from the components panel down to the stages panel.
+QRect columnaEntradas(FormMain& w)
+{
+    QRect r = w.PicNCom->geometry().united(w.PicMEB->geometry());
+    r.setBottom(std::min(r.bottom(), w.PicNCom->geometry().top() + 560));
+    r.translate(w.centralWidget()->mapTo(&w, QPoint(0, 0)));
+    return r.adjusted(-2, -2, 2, 2);
+}
+
+void tickSolo(QListWidget* lista, int fila)
+{
+    for (int i = 0; i < lista->count(); ++i) lista->item(i)->setCheckState(i == fila ? Qt::Checked : Qt::Unchecked);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: quillon-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER\n");
+        return 1;
+    }
+    const QDir ejemplos(QString::fromLocal8Bit(argv[1]));
+    gCarpetaSalida = QString::fromLocal8Bit(argv[2]);
+    const QString benceno = ejemplos.filePath(QStringLiteral("benzene-toluene-3-stages.bdf"));
+    const QString etanol = ejemplos.filePath(QStringLiteral("ethanol-water-1atm.bdf"));
+
+    FormMain w;
+    w.move(0, 0);
+    w.show();
+    esperar(500);
+
+    // Main view: the three stages of the benzene-toluene example side by side.
+    preparar(w, benceno, QSize(1540, 700));
+    guardar(w.grab(), QStringLiteral("fig-main.png"));
+    guardar(w.grab(columnaEntradas(w)), QStringLiteral("fig-inputs.png"));
+
+    // The same stage as a graph and as a table.
+    w.resize(1100, 700);
+    w.LblMENU_Click(2);
+    tickSolo(w.PicPanelXAV->LstEjeY, 3);  // Mole fraction of A in still pot
+    tickSolo(w.PicPanelXAV->LstEJEX, 0);  // % Total mass distilled
+    w.LabelB_Click(1);
+    esperar(500);
+    guardar(w.grab(), QStringLiteral("fig-graph.png"));
+    w.LblMENU_Click(3);
+    esperar(500);
+    guardar(w.grab(), QStringLiteral("fig-table.png"));
+
+    // The ethanol-water table: diagram with the pointer on the curve, the
+    // table editor, and the print dialog.
+    preparar(w, etanol, QSize(1100, 700));
+    w.LblMENU_Click(1);
+    esperar(400);
+    GraficoELV* vle = w.PicVLE;
+    // The diagram's own mapping (25-pixel margins) at a point of the curve.
+    const int margen = 25;
+    const double x = 0.3;
+    const double y = w.estado().modelo(0).yEq(x);
+    const QPoint punto(margen + qRound(x * (vle->width() - 2 * margen)),
+                       vle->height() - margen - qRound(y * (vle->height() - 2 * margen)));
+    QTest::mouseMove(vle, punto);
+    esperar(400);
+    guardar(w.grab(), QStringLiteral("fig-vle.png"));
+    capturarModal([&w] { w.EditarTABLA_ELV(); }, QStringLiteral("fig-editor.png"));
+    esperar(300);
+    capturarModal([&w] { w.mnu_Archivo_PRINT->trigger(); }, QStringLiteral("fig-print.png"));
+    esperar(300);
+
+    w.close();
+    return gFallos == 0 ? 0 : 2;
+}
