@@ -98,7 +98,7 @@ QString FormXYinput::escribirTabla(const QString& ruta) const
 {
     const ArchivoTablaELV contenido{datos_.nombreA.toStdString(), datos_.nombreB.toStdString(),
                                     datos_.masaA.toStdString(), datos_.masaB.toStdString(), TablaX, TablaY};
-    const std::string bytes = EscribirVle(contenido);
+    const std::string bytes = EscribirVle(contenido, plataforma::separadorDecimalSistema());
     const auto largo = static_cast<qint64>(bytes.size());
 
     QSaveFile archivo(ruta);

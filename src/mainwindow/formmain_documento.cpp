@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QSaveFile>
 
@@ -118,8 +117,7 @@ void FormMain::Save(const QString& ruta)
     for (int k = 1; k <= kMaxEtapas; ++k) d.avance[static_cast<std::size_t>(k - 1)] = PicMain->textoAvance(k).toStdString();
     d.modoTabla = estado_.modoTablaElv;
     d.tabla = estado_.tablaElv;
-    const QString sep = QLocale::system().decimalPoint();
-    const std::string bytes = EscribirBdf(d, sep == QStringLiteral(",") ? ',' : '.');
+    const std::string bytes = EscribirBdf(d, plataforma::separadorDecimalSistema());
 
     // The new text goes to a temporary file beside the old one and replaces
     // it only once completely written: a failed save never loses the old file.

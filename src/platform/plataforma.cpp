@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QUrl>
@@ -111,6 +112,11 @@ void guardarAjuste(const QString& clave, const QString& valor)
 }
 
 QPoint posicionCursor() { return QCursor::pos(); }
+
+char separadorDecimalSistema()
+{
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+}
 
 QString carpetaPrograma() { return QCoreApplication::applicationDirPath(); }
 

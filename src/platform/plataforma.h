@@ -59,6 +59,10 @@ void guardarAjuste(const QString& clave, const QString& valor);
 // The mouse pointer's position in screen pixels.
 QPoint posicionCursor();
 
+// The decimal separator of the user's locale, "." or ",": the files write
+// their table numbers with it.
+char separadorDecimalSistema();
+
 // The folder of the program's executable; the default folder of the dialogs.
 QString carpetaPrograma();
 
