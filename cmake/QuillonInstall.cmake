@@ -33,8 +33,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.desktop DESTINATION share/
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 # The Debian package. Its library dependencies are computed by dpkg-shlibdeps
-# from the installed executables (the Qt platform plugin for X11 comes with
-# libqt6gui6 on Debian 12, so nothing is loaded that is not declared).
+# from the installed executables; the Qt platform plugin for X11 comes with
+# libqt6gui6 on Debian 12.
 set(QUILLON_PACKAGE_MAINTAINER "Quillon maintainers <maintainers@users.noreply.c-seed-1d814876.example>"
   CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
@@ -56,6 +56,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded as plugins, so dpkg-shlibdeps cannot see them: the SVG icon engine
+# and image reader for the program's SVG pictures.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # The windows are laid out for Arial and the table for Courier New: their
 # metric-compatible free twins keep the layout as designed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation")
