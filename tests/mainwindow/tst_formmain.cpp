@@ -17,6 +17,7 @@
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "mainwindow/fila_etapas.h"
+#include "mainwindow/fila_etapas_dibujo.h"
 #include "mainwindow/formmain.h"
 #include "platform/boton_imagen.h"
 #include "support/dialogos_guion.h"
@@ -199,6 +200,29 @@ private slots:
         QTest::mouseClick(w->OptVOL, Qt::LeftButton);
         QVERIFY(!w->LabelB[0]->isVisible());
         QVERIFY(w->TxtAlfa->isVisible());
+    }
+
+    void ensancharLaVentanaMuestraMasEtapas()
+    {
+        w->OptETAP_Click(6);
+        w->resize(940, 700);
+        esperarRefresco();
+        // One still fits beside the first at the narrowest width...
+        QVERIFY(w->PicMain->dibujo(1)->isVisible());
+        QVERIFY(!w->PicMain->dibujo(2)->isVisible());
+        w->resize(1900, 700);
+        esperarRefresco();
+        // ...and four once widened, after the deferred refresh.
+        QVERIFY(w->PicMain->dibujo(4)->isVisible());
+        QVERIFY(!w->PicMain->dibujo(5)->isVisible());
+        QCOMPARE(w->PicMain->botonSiguiente()->x(), w->PicMain->width() - 100);
+        QCOMPARE(w->PicVLE->width(), w->PicMain->width());
+    }
+
+    void laVentanaNoBajaDelMinimo()
+    {
+        w->resize(500, 300);
+        QCOMPARE(w->size(), QSize(940, 660));
     }
 
     void elManualAusenteDaSuMensaje()
