@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv)
 {
+    // The pictures live in the static window library: register them.
+    Q_INIT_RESOURCE(quillon);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
