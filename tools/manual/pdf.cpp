@@ -41,7 +41,7 @@ std::unique_ptr<QTextDocument> crearIndice(const QList<EntradaIndice>& entradas,
 
     QTextTableFormat tf;
     tf.setBorder(0);
-    tf.setCellPadding(1);
+    tf.setCellPadding(2);
     tf.setCellSpacing(0);
     tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     tf.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 90),
@@ -51,10 +51,10 @@ std::unique_ptr<QTextDocument> crearIndice(const QList<EntradaIndice>& entradas,
         const EntradaIndice& e = entradas[i];
         QTextCharFormat letra;
         letra.setFontWeight(e.nivel == 1 ? QFont::Bold : QFont::Normal);
-        letra.setFontPointSize(e.nivel == 1 ? letras.puntosCuerpo - 0.5 : letras.puntosCuerpo - 1.5);
+        letra.setFontPointSize(e.nivel == 1 ? letras.puntosCuerpo : letras.puntosCuerpo - 1);
         QTextBlockFormat sangria;
         sangria.setLeftMargin(e.nivel == 1 ? 0 : 18 * (e.nivel - 1));
-        sangria.setTopMargin(e.nivel == 1 && i > 0 ? 5 : 0);
+        sangria.setTopMargin(e.nivel == 1 && i > 0 ? 6 : 0);
         QTextCursor celda = tabla->cellAt(i, 0).firstCursorPosition();
         celda.setBlockFormat(sangria);
         celda.insertText(e.texto, letra);

@@ -59,6 +59,11 @@ void dibujarMatraz(QPainter& p, QPointF centro, double radio)
     degradado.setColorAt(1.0, QColor(0x1d, 0x4f, 0x9e));
     p.setBrush(degradado);
     p.drawPath(liquido);
+    // A few bubbles rising in the liquid, as on the program's icon.
+    p.setBrush(QColor(255, 255, 255, 130));
+    p.drawEllipse(QPointF(centro.x() - radio * 0.31, centro.y() + radio * 0.46), radio * 0.09, radio * 0.09);
+    p.drawEllipse(QPointF(centro.x() + radio * 0.23, centro.y() + radio * 0.23), radio * 0.065, radio * 0.065);
+    p.drawEllipse(QPointF(centro.x() - radio * 0.03, centro.y() + radio * 0.67), radio * 0.05, radio * 0.05);
 
     // A highlight on the glass, then the outlines.
     p.setBrush(Qt::NoBrush);
