@@ -139,6 +139,8 @@ int escribirManual(QPdfWriter& pdf, const Plana& plana, QTextDocument& cuerpo, c
     const QString cabecera = portada.titulo + QStringLiteral(" \u2014 ") + portada.documento;
 
     QPainter p(&pdf);
+    // Screenshots hold text: deflate them instead of the default JPEG.
+    p.setRenderHint(QPainter::LosslessImageRendering);
     dibujarPortada(p, plana.pagina, plana.ppp, portada, letras);
     int numero = 1;
     for (int i = 0; i < indice->pageCount(); ++i) {
