@@ -44,7 +44,7 @@ program=$!
 sleep 3   # the splash closes after 0.4 s; leave time for the first refresh
 # Only the window shows on the black root: trim the black around it.
 import -window root "$out/fig-start.png"
-convert "$out/fig-start.png" -trim +repage "$out/fig-start.png"
+convert "$out/fig-start.png" -trim +repage -strip -define png:exclude-chunks=date,time "$out/fig-start.png"
 kill "$program"
 wait "$program" 2>/dev/null || true
 "$build/tools/quillon-screenshots" "$examples" "$out"
