@@ -35,7 +35,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.svg DESTINATION share/icon
 # The Debian package. Its library dependencies are computed by dpkg-shlibdeps
 # from the installed executables; the Qt platform plugin for X11 comes with
 # libqt6gui6 on Debian 12.
-set(QUILLON_PACKAGE_MAINTAINER "Quillon maintainers <maintainers@users.noreply.c-seed-1d814876.example>"
+set(QUILLON_PACKAGE_MAINTAINER "Quillon developers <quillon@example.org>"
   CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillon)

@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(quillon);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillon"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
 
     // The splash shows first; its timer (or a click) brings up the window.
