@@ -60,12 +60,18 @@ std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos)
 {
     std::string t;
     for (int q = 0; q < kNumMagnitudes; ++q)
-        t += (q ? "," : "") + recortar(magnitudes()[static_cast<std::size_t>(q)].codigo);
+    {
+        if (q) t += ',';
+        t += recortar(magnitudes()[static_cast<std::size_t>(q)].codigo);
+    }
     t += "\n";
     const double paso = 100.0 / intervalos;
     for (double P = 0; P <= 100.1; P += paso) {
         const ValoresMagnitudes v = EvaluarMagnitudes(etapa, P);
-        for (int q = 0; q < kNumMagnitudes; ++q) t += (q ? "," : "") + numeroCompleto(v[static_cast<std::size_t>(q)]);
+        for (int q = 0; q < kNumMagnitudes; ++q) {
+            if (q) t += ',';
+            t += numeroCompleto(v[static_cast<std::size_t>(q)]);
+        }
         t += "\n";
     }
     return t;

@@ -77,8 +77,8 @@ std::vector<Marca> marcasEje(double paso, double maximo, bool vertical)
 std::string etiquetaMarca(double v)
 {
     std::string s = QString::number(v, 'g', 15).toUpper().toStdString();
-    if (s.rfind("-.", 0) == 0) s.insert(1, "0");
-    if (s.rfind(".", 0) == 0) s.insert(0, "0");
+    if (s.rfind("-.", 0) == 0) s.insert(s.begin() + 1, '0');
+    if (s.rfind(".", 0) == 0) s.insert(s.begin(), '0');
     return s;
 }
 

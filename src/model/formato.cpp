@@ -30,8 +30,8 @@ std::string TextoNumero(double v)
         while (s.back() == '0') s.pop_back();
         if (s.back() == '.') s.pop_back();
     }
-    if (s.rfind("-.", 0) == 0) s.insert(1, "0");
-    if (!s.empty() && s[0] == '.') s.insert(0, "0");
+    if (s.rfind("-.", 0) == 0) s.insert(s.begin() + 1, '0');
+    if (!s.empty() && s[0] == '.') s.insert(s.begin(), '0');
     reemplazarTodo(s, ".", "&.");
     return s;
 }
