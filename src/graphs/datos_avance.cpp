@@ -37,7 +37,7 @@ ResultadoAvance calcularDatosAvance(EstadoVentana& estado, int etapa, int itemX,
     const double gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
     if (k == 1) estado.cadena.fijarCargaInicial(e.x0);
     const CargaEtapa carga =
-        cargaDeEtapa(estado.cadena.x0Etapa(k - 1), fraccionCarga(cortes, k) * e.m0, e.mma, e.mmb, gramos);
+        cargaDeEtapa(estado.cadena.x0Etapa(k - 1), masaCargaVista(cortes, k, e.m0), e.mma, e.mmb, gramos);
     if (!estado.cadena.calculada(k)) {
         plataforma::CursorEspera espera;
         if (!estado.cadena.asegurar(k, elv, e.mma, e.mmb)) return r;

@@ -28,6 +28,19 @@ double fraccionCarga(const std::array<double, kMaxEtapas>& cortes, int etapa)
     return f;
 }
 
+double masaCargaVista(const std::array<double, kMaxEtapas>& cortes, int etapa, double m0)
+{
+    double m = m0;
+    for (int j = 1; j < etapa; ++j) m = m * (cortes[static_cast<std::size_t>(j - 1)] / 100);
+    return m;
+}
+
+int filaDeCorte(double P)
+{
+    const long fila = redondearPar(P / 100 * kPasosAvance);
+    return fila < 0 ? 0 : (fila > kPasosAvance ? kPasosAvance : static_cast<int>(fila));
+}
+
 CadenaEtapas::CadenaEtapas() : tablas_(std::make_unique<std::array<ColumnaAvance, kMaxEtapas + 1>>()) {}
 
 void CadenaEtapas::invalidar(int desde, int hasta)
@@ -46,7 +59,7 @@ bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double 
 double CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    const double x = composicionEnAvance((*tablas_)[k], P);
+    const double x = (*tablas_)[k][static_cast<std::size_t>(filaDeCorte(P))];
     x0_[k] = GetXD_DEST(P, x, x0_[k - 1], mma, mmb);
     return x0_[k];
 }
@@ -97,13 +110,15 @@ EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entr
     r.fraccion = fraccionCarga(cortes, etapa);
     r.masaCarga = r.fraccion * e.m0;
     r.avance = cortes[static_cast<std::size_t>(etapa - 1)];
+    // The failure flag of earlier parses is not consulted: a stage is drawn
+    // from the inputs as they stand now, never from an old failure.
     if (!cadena.asegurar(etapa, elv, e.mma, e.mmb)) {
         r.error = &mensajes::valoresIniciales;
         return r;
     }
     const double P = r.avance;
     const double destilada = P * r.masaCarga / 100;
-    const double x = composicionEnAvance(cadena.columna(etapa), P);
+    const double x = cadena.columna(etapa)[static_cast<std::size_t>(filaDeCorte(P))];
     const double xD = cadena.cortar(etapa, P, e.mma, e.mmb);
     const double gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
     r.alambique = contenidoDeLiquido(x, r.masaCarga - destilada, e.mma, e.mmb, gramos);
@@ -120,7 +135,7 @@ EtapaEvaluable etapaEvaluable(const CadenaEtapas& cadena, const ModeloELV& elv, 
     ev.x0 = cadena.x0Etapa(etapa - 1);
     ev.mma = e.mma;
     ev.mmb = e.mmb;
-    ev.masaCarga = fraccionCarga(cortes, etapa) * e.m0;
+    ev.masaCarga = masaCargaVista(cortes, etapa, e.m0);
     ev.gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
     return ev;
 }

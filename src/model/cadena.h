@@ -37,6 +37,16 @@ double corteEfectivo(double textoLeido, int valorSlider);
 // earlier stages' cuts over 100.
 double fraccionCarga(const std::array<double, kMaxEtapas>& cortes, int etapa);
 
+// Charge mass of stage k as the table and the graph compute it: M0
+// multiplied by Pj/100 for every earlier stage, in order. (The still drawing
+// takes fraccionCarga(...) * M0; the two can differ in the last bit.)
+double masaCargaVista(const std::array<double, kMaxEtapas>& cortes, int etapa, double m0);
+
+// Row of the column at a stage's cut, as the still drawing reads it:
+// P / 100 * 10000 rounded, halves to even (the views read P * 100; the two
+// differ for some cuts typed with three decimals).
+int filaDeCorte(double P);
+
 // Progress tables of the six stages with their validity flags and charges
 // (TablaAvance, EtapaCalculada, X0Etapa). Index 0 of the flags and of the
 // columns holds no stage.

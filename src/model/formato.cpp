@@ -39,6 +39,10 @@ std::string TextoNumero(double v)
 std::string FormatoNumero(double v, double n, char sepDecimal)
 {
     if (v == 0) return "0";
+    // Out of the doubles' ordinary range (an absurd mass in pounds, say):
+    // say so rather than print a mangled exponent.
+    if (std::isnan(v)) return "NaN";
+    if (std::isinf(v)) return v < 0 ? "-Inf" : "Inf";
     const double signo = v < 0 ? -1 : 1;
     const double a = std::fabs(v);
     const double e = std::floor(std::log(a) / std::log(10.0));
@@ -52,7 +56,10 @@ std::string FormatoNumero(double v, double n, char sepDecimal)
         return t;
     }
 
-    const double m = Redondear(a, e - n, error) / std::pow(10.0, e);
+    // Below about 1e-290 the rounding scale 10^(n - 1 - e) overflows: round
+    // a copy raised by 10^30, which has the same mantissa.
+    const double subida = a < 1e-290 ? 30 : 0;
+    const double m = Redondear(a * std::pow(10.0, subida), e + subida - n, error) / std::pow(10.0, e + subida);
     std::string t = TextoNumero(m);
     if (t.find("&.") == std::string::npos && n >= 2) t += "&.";
     while (n + 1 > static_cast<double>(t.size())) t += "0";

@@ -135,3 +135,22 @@ TEST(StillContents, DescribeTheLiquidInTheMassUnit)
 }
 
 }  // namespace
+
+// The still drawing reads the cut's row as P / 100 * 10000 and the views as
+// P * 100: for some cuts typed with three decimals these are different rows.
+TEST(CadenaEtapas, TheStillReadsItsCutAsTheDrawingDoes)
+{
+    EXPECT_EQ(filaDeCorte(0.015), 1);
+    EXPECT_EQ(filaDeAvance(0.015), 2);
+    EXPECT_EQ(filaDeCorte(40), 4000);
+    EXPECT_EQ(filaDeCorte(100), 10000);
+}
+
+// The table and the graph multiply M0 by each cut over 100, in order; the
+// still drawing multiplies the fractions first.
+TEST(CadenaEtapas, TheViewsChargeMassFollowsTheCutsInOrder)
+{
+    const std::array<double, kMaxEtapas> cortes{99, 99.5, 0, 0, 0, 0};
+    EXPECT_EQ(masaCargaVista(cortes, 3, 5e-3), 5e-3 * (99.0 / 100) * (99.5 / 100));
+    EXPECT_EQ(masaCargaVista(cortes, 1, 500), 500);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <string>
 
@@ -85,3 +87,14 @@ TEST(TextoNumero, MarksThePointAndWritesALeadingZero)
 }
 
 }  // namespace
+
+// Values beyond what the rounding can scale: a clear text, never a mangled
+// exponent.
+TEST(FormatoNumero, WritesNonFiniteAndTinyValuesSensibly)
+{
+    EXPECT_EQ(FormatoNumero(std::numeric_limits<double>::infinity(), 5), "Inf");
+    EXPECT_EQ(FormatoNumero(-std::numeric_limits<double>::infinity(), 5), "-Inf");
+    EXPECT_EQ(FormatoNumero(std::numeric_limits<double>::quiet_NaN(), 5), "NaN");
+    EXPECT_EQ(FormatoNumero(1e-305, 5), "1E-305");
+    EXPECT_EQ(FormatoNumero(-2.5e-310, 5), "-2.5E-310");
+}
