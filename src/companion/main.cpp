@@ -29,9 +29,8 @@ std::string sinPorcentaje(std::string s)
 }
 
 // The inputs as the window's boxes would parse them after opening the file.
-Entradas entradasDe(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes)
+Entradas entradasDe(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes, EstadoNumerico& estado)
 {
-    EstadoNumerico estado;
     Entradas e;
     e.mma = LeerNumero(d.mma, estado);
     e.mmb = LeerNumero(d.mmb, estado);
@@ -106,7 +105,10 @@ int main(int argc, char** argv)
         return fallo("quillon-table: the document has " + std::to_string(d.numEtapas) + " stage(s)", kExitArgumentos);
 
     std::array<double, kMaxEtapas> cortes{};
-    const Entradas e = entradasDe(d, cortes);
+    // The separator the numbers are written with follows the one the file's
+    // texts use, as in the window after opening the file.
+    EstadoNumerico estado;
+    const Entradas e = entradasDe(d, cortes, estado);
     if (const Texto* error = validarEntradas(e, false, true)) return fallo(tr(*error), kExitEntradas);
 
     SuperTablaELV superTabla{};
@@ -123,7 +125,7 @@ int main(int argc, char** argv)
         std::cout << tablaCsv(etapaEvaluable(cadena, elv, e, cortes, o.etapa), o.filas);
         return 0;
     }
-    const PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, '.'};
+    const PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, estado.sepDecimal};
     const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion);
     if (tabla.error) return fallo(tr(*tabla.error), kExitEntradas);
     if (tabla.texto.empty()) return fallo(tr(mensajes::valoresIniciales), kExitEntradas);

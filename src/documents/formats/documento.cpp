@@ -20,14 +20,18 @@ std::string minusculas(std::string s)
     return s;
 }
 
-void leerEtiquetas(std::string_view texto, DocumentoDestilacion& d)
+void leerEtiquetas(std::string_view texto, LecturaBdf& r)
 {
+    DocumentoDestilacion& d = r.doc;
     const std::pair<const char*, std::string*> campos[] = {
         {"<A=", &d.compA},   {"<B=", &d.compB}, {"<MMA=", &d.mma},  {"<MMB=", &d.mmb},
         {"<ALPHA=", &d.alfa}, {"<X0=", &d.x0},  {"<M0=", &d.masa0},
     };
-    for (const auto& [tag, campo] : campos)
-        if (auto v = valorEtiqueta(texto, tag)) *campo = *v;
+    for (std::size_t i = 0; i < std::size(campos); ++i) {
+        auto v = valorEtiqueta(texto, campos[i].first);
+        r.textoPresente[i] = v.has_value();
+        if (v) *campos[i].second = *v;
+    }
 
     if (auto mu = valorEtiqueta(texto, "<MU=")) {
         for (std::size_t i = 0; i < unidadesMasa().size(); ++i)
@@ -117,7 +121,7 @@ LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
     const std::string texto = desdeWindows1252(bytes);
     LecturaBdf r;
     DocumentoDestilacion& d = r.doc;
-    leerEtiquetas(texto, d);
+    leerEtiquetas(texto, r);
     const bool tabla = texto.find("<VLE=TABLE") != std::string::npos;
 
     const auto filas = leerBloqueTabla(texto);

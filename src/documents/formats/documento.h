@@ -29,6 +29,10 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep = '.');
 
 struct LecturaBdf {
     DocumentoDestilacion doc;
+    // Which of the seven text tags (A, B, MMA, MMB, ALPHA, X0, M0, in this
+    // order) the file holds: a missing one leaves its box as Clear left it
+    // (the molar mass a name lookup filled in, for instance).
+    std::array<bool, 7> textoPresente{};
     std::string error;  // empty when the document loaded
     bool ok() const { return error.empty(); }
 };

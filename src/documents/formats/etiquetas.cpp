@@ -1,5 +1,7 @@
 #include "documents/formats/etiquetas.h"
 
+#include <algorithm>
+
 #include "documents/formats/codificacion.h"
 #include "model/numero.h"
 #include "model/texto.h"
@@ -65,11 +67,18 @@ std::optional<FilasTabla> leerBloqueTabla(std::string_view texto)
     for (std::size_t n = 0; n < kFilasTablaELV; ++n) {
         if (resto.find_first_not_of(" \t\r\n", desde) == std::string::npos) break;
         const auto fin = resto.find('\n', desde);
-        const std::string linea = recortar(resto.substr(desde, fin - desde));
+        const std::string cruda = resto.substr(desde, fin - desde);
         desde = fin + 1;
+        // Leading blanks are not the separator: the row starts at its first
+        // number. The two numbers are split at the next blank; an empty part
+        // reads as 0, so a blank line is the point (0, 0) and "0.2 " is (0.2, 0).
+        const std::string linea = cruda.substr(std::min(cruda.find_first_not_of(' '), cruda.size()));
         const auto blanco = linea.find(' ');
+        // A row of one number has no defined Y: the sentinel fails the range check.
+        const bool sinY = blanco == std::string::npos && !linea.empty();
+        const std::string textoY = blanco == std::string::npos ? std::string() : linea.substr(blanco + 1);
         filas.x[n] = leerValor(recortar(linea.substr(0, blanco)));
-        filas.y[n] = blanco == std::string::npos ? VALOR_NO_VALIDO : leerValor(recortar(linea.substr(blanco + 1)));
+        filas.y[n] = sinY ? VALOR_NO_VALIDO : leerValor(recortar(textoY));
     }
     return filas;
 }

@@ -266,3 +266,30 @@ TEST(ReadBdfTable, TableModeWithoutTheBlockIsAFormatError)
 }
 
 }  // namespace
+
+// Blank lines and missing second numbers in the block read as 0, as the
+// row rule says; a row of a single number is refused.
+TEST(LeerBdf, BlankPartsOfARowReadAsZero)
+{
+    const std::string cabeza = "<VLE=TABLE>[[ \r\n";
+    const LecturaBdf l = LeerBdf(cabeza + "0.2  0.4\r\n0.6  0.8\r\n]]", "f.bdf");
+    ASSERT_TRUE(l.ok()) << l.error;
+    EXPECT_EQ(l.doc.tabla.ultPunto, 3);
+    EXPECT_EQ(l.doc.tabla.x[1], 0.2);
+
+    // (0.2, 0) breaks the pure-component rule: alpha mode keeps it as read.
+    const LecturaBdf cola = LeerBdf("[[\r\n0.2 \r\n]]", "f.bdf");
+    EXPECT_EQ(cola.doc.tabla.x[0], 0.2);
+    EXPECT_EQ(cola.doc.tabla.y[0], 0.0);
+
+    EXPECT_EQ(LeerBdf("<VLE=TABLE>[[\r\n0.2\r\n]]", "f.bdf").error, "ERROR: Data out of range [0, 1]");
+}
+
+// A missing tag is told apart from an empty value, so opening leaves its box
+// as Clear left it.
+TEST(LeerBdf, TellsWhichTextTagsThereAre)
+{
+    const LecturaBdf l = LeerBdf("<A=benzene><MMB=><M0=5>", "f.bdf");
+    const std::array<bool, 7> esperado{true, false, false, true, false, false, true};
+    EXPECT_EQ(l.textoPresente, esperado);
+}
