@@ -83,4 +83,13 @@ void GraficoAvance::paintEvent(QPaintEvent*)
     p.drawImage(QPointF(0, 0), imagen_);
 }
 
+void GraficoAvance::limpiar()
+{
+    const qreal dpr = devicePixelRatioF();
+    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    imagen_.setDevicePixelRatio(dpr);
+    imagen_.fill(Qt::white);
+    update();
+}
+
 }  // namespace quillon

@@ -24,6 +24,8 @@ public:
 
     // Redraws the graph into the persistent image and shows it.
     void Dibujar_XAV();
+    // An empty white picture (Clear).
+    void limpiar();
     QImage imagen() const { return imagen_; }
     void CopiarGrafXAV() const;
     // Draws the graph on paper: `s` is the printable area in millimetres; the

@@ -161,4 +161,13 @@ void GraficoELV::mouseDoubleClickEvent(QMouseEvent*)
     if (dobleClicEditaTabla_) emit editarTabla();
 }
 
+void GraficoELV::limpiar()
+{
+    const qreal dpr = devicePixelRatioF();
+    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    imagen_.setDevicePixelRatio(dpr);
+    imagen_.fill(Qt::white);
+    update();
+}
+
 }  // namespace quillon

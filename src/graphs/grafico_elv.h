@@ -23,6 +23,8 @@ public:
 
     // Redraws the diagram into the persistent image and shows it.
     void Dibujar_VLE();
+    // An empty white picture (Clear).
+    void limpiar();
     // The persistent image (what CopiarGrafVLE puts on the clipboard).
     QImage imagen() const { return imagen_; }
     void CopiarGrafVLE() const;

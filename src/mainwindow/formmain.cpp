@@ -33,6 +33,9 @@ constexpr int kIzquierdaVistas = 2 + kAnchoPanel + 1;
 FormMain::FormMain(QWidget* padre) : QMainWindow(padre)
 {
     marcaCarga_ = -1;
+    // Numbers are written with the build language's separator until the user
+    // types one.
+    estado_.numero.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
     setWindowTitle(QString::fromUtf8(quillon::tr(textos::tituloVentana)));
     leerAjustes();
     ColocarControles();

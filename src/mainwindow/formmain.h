@@ -67,6 +67,9 @@ public:
     std::array<QAction*, 4> mnu_ver_panel{};
     std::array<QAction*, 5> mnu_ver_colorix{};
     QAction *mnu_Ayuda_Manual = nullptr, *mnu_Ayuda_Acerca = nullptr;
+    // Page Up / Page Down scroll the row of stills, whatever has the focus,
+    // while the Main view is shown.
+    QAction *paginaAnterior = nullptr, *paginaSiguiente = nullptr;
 
     QTimer *TmrACT = nullptr, *TmrMSG = nullptr;
 
@@ -98,7 +101,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 

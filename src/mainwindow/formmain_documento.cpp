@@ -80,7 +80,8 @@ void FormMain::AbrirRuta(const QString& ruta)
         {TxtCompA, &d.compA}, {TxtCompB, &d.compB}, {TxtMMA, &d.mma},    {txtMMB, &d.mmb},
         {TxtAlfa, &d.alfa},   {TxtX0A, &d.x0},      {TxtMasa0, &d.masa0},
     };
-    for (const auto& [caja, valor] : cajas) caja->setText(QString::fromStdString(*valor));
+    for (std::size_t i = 0; i < std::size(cajas); ++i)
+        if (lectura.textoPresente[i]) cajas[i].first->setText(QString::fromStdString(*cajas[i].second));
     OptUNIT[static_cast<std::size_t>(d.unidad)]->setChecked(true);
     for (int k = 1; k <= kMaxEtapas; ++k)
         PicMain->escribirAvance(k, QString::fromStdString(d.avance[static_cast<std::size_t>(k - 1)]));
@@ -97,6 +98,9 @@ void FormMain::AbrirRuta(const QString& ruta)
     }
     estado_.cadena.invalidar(1, estado_.numEtapas);
     Espoleta();
+    // A graph or the table on screen shows the opened document at once, not
+    // the blank that Clear left.
+    if (vistaActual_ != 0) LabelB_Click(1);
     estado_.modificado = false;
     nombreArchivo_ = ruta;
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "graphs/cursor_deslizante.h"
@@ -190,17 +191,23 @@ void FormMain::Borrar()
         Escribiendo guarda(estado_);
         for (QLineEdit* c : {TxtCompA, TxtCompB, TxtMMA, txtMMB, TxtAlfa, TxtX0A, TxtP0A, TxtMasa0}) c->setText(QString());
         OptUNIT[0]->setChecked(true);
-        for (int k = 1; k <= kMaxEtapas; ++k) PicMain->escribirAvance(k, QStringLiteral("0"));
-        OptETAP[1]->setChecked(true);
-        estado_.numEtapas = 1;
+        for (int k = 1; k <= kMaxEtapas; ++k) {
+            PicMain->escribirAvance(k, QStringLiteral("0"));
+            PicMain->deslizador(k)->setValue(0);
+        }
         estado_.modoTablaElv = false;
         OptVOL->setChecked(true);
+        PicVLE->limpiar();
+        PicXAvan->limpiar();
         TxtXAvan->setPlainText(QString());
         estado_.cadena.invalidar(0, kMaxEtapas);
     }
-    // Drawn after the guard is released: the emptied boxes then show their
-    // message instead of leaving the old stills in place.
-    Actualizar();
+    // After the guard is released, the options chosen run their handlers (one
+    // stage from the first picture, the alpha controls shown) and the row is
+    // drawn: the emptied boxes then show their message instead of leaving the
+    // old stills in place.
+    OptETAP_Click(1);
+    OptVOL_Click();
     nombreArchivo_.clear();
     estado_.modificado = false;
 }

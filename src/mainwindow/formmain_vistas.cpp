@@ -17,6 +17,7 @@
 #include "graphs/imprimir.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
+#include "mainwindow/panel.h"
 #include "platform/boton_imagen.h"
 #include "platform/plataforma.h"
 
@@ -57,6 +58,14 @@ void FormMain::crearMenus()
         mnu_ver_colorix[static_cast<std::size_t>(i)] = a;
     }
 
+    paginaAnterior = new QAction(this);
+    paginaAnterior->setShortcut(QKeySequence(Qt::Key_PageUp));
+    connect(paginaAnterior, &QAction::triggered, this, [this] { LabelB_Click(3); });
+    paginaSiguiente = new QAction(this);
+    paginaSiguiente->setShortcut(QKeySequence(Qt::Key_PageDown));
+    connect(paginaSiguiente, &QAction::triggered, this, [this] { LabelB_Click(4); });
+    addActions({paginaAnterior, paginaSiguiente});
+
     QMenu* ayuda = menuBar()->addMenu(texto(textos::menuAyuda));
     mnu_Ayuda_Manual = ayuda->addAction(texto(textos::menuManual), this, &FormMain::mnu_Ayuda_Manual_Click);
     mnu_Ayuda_Acerca = ayuda->addAction(texto(textos::menuAcerca), QKeySequence(Qt::SHIFT | Qt::Key_F1), this, &FormMain::mnu_Ayuda_Acerca_Click);
@@ -79,6 +88,10 @@ void FormMain::LblMENU_Click(int i)
         mnu_ver_panel[static_cast<std::size_t>(j)]->setChecked(elegida);
     }
     PicPanelXAV->activarApagador(false);
+    // The page keys belong to the row only while it is shown; elsewhere they
+    // scroll the lists and the table as usual.
+    paginaAnterior->setEnabled(i == 0);
+    paginaSiguiente->setEnabled(i == 0);
     switch (i) {
     case 0: Set_Option_Inicio(); break;
     case 1: Set_Option_VLE(); break;
@@ -204,7 +217,7 @@ void FormMain::OptVOL_Click()
     Label3[1]->show();
     TxtAlfa->show();
     Image2[0]->show();
-    static_cast<QWidget*>(PicAlfa)->update();
+    static_cast<Panel*>(PicAlfa)->setLineaVisible(true);
     LabelB[0]->hide();
 }
 
@@ -214,6 +227,7 @@ void FormMain::OptTAB_Click()
     Label3[1]->hide();
     TxtAlfa->hide();
     Image2[0]->hide();
+    static_cast<Panel*>(PicAlfa)->setLineaVisible(false);
     estado_.cadena.invalidar();
     // Only a table with a point between the pure components can be used.
     if (estado_.tablaElv.ultPunto > 0 && tablaUtilizable(estado_.tablaElv)) estado_.modoTablaElv = true;
@@ -256,13 +270,6 @@ void FormMain::mnu_ver_colorix_Click(int i)
 {
     for (int j = 0; j < 5; ++j) mnu_ver_colorix[static_cast<std::size_t>(j)]->setChecked(j == i);
     PicMain->fijarEsquemaColor(i);
-}
-
-void FormMain::keyPressEvent(QKeyEvent* e)
-{
-    if (e->key() == Qt::Key_PageUp && PicMain->isVisible()) return LabelB_Click(3);
-    if (e->key() == Qt::Key_PageDown && PicMain->isVisible()) return LabelB_Click(4);
-    QMainWindow::keyPressEvent(e);
 }
 
 void FormMain::mnu_Archivo_PRINT_Click()

@@ -15,6 +15,12 @@ void Panel::setLinea(int y, int x1, int x2)
     update();
 }
 
+void Panel::setLineaVisible(bool visible)
+{
+    lineaVisible_ = visible;
+    update();
+}
+
 void Panel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -24,7 +30,7 @@ void Panel::paintEvent(QPaintEvent*)
     p.fillRect(rect(), g);
     p.setPen(QColor(170, 188, 212));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (lineaY_ >= 0) {
+    if (lineaY_ >= 0 && lineaVisible_) {
         // The scale the cursor slides on, with end ticks.
         p.setPen(QPen(QColor(70, 90, 130), 1));
         p.drawLine(lineaX1_, lineaY_, lineaX2_, lineaY_);

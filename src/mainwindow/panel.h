@@ -13,6 +13,7 @@ public:
 
     // The scale line Line1 of a slider cursor: from x1 to x2 at height y.
     void setLinea(int y, int x1, int x2);
+    void setLineaVisible(bool visible);
     int lineaY() const { return lineaY_; }
     int lineaX1() const { return lineaX1_; }
     int lineaX2() const { return lineaX2_; }
@@ -23,6 +24,7 @@ protected:
 private:
     QColor fondo_;
     int lineaY_ = -1, lineaX1_ = 0, lineaX2_ = 0;
+    bool lineaVisible_ = true;
 };
 
 }  // namespace quillon

@@ -152,6 +152,17 @@ private slots:
         QVERIFY(w->NombreArchivo().isEmpty());
     }
 
+    void unaEtiquetaAusenteDejaLaCajaComoQuedo()
+    {
+        escribirArchivo(ruta(QStringLiteral("sinmasa.bdf")), "<A=Benceno>\r\n<B=water>\r\n<X0=0.5>\r\n<M0=10>\r\n");
+        w->AbrirRuta(ruta(QStringLiteral("sinmasa.bdf")));
+        QVERIFY(dialogos->mensajes.isEmpty());
+        // The names' lookup filled the molar masses; no tag overwrote them.
+        QCOMPARE(w->TxtMMA->text(), QStringLiteral("78.1121"));
+        QCOMPARE(w->txtMMB->text(), QStringLiteral("18.01528"));
+        QVERIFY(w->TxtAlfa->text().isEmpty());
+    }
+
     void laPreguntaAlCerrar_data()
     {
         QTest::addColumn<int>("respuesta");

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -176,6 +177,36 @@ private slots:
         QVERIFY(w->OptUNIT[0]->isChecked());
         QVERIFY(w->OptETAP[1]->isChecked());
         QVERIFY(!w->Modificado());
+    }
+
+    void borrarVuelveAUnaEtapaYAlModoAlfa()
+    {
+        w->OptETAP_Click(6);
+        for (int k = 1; k <= 6; ++k) w->PicMain->escribirAvance(k, QStringLiteral("60"));
+        for (int i = 0; i < 4; ++i) w->PicMain->Siguiente();
+        QTest::mouseClick(w->OptTAB, Qt::LeftButton);
+        w->OptETATAB[3]->setChecked(true);
+        QTest::mouseClick(w->LabelB[2], Qt::LeftButton);
+        QCOMPARE(w->PicMain->primeraEtapa(), 0);
+        QVERIFY(w->PicMain->dibujo(0)->isVisible());
+        QVERIFY(w->OptETATAB[1]->isChecked());
+        QVERIFY(!w->OptETATAB[2]->isVisible());
+        for (int k = 1; k <= 6; ++k) QCOMPARE(w->PicMain->deslizador(k)->value(), 0);
+        QVERIFY(w->TxtAlfa->isVisible());
+        QVERIFY(!w->LabelB[0]->isVisible());
+        QVERIFY(!w->Modificado());
+        QTRY_COMPARE(w->LblMSG->text(), QStringLiteral("ERROR: Molar mass is not valid"));
+    }
+
+    void lasTeclasDePaginaMuevenLaFila()
+    {
+        w->OptETAP_Click(6);
+        w->PicMain->deslizador(1)->setFocus();
+        QTest::keyClick(w->PicMain->deslizador(1), Qt::Key_PageDown);
+        QCOMPARE(w->PicMain->primeraEtapa(), 1);
+        QCOMPARE(w->PicMain->deslizador(1)->value(), 0);
+        QTest::keyClick(w->PicMain->deslizador(2), Qt::Key_PageUp);
+        QCOMPARE(w->PicMain->primeraEtapa(), 0);
     }
 
     void laTablaSigueALasFilasYLaEtapa()
