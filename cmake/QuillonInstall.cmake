@@ -33,8 +33,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.desktop DESTINATION share/
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quillon.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 # The Debian package. Its library dependencies are computed by dpkg-shlibdeps
-# from the installed executables; the Qt platform plugin for X11 comes with
-# libqt6gui6 on Debian 12.
+# from the installed executables; on Debian 12 the Qt platform plugins for X11
+# and offscreen come with libqt6gui6, and one font family (DejaVu) with
+# fontconfig.
 set(QUILLON_PACKAGE_MAINTAINER "Quillon developers <quillon@example.org>"
   CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_GENERATOR DEB)
@@ -56,12 +57,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUILLON_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as plugins, so dpkg-shlibdeps cannot see them: the SVG icon engine
-# and image reader for the program's SVG pictures.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-# The windows are laid out for Arial and the table for Courier New: their
-# metric-compatible free twins keep the layout as designed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation")
+# Added to what dpkg-shlibdeps finds:
+# - libqt6svg6: loaded as plugins, so dpkg-shlibdeps cannot see them: the SVG
+#   icon engine and image reader for the program's SVG pictures.
+# - the fonts: the windows are laid out in pixels for Arial and the table for
+#   Courier New. Their metric-compatible free twins keep that layout; with
+#   only DejaVu (all that fontconfig brings) the wider text is cut off, so
+#   they are a dependency, not a recommendation.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2 | fonts-liberation")
+# Help > User's Manual hands the PDF to the desktop through xdg-open; without
+# it the program can only say that it cannot open the manual.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pdf-viewer")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
