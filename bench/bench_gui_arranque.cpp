@@ -3,9 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "mainwindow/formmain.h"
@@ -60,14 +59,3 @@ void BM_RefrescoSeisEtapas(benchmark::State& state)
 BENCHMARK(BM_RefrescoSeisEtapas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
