@@ -42,10 +42,7 @@ void GraficoAvance::ocultarCursor()
 void GraficoAvance::Dibujar_XAV()
 {
     if (estado_.mensaje) estado_.mensaje(QString());
-    const qreal dpr = devicePixelRatioF();
-    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    imagen_.setDevicePixelRatio(dpr);
-    imagen_.fill(Qt::white);
+    imagen_ = imagenEnBlanco(*this);
     ocultarCursor();
 
     ResultadoAvance r = calcularDatosAvance(estado_, panel_.etapa(), panel_.itemX(), panel_.itemY());
@@ -85,10 +82,7 @@ void GraficoAvance::paintEvent(QPaintEvent*)
 
 void GraficoAvance::limpiar()
 {
-    const qreal dpr = devicePixelRatioF();
-    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    imagen_.setDevicePixelRatio(dpr);
-    imagen_.fill(Qt::white);
+    imagen_ = imagenEnBlanco(*this);
     update();
 }
 

@@ -59,10 +59,7 @@ DatosELV GraficoELV::datos(const GeometriaELV& g)
 
 void GraficoELV::Dibujar_VLE()
 {
-    const qreal dpr = devicePixelRatioF();
-    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    imagen_.setDevicePixelRatio(dpr);
-    imagen_.fill(Qt::white);
+    imagen_ = imagenEnBlanco(*this);
     DatosELV d = datos(geometriaPantalla(width(), height()));
     d.primerPlano = palette().color(QPalette::WindowText);
     QPainter p(&imagen_);
@@ -163,10 +160,7 @@ void GraficoELV::mouseDoubleClickEvent(QMouseEvent*)
 
 void GraficoELV::limpiar()
 {
-    const qreal dpr = devicePixelRatioF();
-    imagen_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    imagen_.setDevicePixelRatio(dpr);
-    imagen_.fill(Qt::white);
+    imagen_ = imagenEnBlanco(*this);
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "graphs/lienzo.h"
 
 #include <QFontMetricsF>
+#include <QWidget>
 #include <cmath>
 
 namespace quillon {
@@ -90,5 +91,14 @@ double Lienzo::anchoTexto(const QString& t) const
 }
 
 double Lienzo::altoTexto(const QString&) const { return QFontMetricsF(p_.font(), p_.device()).height() / s_.escala; }
+
+QImage imagenEnBlanco(const QWidget& w)
+{
+    const qreal dpr = w.devicePixelRatioF();
+    QImage imagen(w.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    imagen.setDevicePixelRatio(dpr);
+    imagen.fill(Qt::white);
+    return imagen;
+}
 
 }  // namespace quillon

@@ -5,11 +5,14 @@
 // description differs.
 
 #include <QColor>
+#include <QImage>
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+
+class QWidget;
 
 namespace quillon {
 
@@ -58,5 +61,9 @@ private:
     Superficie s_;
     double dpi_;
 };
+
+// A white picture the size of `w`, at its screen's pixel ratio: the
+// persistent image a graph draws into.
+QImage imagenEnBlanco(const QWidget& w);
 
 }  // namespace quillon
