@@ -22,32 +22,6 @@ namespace {
 constexpr int kExitArgumentos = 1;
 constexpr int kExitEntradas = 2;
 
-std::string sinPorcentaje(std::string s)
-{
-    std::erase(s, '%');
-    return s;
-}
-
-// The inputs as the window's boxes would parse them after opening the file.
-Entradas entradasDe(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes, EstadoNumerico& estado)
-{
-    Entradas e;
-    e.mma = LeerNumero(d.mma, estado);
-    e.mmb = LeerNumero(d.mmb, estado);
-    e.alfa = LeerNumero(d.alfa, estado);
-    e.x0 = LeerNumero(d.x0, estado);
-    e.m0 = LeerNumero(d.masa0, estado);
-    e.modoTabla = d.modoTabla;
-    e.unidad = d.unidad;
-    e.numEtapas = d.numEtapas;
-    for (std::size_t k = 0; k < cortes.size(); ++k) {
-        const double leido = LeerNumero(sinPorcentaje(d.avance[k]), estado);
-        // A text the percent box refuses leaves its slider at 0.
-        cortes[k] = corteEfectivo(leido, 0);
-    }
-    return e;
-}
-
 std::string numeroCompleto(double v)
 {
     char buf[64];
@@ -108,7 +82,7 @@ int main(int argc, char** argv)
     // The separator the numbers are written with follows the one the file's
     // texts use, as in the window after opening the file.
     EstadoNumerico estado;
-    const Entradas e = entradasDe(d, cortes, estado);
+    const Entradas e = entradasDeDocumento(d, cortes, estado);
     if (const Texto* error = validarEntradas(e, false, true)) return fallo(tr(*error), kExitEntradas);
 
     SuperTablaELV superTabla{};

@@ -72,11 +72,6 @@ const std::array<EsquemaLiquido, kNumEsquemas>& esquemasLiquido();
 // each rounded to a whole number with halves to even.
 ColorRGB colorLiquido(const EsquemaColor& esquema, double x);
 
-// A progress text as its change handler reads it: every "%" removed, the
-// rest a whole number (point or comma as decimal separator). VALOR_NO_VALIDO
-// when it is not; the range is checked by the caller.
-double leerTextoAvance(std::string_view texto);
-
 // Number of stages that fit beside the first picture of a row this wide
 // (integer part of (width - 304) / 306, never negative).
 int etapasQueCaben(int anchoFila);

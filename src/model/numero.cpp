@@ -111,4 +111,25 @@ double fraccionDePorcentajeMasico(double p0a, double mma, double mmb)
     return (p0a / mma) / ((100 - p0a) / mmb + p0a / mma);
 }
 
+double leerTextoAvance(std::string_view texto)
+{
+    std::string s;
+    for (char c : texto)
+        if (c != '%') s += c == ',' ? '.' : c;
+    const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blanco(s.back())) s.pop_back();
+    std::size_t desde = 0;
+    while (desde < s.size() && blanco(s[desde])) ++desde;
+    if (desde < s.size() && s[desde] == '+') ++desde;
+    if (desde >= s.size()) return VALOR_NO_VALIDO;
+    // from_chars would also take "inf" and "nan": only a plain number passes.
+    for (std::size_t i = desde; i < s.size(); ++i)
+        if (std::string_view("0123456789.eE+-").find(s[i]) == std::string_view::npos) return VALOR_NO_VALIDO;
+    double v = 0;
+    const char* fin = s.data() + s.size();
+    const auto [p, error] = std::from_chars(s.data() + desde, fin, v);
+    if (error != std::errc{} || p != fin) return VALOR_NO_VALIDO;
+    return v;
+}
+
 }  // namespace quillon

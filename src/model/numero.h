@@ -27,6 +27,12 @@ std::optional<double> valorInicial(std::string_view texto);
 // ("40%"). Remembers the separator typed in `estado`; never throws.
 double LeerNumero(std::string_view texto, EstadoNumerico& estado);
 
+// A stage's progress text (a cut) as the stage row, the views and the
+// companion read it: every "%" removed, the rest wholly a number (point or
+// comma as decimal separator); letters or a fraction give VALOR_NO_VALIDO
+// instead of 0, so such a text changes nothing. The range is the caller's.
+double leerTextoAvance(std::string_view texto);
+
 inline bool esNumero(double v) { return v != VALOR_NO_VALIDO; }
 
 // Validity tests of the inputs (each also refuses VALOR_NO_VALIDO).

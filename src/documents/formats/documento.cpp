@@ -150,4 +150,20 @@ LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
     return r;
 }
 
+Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes,
+                             EstadoNumerico& estado)
+{
+    Entradas e;
+    e.mma = LeerNumero(d.mma, estado);
+    e.mmb = LeerNumero(d.mmb, estado);
+    e.alfa = LeerNumero(d.alfa, estado);
+    e.x0 = LeerNumero(d.x0, estado);
+    e.m0 = LeerNumero(d.masa0, estado);
+    e.modoTabla = d.modoTabla;
+    e.unidad = d.unidad;
+    e.numEtapas = d.numEtapas;
+    for (std::size_t k = 0; k < cortes.size(); ++k) cortes[k] = corteEfectivo(leerTextoAvance(d.avance[k]), 0);
+    return e;
+}
+
 }  // namespace quillon

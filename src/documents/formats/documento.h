@@ -9,6 +9,7 @@
 #include "model/cadena.h"
 #include "model/equilibrio.h"
 #include "model/idioma.h"
+#include "model/numero.h"
 
 namespace quillon {
 
@@ -44,6 +45,13 @@ struct LecturaBdf {
 // (ultPunto = 0); this is how a document saved before any table was entered
 // (100 rows of zeros) opens.
 LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta);
+
+// The inputs a document gives once its texts are in the boxes, parsed as the
+// window parses them (SepDecimal follows into `estado`), and the effective
+// cut of every stage: a cut text the percent box refuses leaves its slider
+// at 0, where Clear put it.
+Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes,
+                             EstadoNumerico& estado);
 
 // Messages of the table checks, shared with the table editor.
 namespace mensajes {

@@ -36,25 +36,12 @@ std::vector<fs::path> ejemplos(const std::string& extension)
     return r;
 }
 
-// The inputs as the main window's boxes parse them after opening a document.
-Entradas entradasDe(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes)
-{
-    EstadoNumerico estado;
-    Entradas e{LeerNumero(d.mma, estado), LeerNumero(d.mmb, estado), LeerNumero(d.alfa, estado),
-               LeerNumero(d.x0, estado),  LeerNumero(d.masa0, estado), d.modoTabla, d.unidad, d.numEtapas};
-    for (std::size_t k = 0; k < cortes.size(); ++k) {
-        std::string texto = d.avance[k];
-        std::erase(texto, '%');
-        cortes[k] = corteEfectivo(LeerNumero(texto, estado), 0);
-    }
-    return e;
-}
-
 // Every stage of the row, left to right, then the table view of each.
 void calcularDocumento(const DocumentoDestilacion& d, const std::string& nombre)
 {
     std::array<double, kMaxEtapas> cortes{};
-    const Entradas e = entradasDe(d, cortes);
+    EstadoNumerico estado;
+    const Entradas e = entradasDeDocumento(d, cortes, estado);
     SuperTablaELV superTabla{};
     if (e.modoTabla) CrearSuperTABLA_ELV(d.tabla, superTabla);
     const ModeloELV elv{e.modoTabla, e.alfa, &superTabla};
