@@ -293,3 +293,19 @@ TEST(LeerBdf, TellsWhichTextTagsThereAre)
     const std::array<bool, 7> esperado{true, false, false, true, false, false, true};
     EXPECT_EQ(l.textoPresente, esperado);
 }
+
+// A document's cuts are read as the percent boxes read them: a text the box
+// refuses (a fraction, letters, out of range) leaves the slider at 0.
+TEST(EntradasDeDocumento, CutsAreReadAsThePercentBoxesReadThem)
+{
+    DocumentoDestilacion d;
+    d.mma = "78,1121";
+    d.avance = {"40 ", "12.5 %", "1/2", "abc", "150", ""};
+    std::array<double, kMaxEtapas> cortes{};
+    EstadoNumerico estado;
+    const Entradas e = entradasDeDocumento(d, cortes, estado);
+    const std::array<double, kMaxEtapas> esperados{40, 12.5, 0, 0, 0, 0};
+    EXPECT_EQ(cortes, esperados);
+    EXPECT_EQ(e.mma, 78.1121);
+    EXPECT_EQ(estado.sepDecimal, ',');
+}
