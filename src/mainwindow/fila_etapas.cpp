@@ -160,16 +160,10 @@ void FilaEtapas::Actualizar()
                                                              ? cristaleria::Pieza::Receptor
                                                              : cristaleria::Pieza::Alambique);
     if (estado_.escribiendoTexto) return;
-    // The progress handler of stage 1 redraws the whole row. When its text
-    // is no valid percentage the handler ignores it; the row is redrawn all
-    // the same, each stage at its slider's value.
-    // Redrawing is not an edit: the document keeps its changed flag (else
-    // every refresh, view switch or colour change would ask to save).
-    const bool modificado = estado_.modificado;
-    const double p1 = leerTextoAvance(textoAvance(1).toStdString());
-    if (esNumero(p1) && p1 >= 0 && p1 <= 100) TxtAVAN_Change(1);
-    else redibujarDesde(1);
-    estado_.modificado = modificado;
+    // The row is drawn from stage 1 as its percent box gives it; a text the
+    // box refuses leaves every stage at its slider's value. Redrawing is not
+    // an edit: the document's changed flag is left alone.
+    if (!aplicarTextoAvance(1)) redibujarDesde(1);
 }
 
 void FilaEtapas::aplicarDisposicion(const DisposicionFila& d)

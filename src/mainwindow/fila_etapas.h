@@ -90,6 +90,9 @@ private:
     void conectarEtapa(int k);
     void aplicarDisposicion(const DisposicionFila& d);
     // Draws stage k, then invalidates and draws the later stages.
+    // Stage k's percent text moves its slider and redraws it and every later
+    // stage; false when the text is no percentage (nothing is done).
+    bool aplicarTextoAvance(int k);
     void redibujarDesde(int k);
     void redibujarSiguientes(int k);
     void escribirContenido(int j, const Contenido& c, const QString& unidad);

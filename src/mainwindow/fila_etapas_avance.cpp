@@ -98,8 +98,13 @@ void FilaEtapas::HScroll1_Scroll(int k)
 void FilaEtapas::TxtAVAN_Change(int k)
 {
     if (estado_.escribiendoTexto || !cajaAvance(k)) return;
+    if (aplicarTextoAvance(k)) estado_.modificado = true;
+}
+
+bool FilaEtapas::aplicarTextoAvance(int k)
+{
     const double v = leerTextoAvance(textoAvance(k).toStdString());
-    if (!esNumero(v) || v < 0 || v > 100) return;
+    if (!esNumero(v) || v < 0 || v > 100) return false;
     {
         Escribiendo guarda(estado_);
         // The slider takes the whole percent; the drawing reads the exact text.
@@ -107,7 +112,7 @@ void FilaEtapas::TxtAVAN_Change(int k)
         DibujarNivelErlem(k);
     }
     redibujarSiguientes(k);
-    estado_.modificado = true;
+    return true;
 }
 
 void FilaEtapas::TxtAVAN_GotFocus(int k)
