@@ -2,29 +2,18 @@
 // names, molar masses and rows of distillation files (.bdf).
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 #include <string>
 
 #include "documents/form_xyinput.h"
 #include "documents/form_xyinput_textos.h"
+#include "documents/textos.h"
 #include "documents/formats/archivo_tabla.h"
+#include "platform/archivos.h"
 #include "platform/plataforma.h"
 
 namespace quillon {
 namespace {
-
-// "ERROR: ...:" CR LF path CR LF "Error : " number " - " description. The
-// number is the system's error code when the failing call left one.
-QString mensajeFalloSistema(const Texto& cabecera, const QString& ruta, int numero, const QString& descripcion)
-{
-    return textos_xy::texto(cabecera) + QStringLiteral("\r\n") + ruta + QStringLiteral("\r\nError : ") +
-           QString::number(numero) + QStringLiteral(" - ") + descripcion;
-}
-
-int numeroDeError(const QFileDevice& f) { return errno != 0 ? errno : static_cast<int>(f.error()); }
 
 plataforma::PeticionArchivo peticion(const QString& pathTabla, const Texto& filtro, const Texto& titulo)
 {
@@ -42,7 +31,7 @@ void tomarTexto(const std::optional<std::string>& leido, QString& destino)
 void FormXYinput::Abrir()
 {
     const QString ruta = plataforma::dialogos().abrirArchivo(
-        this, peticion(pathTabla_, textos_xy::filtroAbrir, textos_xy::tituloAbrir));
+        this, peticion(pathTabla_, textos_xy::filtroAbrir, textos::dialogoAbrir));
     if (ruta.isEmpty()) return;
     pathTabla_ = QFileInfo(ruta).absolutePath();
     QString error;
@@ -55,13 +44,9 @@ void FormXYinput::Abrir()
 
 QString FormXYinput::leerTabla(const QString& ruta)
 {
-    QFile archivo(ruta);
-    errno = 0;
-    if (!archivo.open(QIODevice::ReadOnly)) {
-        const int numero = numeroDeError(archivo);
-        return mensajeFalloSistema(textos_xy::noSeAbrio, QDir::toNativeSeparators(ruta), numero, archivo.errorString());
-    }
-    const QByteArray bytes = archivo.readAll();
+    const plataforma::LecturaArchivo archivo = plataforma::leerArchivo(ruta);
+    if (archivo.fallo) return plataforma::mensajeFallo(textos_xy::texto(textos::noSeAbrio), ruta, *archivo.fallo);
+    const QByteArray& bytes = archivo.bytes;
     const std::string rutaVisible = QDir::toNativeSeparators(ruta).toStdString();
     const LecturaVle leido =
         LeerVle(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), rutaVisible);
@@ -80,7 +65,7 @@ QString FormXYinput::leerTabla(const QString& ruta)
 void FormXYinput::Guardar()
 {
     const QString ruta = plataforma::dialogos().guardarArchivo(
-        this, peticion(pathTabla_, textos_xy::filtroGuardar, textos_xy::tituloGuardar));
+        this, peticion(pathTabla_, textos_xy::filtroGuardar, textos::dialogoGuardarComo));
     if (ruta.isEmpty()) return;
     pathTabla_ = QFileInfo(ruta).absolutePath();
     QString error;
@@ -99,16 +84,10 @@ QString FormXYinput::escribirTabla(const QString& ruta) const
     const ArchivoTablaELV contenido{datos_.nombreA.toStdString(), datos_.nombreB.toStdString(),
                                     datos_.masaA.toStdString(), datos_.masaB.toStdString(), TablaX, TablaY};
     const std::string bytes = EscribirVle(contenido, plataforma::separadorDecimalSistema());
-    const auto largo = static_cast<qint64>(bytes.size());
-
-    QSaveFile archivo(ruta);
-    errno = 0;
-    const bool escrito = archivo.open(QIODevice::WriteOnly) && archivo.write(bytes.data(), largo) == largo;
-    if (escrito && archivo.commit()) return {};
-    const int numero = numeroDeError(archivo);
-    const Texto& cabecera =
-        archivo.error() == QFileDevice::RenameError ? textos_xy::noSeSustituyo : textos_xy::noSeGuardo;
-    return mensajeFalloSistema(cabecera, QDir::toNativeSeparators(ruta), numero, archivo.errorString());
+    const auto fallo = plataforma::escribirArchivo(ruta, bytes);
+    if (!fallo) return {};
+    const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos_xy::noSeGuardo;
+    return plataforma::mensajeFallo(textos_xy::texto(cabecera), ruta, *fallo);
 }
 
 }  // namespace quillon

@@ -22,8 +22,6 @@ inline constexpr Texto explicacionY{"Y: Mole fraction of most volatile component
                                     "Y: Fracción molar del componente más volátil en equilibrio en fase vapor."};
 
 // File dialogs.
-inline constexpr Texto tituloAbrir{"Open", "Abrir"};
-inline constexpr Texto tituloGuardar{"Save as", "Guardar como"};
 inline constexpr Texto filtroAbrir{
     "Vapor-liquid equilibrium file (*.vle)|*.vle|Binary distillation file (*.bdf)|*.bdf|All files (*.*)|*.*",
     "Archivo de equilibrio líquido-vapor (*.vle)|*.vle|Archivo de destilación (*.bdf)|*.bdf|"
@@ -31,10 +29,8 @@ inline constexpr Texto filtroAbrir{
 inline constexpr Texto filtroGuardar{"Vapor-liquid equilibrium file (*.vle)|*.vle|All files (*.*)|*.*",
                                      "Archivo de equilibrio líquido-vapor (*.vle)|*.vle|Todos los archivos (*.*)|*.*"};
 
-// File failures; the path and the system's error follow on their own lines.
+// A failed save of a table (the other file texts are the main window's).
 inline constexpr Texto noSeGuardo{"ERROR: Unable to save the file:", "ERROR: No se pudo guardar la tabla:"};
-inline constexpr Texto noSeSustituyo{"ERROR: Unable to replace the file:", "ERROR: No se pudo sobreescribir el archivo:"};
-inline constexpr Texto noSeAbrio{"ERROR: Unable to open the file:", "ERROR: No se pudo abrir el archivo:"};
 
 // A table whose points are all pure components defines no volatility.
 inline constexpr Texto sinPuntoIntermedio{

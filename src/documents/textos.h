@@ -68,6 +68,13 @@ inline constexpr Texto etapaTabla{"Number of the stage", "Etapa a tabular"};  //
 inline constexpr Texto elementosTabla{"Select items", "Elementos a tabular"};  // 21
 inline constexpr Texto numeroFilas{"Number of rows", "Número de filas"};    // 17
 
+// File dialogs and file failures of both windows; the path and the system's
+// error follow a failure on their own lines.
+inline constexpr Texto dialogoAbrir{"Open", "Abrir"};
+inline constexpr Texto dialogoGuardarComo{"Save as", "Guardar como"};
+inline constexpr Texto noSeAbrio{"ERROR: Unable to open the file:", "ERROR: No se pudo abrir el archivo:"};
+inline constexpr Texto noSeSustituyo{"ERROR: Unable to replace the file:", "ERROR: No se pudo sobreescribir el archivo:"};
+
 // The question before unsaved changes are lost, and the manual command.
 inline constexpr Texto guardarCambios{"Do you want to save changes to ", "¿Desea guardar el documento "};
 inline constexpr Texto manualNoEncontrado{"Sorry, cannot find/open the file:", "No se encuentra o no se puede abrir el archivo:"};

@@ -3,12 +3,10 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include "documents/form_splash.h"
 #include "documents/form_xyinput.h"
@@ -16,6 +14,7 @@
 #include "documents/textos.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
+#include "platform/archivos.h"
 #include "platform/plataforma.h"
 
 namespace quillon {
@@ -23,19 +22,9 @@ namespace {
 
 constexpr Texto kFiltroBdf{"Binary distillation file (*.bdf)|*.bdf|All files (*.*)|*.*",
                            "Archivo de destilación (*.bdf)|*.bdf|Todos los archivos (*.*)|*.*"};
-constexpr Texto kAbrir{"Open", "Abrir"};
-constexpr Texto kGuardarComo{"Save as", "Guardar como"};
-constexpr Texto kNoReemplazar{"ERROR: Unable to replace the file:", "ERROR: No se pudo sobreescribir el archivo:"};
 constexpr Texto kNoGuardar{"ERROR: Unable to save the file:", "ERROR: No se pudo guardar el archivo:"};
-constexpr Texto kNoAbrir{"ERROR: Unable to open the file:", "ERROR: No se pudo abrir el archivo:"};
 
 QString texto(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
-
-QString falloSistema(const Texto& t, const QString& ruta, const QFileDevice& f)
-{
-    return texto(t) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta) + QStringLiteral("\r\nError : ") +
-           QString::number(static_cast<int>(f.error())) + QStringLiteral(" - ") + f.errorString();
-}
 
 }  // namespace
 
@@ -53,7 +42,7 @@ void FormMain::mnu_Archivo_SAVE_Click()
 void FormMain::Abrir()
 {
     const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
-    const QString ruta = plataforma::dialogos().abrirArchivo(this, {carpeta, texto(kFiltroBdf), texto(kAbrir)});
+    const QString ruta = plataforma::dialogos().abrirArchivo(this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoAbrir)});
     if (ruta.isEmpty()) return;
     PathFile = QFileInfo(ruta).absolutePath();
     AbrirRuta(ruta);
@@ -61,13 +50,13 @@ void FormMain::Abrir()
 
 void FormMain::AbrirRuta(const QString& ruta)
 {
-    QFile archivo(ruta);
-    QByteArray bytes;
+    plataforma::LecturaArchivo archivo;
     {
         plataforma::CursorEspera espera;
-        if (archivo.open(QIODevice::ReadOnly)) bytes = archivo.readAll();
+        archivo = plataforma::leerArchivo(ruta);
     }
-    if (!archivo.isOpen()) return plataforma::mensajeError(this, falloSistema(kNoAbrir, ruta, archivo));
+    if (archivo.fallo) return plataforma::mensajeError(this, plataforma::mensajeFallo(texto(textos::noSeAbrio), ruta, *archivo.fallo));
+    const QByteArray& bytes = archivo.bytes;
     const LecturaBdf lectura = LeerBdf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                        QDir::toNativeSeparators(ruta).toStdString());
     // A file that cannot be loaded leaves the open document as it was.
@@ -123,18 +112,12 @@ void FormMain::Save(const QString& ruta)
     d.tabla = estado_.tablaElv;
     const std::string bytes = EscribirBdf(d, plataforma::separadorDecimalSistema());
 
-    // The new text goes to a temporary file beside the old one and replaces
-    // it only once completely written: a failed save never loses the old file.
-    const bool existia = QFileInfo::exists(ruta);
-    QSaveFile archivo(ruta);
-    bool ok = false;
+    std::optional<plataforma::FalloArchivo> fallo;
     {
         plataforma::CursorEspera espera;
-        ok = archivo.open(QIODevice::WriteOnly) &&
-             archivo.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-             archivo.commit();
+        fallo = plataforma::escribirArchivo(ruta, bytes);
     }
-    if (!ok) return plataforma::mensajeError(this, falloSistema(existia ? kNoReemplazar : kNoGuardar, ruta, archivo));
+    if (fallo) return plataforma::mensajeError(this, plataforma::mensajeFallo(texto(fallo->existia ? textos::noSeSustituyo : kNoGuardar), ruta, *fallo));
     nombreArchivo_ = ruta;
     estado_.modificado = false;
 }
@@ -142,7 +125,7 @@ void FormMain::Save(const QString& ruta)
 void FormMain::Save_As()
 {
     const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
-    const QString ruta = plataforma::dialogos().guardarArchivo(this, {carpeta, texto(kFiltroBdf), texto(kGuardarComo)});
+    const QString ruta = plataforma::dialogos().guardarArchivo(this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoGuardarComo)});
     if (!ruta.isEmpty()) Save(ruta);
 }
 
