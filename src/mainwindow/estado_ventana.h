@@ -28,14 +28,12 @@ struct EstadoVentana {
 
     // Parses the input boxes (LeerNumero on each; updates SepDecimal).
     std::function<Entradas()> leerEntradas;
-    // The texts of the two name boxes, as typed.
-    std::function<std::string()> nombreA, nombreB;
+    // The text of the name box of A, as typed (the diagram's axis titles).
+    std::function<std::string()> nombreA;
     // The effective cut of every stage, as the stage row draws them.
     std::function<std::array<double, kMaxEtapas>()> cortes;
     // Writes the caption of the message line LblMSG ("" clears it).
     std::function<void(const QString&)> mensaje;
-    // The caption of the message line.
-    std::function<QString()> textoMensaje;
 
     ModeloELV modelo(double alfa) const { return {modoTablaElv, alfa, &superTabla}; }
     char sep() const { return numero.sepDecimal; }

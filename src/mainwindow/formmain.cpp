@@ -66,10 +66,8 @@ void FormMain::ColocarControles()
 
     estado_.leerEntradas = [this] { return leerEntradas(); };
     estado_.nombreA = [this] { return textoDe(TxtCompA); };
-    estado_.nombreB = [this] { return textoDe(TxtCompB); };
     estado_.cortes = [this] { return PicMain->cortes(); };
     estado_.mensaje = [this](const QString& t) { LblMSG->setText(t); };
-    estado_.textoMensaje = [this] { return LblMSG->text(); };
 
     // The message bar, in front of the views while it holds a text.
     PicMSG = new QFrame(central);

@@ -35,10 +35,8 @@ struct EntornoGraficos {
             return e;
         };
         estado.nombreA = [this] { return nombreA.toStdString(); };
-        estado.nombreB = [] { return std::string("toluene"); };
         estado.cortes = [this] { return cortes; };
         estado.mensaje = [this](const QString& t) { mensaje = t; };
-        estado.textoMensaje = [this] { return mensaje; };
     }
 };
 

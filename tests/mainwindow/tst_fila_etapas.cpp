@@ -37,7 +37,6 @@ struct Banco {
         estado.numEtapas = entradas.numEtapas = numEtapas;
         estado.leerEntradas = [this] { return entradas; };
         estado.mensaje = [this](const QString& t) { mensaje = t; };
-        estado.textoMensaje = [this] { return mensaje; };
         fila = std::make_unique<FilaEtapas>(estado);
         fila->resize(ancho, 600);
         fila->show();
