@@ -147,6 +147,7 @@ private:
     void TmrACT_Timer();
     void TmrMSG_Timer();
     void OptVOL_Click();
+    void mostrarControlesAlfa(bool alfa);
     void OptTAB_Click();
     void OptETATAB_Click(int i);
     void OptETAXAV_Click(int i);

@@ -202,12 +202,12 @@ void FormMain::Borrar()
         TxtXAvan->setPlainText(QString());
         estado_.cadena.invalidar(0, kMaxEtapas);
     }
-    // After the guard is released, the options chosen run their handlers (one
-    // stage from the first picture, the alpha controls shown) and the row is
-    // drawn: the emptied boxes then show their message instead of leaving the
-    // old stills in place.
+    // After the guard is released the alpha controls come back and the
+    // one-stage option runs its handler, which draws the row from its first
+    // picture: the emptied boxes then show their message instead of leaving
+    // the old stills in place.
+    mostrarControlesAlfa(true);
     OptETAP_Click(1);
-    OptVOL_Click();
     nombreArchivo_.clear();
     estado_.modificado = false;
 }

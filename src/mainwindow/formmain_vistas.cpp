@@ -208,26 +208,29 @@ void FormMain::redibujarVLESiVisible()
     if (PicVLE->isVisible()) PicVLE->Dibujar_VLE();
 }
 
+void FormMain::mostrarControlesAlfa(bool alfa)
+{
+    // Alpha mode shows the volatility box with its scale and cursor; table
+    // mode the button of the table editor.
+    Label3[1]->setVisible(alfa);
+    TxtAlfa->setVisible(alfa);
+    Image2[0]->setVisible(alfa);
+    static_cast<Panel*>(PicAlfa)->setLineaVisible(alfa);
+    LabelB[0]->setVisible(!alfa);
+}
+
 void FormMain::OptVOL_Click()
 {
     estado_.modoTablaElv = false;
     estado_.cadena.invalidar();
     Actualizar();
     redibujarVLESiVisible();
-    Label3[1]->show();
-    TxtAlfa->show();
-    Image2[0]->show();
-    static_cast<Panel*>(PicAlfa)->setLineaVisible(true);
-    LabelB[0]->hide();
+    mostrarControlesAlfa(true);
 }
 
 void FormMain::OptTAB_Click()
 {
-    LabelB[0]->show();
-    Label3[1]->hide();
-    TxtAlfa->hide();
-    Image2[0]->hide();
-    static_cast<Panel*>(PicAlfa)->setLineaVisible(false);
+    mostrarControlesAlfa(false);
     estado_.cadena.invalidar();
     // Only a table with a point between the pure components can be used.
     if (estado_.tablaElv.ultPunto > 0 && tablaUtilizable(estado_.tablaElv)) estado_.modoTablaElv = true;
