@@ -16,6 +16,7 @@
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "mainwindow/formmain.h"
+#include "platform/boton_imagen.h"
 #include "support/dialogos_guion.h"
 
 using namespace quillon;
@@ -97,6 +98,24 @@ private slots:
         captura(QStringLiteral("main-error"));
         QCOMPARE(w->LblMSG->text(), QStringLiteral("ERROR: Molar mass is not valid"));
         QCOMPARE(pixelesDeColor(w->PicMain->dibujo(0)->grab().toImage()), 0);
+    }
+
+    void modoTablaYBorrar()
+    {
+        // The alpha scale line: its dark pixels on the panel's row 84.
+        auto oscurosEnLaEscala = [this] {
+            const QImage panel = w->PicAlfa->grab().toImage();
+            int n = 0;
+            for (int x = 20; x < 270; ++x) n += panel.pixelColor(x, 84).value() < 150 ? 1 : 0;
+            return n;
+        };
+        QVERIFY(oscurosEnLaEscala() > 200);
+        QTest::mouseClick(w->OptTAB, Qt::LeftButton);
+        captura(QStringLiteral("table-mode"));
+        QCOMPARE(oscurosEnLaEscala(), 0);
+        QTest::mouseClick(w->LabelB[2], Qt::LeftButton);
+        captura(QStringLiteral("after-clear"));
+        QVERIFY(oscurosEnLaEscala() > 200);
     }
 
     void lasOtrasVistas()
