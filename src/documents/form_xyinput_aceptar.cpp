@@ -41,9 +41,8 @@ void FormXYinput::Aceptar()
     }
     if (descartadas) refrescarFilas();
 
-    const Texto* fallo = comprobarFilas(TablaX, TablaY, ultimo);
-    TablaELV completa{TablaX, TablaY, ultimo};
-    if (!fallo && !completarTabla(completa.x, completa.y, completa.ultPunto)) fallo = &mensajes::demasiadosPuntos;
+    TablaELV completa;
+    const Texto* fallo = tablaComprobada(TablaX, TablaY, ultimo, completa);
     // Only pure components: the volatility would be undefined everywhere.
     if (!fallo && !tablaUtilizable(completa)) fallo = &textos_xy::sinPuntoIntermedio;
     if (fallo) {

@@ -17,7 +17,7 @@ namespace {
 
 plataforma::PeticionArchivo peticion(const QString& pathTabla, const Texto& filtro, const Texto& titulo)
 {
-    return {pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla, textos_xy::texto(filtro), textos_xy::texto(titulo)};
+    return {pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla, textos_xy::texto(filtro), textos_xy::texto(titulo), {}};
 }
 
 // A missing tag leaves the editor's text as it was.
@@ -64,8 +64,9 @@ QString FormXYinput::leerTabla(const QString& ruta)
 
 void FormXYinput::Guardar()
 {
-    const QString ruta = plataforma::dialogos().guardarArchivo(
-        this, peticion(pathTabla_, textos_xy::filtroGuardar, textos::dialogoGuardarComo));
+    plataforma::PeticionArchivo p = peticion(pathTabla_, textos_xy::filtroGuardar, textos::dialogoGuardarComo);
+    p.sufijo = QStringLiteral("vle");
+    const QString ruta = plataforma::elegirRutaGuardar(this, p);
     if (ruta.isEmpty()) return;
     pathTabla_ = QFileInfo(ruta).absolutePath();
     QString error;

@@ -74,6 +74,7 @@ inline constexpr Texto dialogoAbrir{"Open", "Abrir"};
 inline constexpr Texto dialogoGuardarComo{"Save as", "Guardar como"};
 inline constexpr Texto noSeAbrio{"ERROR: Unable to open the file:", "ERROR: No se pudo abrir el archivo:"};
 inline constexpr Texto noSeSustituyo{"ERROR: Unable to replace the file:", "ERROR: No se pudo sobreescribir el archivo:"};
+inline constexpr Texto noSeGuardo{"ERROR: Unable to save the file:", "ERROR: No se pudo guardar el archivo:"};
 
 // The question before unsaved changes are lost, and the manual command.
 inline constexpr Texto guardarCambios{"Do you want to save changes to ", "¿Desea guardar el documento "};

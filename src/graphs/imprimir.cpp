@@ -1,18 +1,20 @@
 #include "graphs/imprimir.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <memory>
 
+#include "documents/textos.h"
 #include "graphs/form_imprimir.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "model/idioma.h"
+#include "platform/archivos.h"
 #include "platform/plataforma.h"
 
 namespace quillon {
@@ -22,35 +24,53 @@ constexpr Texto kPapelPequeno{"ERROR: Paper size too small.",
                               "ERROR: El tamaño del papel de la impresora es demasiado pequeño."};
 constexpr Texto kTituloPdf{"Print to a PDF file", "Imprimir en un archivo PDF"};
 constexpr Texto kFiltroPdf{"PDF file (*.pdf)|*.pdf", "Archivo PDF (*.pdf)|*.pdf"};
-constexpr Texto kPdfNoEscrito{"ERROR: Cannot write the PDF file:", "ERROR: No se puede escribir el archivo PDF:"};
 
 // quillon::tr by its full name: inside a QObject, tr means QObject::tr.
 QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
 
+// Where the pages go: an installed printer, or a PDF drawn in memory and
+// written to its file only once complete, through the same checked write as
+// the documents, so a full disk keeps the old file and says so.
+struct Destino {
+    std::unique_ptr<QPrinter> impresora;
+    QBuffer pdf;
+    std::unique_ptr<QPdfWriter> escritor;
+    QString ruta;
+
+    QPagedPaintDevice* dispositivo()
+    {
+        return impresora ? static_cast<QPagedPaintDevice*>(impresora.get()) : escritor.get();
+    }
+    double dpi() const { return impresora ? impresora->resolution() : escritor->resolution(); }
+};
+
 // The PDF output: A4 portrait with margins that leave the printable area the
-// pages need.
-std::unique_ptr<QPrinter> impresoraPdf(QWidget* padre, QString& ruta)
+// pages need, at the resolution of a printer's high-resolution mode.
+bool prepararPdf(QWidget* padre, Destino& d)
 {
     plataforma::PeticionArchivo p;
     p.carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     p.filtro = qtr(kFiltroPdf);
     p.titulo = qtr(kTituloPdf);
-    ruta = plataforma::dialogos().guardarArchivo(padre, p);
-    if (ruta.isEmpty()) return nullptr;
-    if (QFileInfo(ruta).suffix().isEmpty()) ruta += QStringLiteral(".pdf");
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(ruta);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 8, 8, 8),
-                                       QPageLayout::Millimeter));
-    return printer;
+    p.sufijo = QStringLiteral("pdf");
+    d.ruta = plataforma::elegirRutaGuardar(padre, p);
+    if (d.ruta.isEmpty()) return false;
+    d.pdf.open(QIODevice::WriteOnly);
+    d.escritor = std::make_unique<QPdfWriter>(&d.pdf);
+    d.escritor->setResolution(1200);
+    d.escritor->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 8, 8, 8),
+                                          QPageLayout::Millimeter));
+    return true;
 }
 
-std::unique_ptr<QPrinter> impresoraElegida(const AjustesImpresion& a)
+bool prepararImpresora(const AjustesImpresion& a, Destino& d)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(a.impresora);
-    if (info.isNull()) return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (info.isNull()) return false;
+    d.impresora = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Copies are made by repeating the pages, so the job itself is one copy.
+    d.impresora->setCopyCount(1);
+    return true;
 }
 
 }  // namespace
@@ -63,36 +83,36 @@ void imprimirGrafico(QWidget* padre, GraficoELV* vle, GraficoAvance* avance, con
     dialogo.exec();
     if (!a.imprimirOK) return;
 
-    QString ruta;
-    std::unique_ptr<QPrinter> printer = a.aPdf ? impresoraPdf(padre, ruta) : impresoraElegida(a);
-    if (!printer) return;
-    // Copies are made by repeating the pages, so the job itself is one copy.
-    printer->setCopyCount(1);
-    const QRectF area = printer->pageRect(QPrinter::Millimeter);
+    Destino destino;
+    if (!(a.aPdf ? prepararPdf(padre, destino) : prepararImpresora(a, destino))) return;
+    QPagedPaintDevice* dispositivo = destino.dispositivo();
+    const QRectF area = dispositivo->pageLayout().paintRect(QPageLayout::Millimeter);
     if (!papelSuficiente(area.width(), area.height())) {
         plataforma::mensajeError(padre, qtr(kPapelPequeno));
         return;
     }
     QPainter p;
-    if (!p.begin(printer.get())) {
-        // A printer's own failures are ignored; a PDF that cannot be written
-        // must not pass for printed.
-        if (a.aPdf) plataforma::mensajeError(padre, qtr(kPdfNoEscrito) + QStringLiteral("\r\n") + ruta);
-        return;
-    }
-    const Superficie s = Superficie::papel(area.width(), area.height(), printer->resolution(), a.imprimirBN);
+    // A printer's own failures are ignored, as they have always been.
+    if (!p.begin(dispositivo)) return;
+    const Superficie s = Superficie::papel(area.width(), area.height(), destino.dpi(), a.imprimirBN);
     for (int copia = 1; copia <= a.numCopias; ++copia) {
         if (avance) {
             avance->dibujarEnPapel(p, s);
-            if (copia < a.numCopias) printer->newPage();
+            if (copia < a.numCopias) dispositivo->newPage();
         }
         if (vle) {
             vle->dibujarEnPapel(p, s);
             vle->Dibujar_VLE();
-            if (copia < a.numCopias) printer->newPage();
+            if (copia < a.numCopias) dispositivo->newPage();
         }
     }
     p.end();
+    if (!a.aPdf) return;
+    // A PDF that cannot be written must not pass for printed.
+    const QByteArray& bytes = destino.pdf.data();
+    if (const auto fallo = plataforma::escribirArchivo(destino.ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        plataforma::mensajeError(padre, plataforma::mensajeFallo(qtr(fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo),
+                                                              destino.ruta, *fallo));
 }
 
 }  // namespace quillon

@@ -22,7 +22,6 @@ namespace {
 
 constexpr Texto kFiltroBdf{"Binary distillation file (*.bdf)|*.bdf|All files (*.*)|*.*",
                            "Archivo de destilación (*.bdf)|*.bdf|Todos los archivos (*.*)|*.*"};
-constexpr Texto kNoGuardar{"ERROR: Unable to save the file:", "ERROR: No se pudo guardar el archivo:"};
 
 QString texto(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
 
@@ -42,7 +41,7 @@ void FormMain::mnu_Archivo_SAVE_Click()
 void FormMain::Abrir()
 {
     const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
-    const QString ruta = plataforma::dialogos().abrirArchivo(this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoAbrir)});
+    const QString ruta = plataforma::dialogos().abrirArchivo(this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoAbrir), {}});
     if (ruta.isEmpty()) return;
     PathFile = QFileInfo(ruta).absolutePath();
     AbrirRuta(ruta);
@@ -117,7 +116,7 @@ void FormMain::Save(const QString& ruta)
         plataforma::CursorEspera espera;
         fallo = plataforma::escribirArchivo(ruta, bytes);
     }
-    if (fallo) return plataforma::mensajeError(this, plataforma::mensajeFallo(texto(fallo->existia ? textos::noSeSustituyo : kNoGuardar), ruta, *fallo));
+    if (fallo) return plataforma::mensajeError(this, plataforma::mensajeFallo(texto(fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo), ruta, *fallo));
     nombreArchivo_ = ruta;
     estado_.modificado = false;
 }
@@ -125,7 +124,8 @@ void FormMain::Save(const QString& ruta)
 void FormMain::Save_As()
 {
     const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
-    const QString ruta = plataforma::dialogos().guardarArchivo(this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoGuardarComo)});
+    const QString ruta = plataforma::elegirRutaGuardar(
+        this, {carpeta, texto(kFiltroBdf), texto(textos::dialogoGuardarComo), QStringLiteral("bdf")});
     if (!ruta.isEmpty()) Save(ruta);
 }
 

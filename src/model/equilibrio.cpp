@@ -37,4 +37,20 @@ bool tablaUtilizable(const TablaELV& t)
     return false;
 }
 
+bool volatilidadesFinitas(const TablaELV& t)
+{
+    for (int i = 0; i <= t.ultPunto && i < kFilasTablaELV; ++i) {
+        const double a = volatilidadLocal(t, i);
+        const double x = t.x[static_cast<std::size_t>(i)];
+        if (x > 0 && x < 1 && !(std::isfinite(a) && a > 0)) return false;
+    }
+    // Entries no segment reaches keep a harmless 1.
+    SuperTablaELV densa;
+    densa.fill(1);
+    CrearSuperTABLA_ELV(t, densa);
+    for (double a : densa)
+        if (!(std::isfinite(a) && a > 0)) return false;
+    return true;
+}
+
 }  // namespace quillon

@@ -32,6 +32,13 @@ void CrearSuperTABLA_ELV(const TablaELV& t, SuperTablaELV& dense);
 // pure components (0, 0) and (1, 1).
 bool tablaUtilizable(const TablaELV& t);
 
+// Every volatility the dense table takes from the points is a finite
+// positive number. Points that pass the range and order rules can still
+// give an infinite volatility (x = 1e-303 with y = 0.999999) or, between two
+// points closer than the 1/1000 grid, a slope whose rounding to the grid
+// leaves a negative one; with either, y is no longer a mole fraction.
+bool volatilidadesFinitas(const TablaELV& t);
+
 // Nearest integer, exact halves to the even one. Inline: a table-mode
 // integration calls it once per step, on the critical path.
 inline long redondearPar(double v)

@@ -90,14 +90,15 @@ double LeerNumero(std::string_view texto, EstadoNumerico& estado)
 
 bool masasMolaresValidas(double mma, double mmb)
 {
-    return esNumero(mma) && esNumero(mmb) && mma > 0 && mmb > 0;
+    const auto valida = [](double m) { return m >= kMasaMolarMinima && m <= kMasaMolarMaxima; };
+    return valida(mma) && valida(mmb);
 }
 
 bool fraccionMolarValida(double x0) { return esNumero(x0) && x0 >= 0 && x0 <= 1; }
 
 bool porcentajeMasicoValido(double p0a) { return esNumero(p0a) && p0a >= 0 && p0a <= 100; }
 
-bool masaInicialValida(double m0) { return esNumero(m0) && m0 >= 0; }
+bool masaInicialValida(double m0) { return m0 >= 0 && m0 <= kMasaMaxima; }
 
 bool volatilidadValida(double alfa) { return esNumero(alfa) && alfa > 1 && alfa <= 100; }
 

@@ -35,7 +35,13 @@ double leerTextoAvance(std::string_view texto);
 
 inline bool esNumero(double v) { return v != VALOR_NO_VALIDO; }
 
-// Validity tests of the inputs (each also refuses VALOR_NO_VALIDO).
+// Validity tests of the inputs (each also refuses VALOR_NO_VALIDO). Beyond the
+// ranges the inputs are described with, a molar mass outside 1e-100 to 1e100
+// g/mol and an initial mass above 1e200 are refused too: there the moles and
+// the mass fractions overflow or divide by a zero that underflowed, and a
+// NaN would reach the stills, the graphs and the table.
+inline constexpr double kMasaMolarMinima = 1e-100, kMasaMolarMaxima = 1e100;
+inline constexpr double kMasaMaxima = 1e200;
 bool masasMolaresValidas(double mma, double mmb);
 bool fraccionMolarValida(double x0);
 bool porcentajeMasicoValido(double p0a);

@@ -33,9 +33,18 @@ std::optional<FalloArchivo> escribirArchivo(const QString& ruta, std::string_vie
     const auto largo = static_cast<qint64>(bytes.size());
     QSaveFile archivo(ruta);
     errno = 0;
-    if (archivo.open(QIODevice::WriteOnly) && archivo.write(bytes.data(), largo) == largo && archivo.commit())
-        return std::nullopt;
-    return falloDe(archivo, existia);
+    // Unbuffered: every byte is handed to the system by write() itself, so a
+    // full disk fails the write here. A buffered write that fails only when
+    // the buffer is flushed can let commit() rename an empty file over the
+    // old one and report success.
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return falloDe(archivo, existia);
+    if (archivo.write(bytes.data(), largo) != largo || !archivo.flush()) {
+        const FalloArchivo f = falloDe(archivo, existia);
+        archivo.cancelWriting();
+        return f;
+    }
+    if (!archivo.commit()) return falloDe(archivo, existia);
+    return std::nullopt;
 }
 
 QString mensajeFallo(const QString& cabecera, const QString& ruta, const FalloArchivo& f)

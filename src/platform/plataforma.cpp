@@ -43,8 +43,13 @@ public:
     }
     QString guardarArchivo(QWidget* padre, const PeticionArchivo& p) override
     {
-        // Qt's save dialog asks before overwriting an existing file.
-        return QFileDialog::getSaveFileName(padre, p.titulo, p.carpeta, filtroQt(p.filtro));
+        // The dialog adds the extension itself, so that it also asks before
+        // overwriting the file that the name with its extension names.
+        QFileDialog dialogo(padre, p.titulo, p.carpeta, filtroQt(p.filtro));
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setDefaultSuffix(p.sufijo);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+        return dialogo.selectedFiles().constFirst();
     }
     bool abrirConShell(const QString& ruta) override
     {
@@ -68,6 +73,13 @@ Dialogos& dialogos()
 }
 
 void fijarDialogos(Dialogos* d) { instalados = d; }
+
+QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p)
+{
+    const QString ruta = dialogos().guardarArchivo(padre, p);
+    if (ruta.isEmpty() || p.sufijo.isEmpty() || !QFileInfo(ruta).suffix().isEmpty()) return ruta;
+    return ruta + QLatin1Char('.') + p.sufijo;
+}
 
 void mensajeError(QWidget* padre, const QString& texto)
 {

@@ -22,6 +22,7 @@ struct PeticionArchivo {
     QString carpeta;
     QString filtro;
     QString titulo;
+    QString sufijo;  // save dialogs: the extension a name typed without one gets
 };
 
 // The modal services. The program uses the real Qt dialogs; a test installs
@@ -41,6 +42,11 @@ public:
 Dialogos& dialogos();
 // Installs `d` (not owned) until it is called again with nullptr.
 void fijarDialogos(Dialogos* d);
+
+// The save dialog, with ".sufijo" added to a chosen name that has no
+// extension (saved without it, the file would be hidden by the Open dialog's
+// filter). Empty when the user cancelled.
+QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p);
 
 // Shorthand for the error box: exclamation icon, title "Error", OK.
 void mensajeError(QWidget* padre, const QString& texto);

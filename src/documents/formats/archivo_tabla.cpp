@@ -8,11 +8,12 @@ namespace quillon {
 
 std::string EscribirVle(const ArchivoTablaELV& t, char sep)
 {
+    // The texts go out untrimmed, as the editor holds them.
     std::string s;
-    s += "<A=" + t.nombreA + ">\r\n";
-    s += "<B=" + t.nombreB + ">\r\n";
-    s += "<MMA=" + t.masaA + ">\r\n";
-    s += "<MMB=" + t.masaB + ">\r\n";
+    s += "<A=" + textoGuardable(t.nombreA) + ">\r\n";
+    s += "<B=" + textoGuardable(t.nombreB) + ">\r\n";
+    s += "<MMA=" + textoGuardable(t.masaA) + ">\r\n";
+    s += "<MMB=" + textoGuardable(t.masaB) + ">\r\n";
     s += "[[\r\n" + escribirFilas(t.x, t.y, sep) + "]]\r\n";
     return aWindows1252(s);
 }

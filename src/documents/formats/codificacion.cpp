@@ -77,8 +77,15 @@ std::string aWindows1252(std::string_view utf8)
 
 std::string textoGeneral(double v, char sep)
 {
+    // Fifteen significant digits, as the files have always been written,
+    // unless two doubles that differ would then be written alike: the point
+    // must read back as the very double it was, or a table of close points
+    // would be saved as one that is refused.
     char buf[64];
-    const auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr;
+    auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr;
+    double leido = 0;
+    std::from_chars(buf, fin, leido);
+    if (leido != v && v == v) fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
     std::string s(buf, fin);
     for (char& c : s) {
         if (c == 'e') c = 'E';

@@ -9,9 +9,10 @@
 namespace quillon {
 namespace {
 
+// A tag line with the typed text as the file can hold it, trimmed.
 std::string etiqueta(std::string_view tag, std::string_view valor, std::string_view cierre = ">")
 {
-    return std::string(tag) + std::string(valor) + std::string(cierre) + "\r\n";
+    return std::string(tag) + recortar(textoGuardable(valor)) + std::string(cierre) + "\r\n";
 }
 
 std::string minusculas(std::string s)
@@ -51,17 +52,17 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
 std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
 {
     std::string s;
-    s += etiqueta("<A=", recortar(d.compA));
-    s += etiqueta("<B=", recortar(d.compB));
-    s += etiqueta("<MMA=", recortar(d.mma));
-    s += etiqueta("<MMB=", recortar(d.mmb));
-    s += etiqueta("<ALPHA=", recortar(d.alfa));
-    s += etiqueta("<X0=", recortar(d.x0));
-    s += etiqueta("<M0=", recortar(d.masa0));
+    s += etiqueta("<A=", d.compA);
+    s += etiqueta("<B=", d.compB);
+    s += etiqueta("<MMA=", d.mma);
+    s += etiqueta("<MMB=", d.mmb);
+    s += etiqueta("<ALPHA=", d.alfa);
+    s += etiqueta("<X0=", d.x0);
+    s += etiqueta("<M0=", d.masa0);
     s += etiqueta("<MU=", unidadesMasa()[static_cast<std::size_t>(d.unidad)].nombre);
     s += etiqueta("<NE=", std::to_string(d.numEtapas));
     for (int n = 1; n <= kMaxEtapas; ++n)
-        s += etiqueta("<%E" + std::to_string(n) + "=", recortar(d.avance[static_cast<std::size_t>(n - 1)]), " >");
+        s += etiqueta("<%E" + std::to_string(n) + "=", d.avance[static_cast<std::size_t>(n - 1)], " >");
     s += d.modoTabla ? "<VLE=TABLE>\r\n" : "<VLE=ALPHA>\r\n";
     s += "[[\r\n" + escribirFilas(d.tabla.x, d.tabla.y, sep) + "]]\r\n";
     return aWindows1252(s);
@@ -116,6 +117,19 @@ bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kF
     return true;
 }
 
+const Texto* tablaComprobada(const std::array<double, kFilasTablaELV>& x, const std::array<double, kFilasTablaELV>& y,
+                             int ultimo, TablaELV& tabla)
+{
+    if (const Texto* fallo = comprobarFilas(x, y, ultimo)) return fallo;
+    TablaELV t{x, y, ultimo};
+    if (!completarTabla(t.x, t.y, t.ultPunto)) return &mensajes::demasiadosPuntos;
+    // A table of the pure components alone has no volatility at all: that is
+    // for the callers to judge (tablaUtilizable).
+    if (tablaUtilizable(t) && !volatilidadesFinitas(t)) return &mensajes::fueraDeRango;
+    tabla = t;
+    return nullptr;
+}
+
 LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
 {
     const std::string texto = desdeWindows1252(bytes);
@@ -131,19 +145,13 @@ LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
     }
     d.tabla.x = filas->x;
     d.tabla.y = filas->y;
-    int ultimo = ultimaFilaUsada(d.tabla.x);
-    const Texto* fallo = comprobarFilas(d.tabla.x, d.tabla.y, ultimo);
-    auto x = d.tabla.x;
-    auto y = d.tabla.y;
-    if (!fallo && !completarTabla(x, y, ultimo)) fallo = &mensajes::demasiadosPuntos;
-    if (fallo) {
+    TablaELV completa;
+    if (const Texto* fallo = tablaComprobada(d.tabla.x, d.tabla.y, ultimaFilaUsada(d.tabla.x), completa)) {
         // Alpha mode keeps the rows as read, not in force.
         if (tabla) r.error = tr(*fallo);
         return r;
     }
-    d.tabla.x = x;
-    d.tabla.y = y;
-    d.tabla.ultPunto = ultimo;
+    d.tabla = completa;
     // A table with no point between the pure components defines no
     // volatility: the document falls back to alpha mode.
     d.modoTabla = tabla && tablaUtilizable(d.tabla);

@@ -77,4 +77,11 @@ int ultimaFilaUsada(const std::array<double, kFilasTablaELV>& x);
 // is no room for them.
 bool completarTabla(std::array<double, kFilasTablaELV>& x, std::array<double, kFilasTablaELV>& y, int& ultimo);
 
+// What the reader and the editor's Ok do with rows 0..ultimo: check them,
+// complete them with the pure components and check that every volatility
+// they give is finite. The first broken rule, or null with `tabla` holding
+// the completed table.
+const Texto* tablaComprobada(const std::array<double, kFilasTablaELV>& x, const std::array<double, kFilasTablaELV>& y,
+                             int ultimo, TablaELV& tabla);
+
 }  // namespace quillon

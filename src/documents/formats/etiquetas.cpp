@@ -42,6 +42,17 @@ std::string recortar(std::string_view s)
     return std::string(s.substr(inicio, s.find_last_not_of(' ') - inicio + 1));
 }
 
+std::string textoGuardable(std::string_view utf8)
+{
+    std::string s;
+    for (char c : utf8)
+        if (c != '<' && c != '>') s += c;
+    // Each pass halves a run of brackets; a run of n needs about log2 n.
+    while (s.find("[[") != std::string::npos) reemplazarTodo(s, "[[", "[");
+    while (s.find("]]") != std::string::npos) reemplazarTodo(s, "]]", "]");
+    return desdeWindows1252(aWindows1252(s));
+}
+
 std::optional<std::string> valorEtiqueta(std::string_view texto, std::string_view etiqueta)
 {
     const auto pos = texto.find(etiqueta);

@@ -34,4 +34,11 @@ std::string escribirFilas(const std::array<double, kFilasTablaELV>& x,
 // Blanks (spaces) removed at both ends.
 std::string recortar(std::string_view s);
 
+// A typed text as a file can hold it. The grammar has no escape: "<" and ">"
+// would open and close a tag and "[[" or "]]" the table block, so the brackets
+// of a tag go and a doubled square bracket becomes single; a character the
+// code page lacks becomes "?". Texts that come back unchanged are the ones a
+// file reads back as they were written.
+std::string textoGuardable(std::string_view utf8);
+
 }  // namespace quillon
