@@ -3,11 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QRadioButton>
 #include <QFile>
 #include <QTimer>
 
 #include "mainwindow/formmain.h"
+#include "simulacion/simulacion.h"
 
 using namespace quillon;
 
@@ -31,12 +34,10 @@ void BM_VentanaMostrada(benchmark::State& state)
         FormMain w;
         w.show();
         QCoreApplication::processEvents();
-        w.Actualizar();  // the first refresh, which the timer would run
+        // The first refresh, which the timer would run.
+        w.findChild<QAction*>(QStringLiteral("accionCalcular"))->trigger();
         QCoreApplication::processEvents();
         memoria = memoriaResidenteMB();
-        state.PauseTiming();
-        w.estado().modificado = false;
-        state.ResumeTiming();
     }
     state.counters["RSS_MB"] = memoria;
 }
@@ -48,13 +49,14 @@ void BM_RefrescoSeisEtapas(benchmark::State& state)
     FormMain w;
     w.resize(2300, 800);
     w.show();
-    w.OptETAP_Click(6);
+    w.findChild<QRadioButton*>(QStringLiteral("OptETAP6"))->click();
+    QAction* calcular = w.findChild<QAction*>(QStringLiteral("accionCalcular"));
     for (auto _ : state) {
-        w.estado().cadena.invalidar();
-        w.Actualizar();
+        w.simulacion().invalidarDesde(1);
+        calcular->trigger();
     }
     state.counters["RSS_MB"] = memoriaResidenteMB();
-    w.estado().modificado = false;
+    w.simulacion().marcarGuardado();
 }
 BENCHMARK(BM_RefrescoSeisEtapas)->Unit(benchmark::kMillisecond);
 

@@ -13,25 +13,22 @@ namespace {
 
 // A row of six stages, wide enough to show them all, benzene and toluene.
 struct Fila6 {
-    EstadoVentana estado;
-    Entradas entradas;
+    Simulacion sim;
     FilaEtapas* fila = nullptr;
 
     Fila6()
     {
-        entradas.mma = 78.11;
-        entradas.mmb = 92.14;
-        entradas.alfa = 2.5;
-        entradas.x0 = 0.5;
-        entradas.m0 = 100;
-        estado.numEtapas = entradas.numEtapas = 6;
-        estado.leerEntradas = [this] { return entradas; };
-        estado.mensaje = [](const QString&) {};
-        fila = new FilaEtapas(estado);
+        sim.editar(Entrada::MMA, QStringLiteral("78.11"));
+        sim.editar(Entrada::Alfa, QStringLiteral("2.5"));
+        sim.editar(Entrada::X0, QStringLiteral("0.5"));
+        sim.editar(Entrada::Masa0, QStringLiteral("100"));
+        sim.elegirNumEtapas(6);
+        for (int k = 1; k <= 6; ++k) sim.editarCorte(k, QStringLiteral("60 %"));
+        fila = new FilaEtapas(sim);
         fila->resize(2200, 600);
         fila->show();
-        for (int k = 1; k <= 6; ++k) fila->escribirAvance(k, QStringLiteral("60 %"));
     }
+    QScrollBar* deslizador(int k) const { return fila->findChild<QScrollBar*>(QStringLiteral("deslizador%1").arg(k)); }
 };
 
 Fila6& fila6()
@@ -43,11 +40,9 @@ Fila6& fila6()
 void BM_SoloCalculo6Etapas(benchmark::State& state)
 {
     Fila6& f = fila6();
-    const auto cortes = f.fila->cortes();
     for (auto _ : state) {
-        f.estado.cadena.invalidar();
-        for (int k = 1; k <= 6; ++k)
-            benchmark::DoNotOptimize(calcularEtapa(f.estado.cadena, f.estado.modelo(2.5), f.entradas, cortes, k));
+        f.sim.invalidarDesde(1);
+        for (int k = 1; k <= 6; ++k) benchmark::DoNotOptimize(f.sim.etapa(k));
     }
 }
 BENCHMARK(BM_SoloCalculo6Etapas)->Unit(benchmark::kMillisecond);
@@ -56,7 +51,7 @@ void BM_Refresco6Etapas(benchmark::State& state)
 {
     Fila6& f = fila6();
     for (auto _ : state) {
-        f.estado.cadena.invalidar();
+        f.sim.invalidarDesde(1);
         f.fila->Actualizar();
     }
 }
@@ -67,7 +62,7 @@ void BM_Refresco6EtapasPintado(benchmark::State& state)
 {
     Fila6& f = fila6();
     for (auto _ : state) {
-        f.estado.cadena.invalidar();
+        f.sim.invalidarDesde(1);
         f.fila->Actualizar();
         benchmark::DoNotOptimize(f.fila->grab());
     }
@@ -80,7 +75,7 @@ void BM_PasoDeslizadorUltimaEtapa(benchmark::State& state)
 {
     Fila6& f = fila6();
     f.fila->Actualizar();
-    QScrollBar* s = f.fila->deslizador(6);
+    QScrollBar* s = f.deslizador(6);
     int v = 40;
     for (auto _ : state) {
         v = v == 40 ? 41 : 40;
@@ -94,7 +89,7 @@ void BM_ArrastreDeslizador(benchmark::State& state)
 {
     Fila6& f = fila6();
     f.fila->Actualizar();
-    QScrollBar* s = f.fila->deslizador(1);
+    QScrollBar* s = f.deslizador(1);
     s->setSliderDown(true);
     int v = 40;
     for (auto _ : state) {

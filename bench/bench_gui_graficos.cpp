@@ -7,37 +7,28 @@
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/panel_avance.h"
-#include "mainwindow/estado_ventana.h"
+#include "simulacion/simulacion.h"
 
 using namespace quillon;
 
 namespace {
 
+// Benzene and toluene with alpha `alfa`, x0 0.4, 100 g.
 struct Entorno {
-    EstadoVentana estado;
-    std::string alfa;
+    Simulacion sim;
 
-    explicit Entorno(const char* alfaInicial = "2.5") : alfa(alfaInicial)
+    explicit Entorno(const char* alfa = "2.5")
     {
-        estado.leerEntradas = [this] {
-            Entradas e;
-            e.alfa = LeerNumero(alfa, estado.numero);
-            e.x0 = 0.4;
-            e.mma = 78.11;
-            e.mmb = 92.14;
-            e.m0 = 100;
-            return e;
-        };
-        estado.nombreA = [] { return std::string("benzene"); };
-        estado.cortes = [] { return std::array<double, kMaxEtapas>{50, 50, 50, 50, 50, 50}; };
-        estado.mensaje = [](const QString&) {};
+        sim.editar(Entrada::MMA, QStringLiteral("78.11"));
+        sim.editar(Entrada::Alfa, QString::fromLatin1(alfa));
+        sim.editar(Entrada::Masa0, QStringLiteral("100"));
     }
 };
 
 void BM_DibujarVLE(benchmark::State& s)
 {
     Entorno e;
-    GraficoELV g(e.estado);
+    GraficoELV g(e.sim);
     g.resize(700, 620);
     for (auto _ : s) g.Dibujar_VLE();
 }
@@ -48,8 +39,8 @@ BENCHMARK(BM_DibujarVLE)->Unit(benchmark::kMillisecond);
 void BM_DibujarAvance(benchmark::State& s)
 {
     Entorno e;
-    PanelAvance panel(e.estado);
-    GraficoAvance g(e.estado, panel);
+    PanelAvance panel;
+    GraficoAvance g(e.sim, panel);
     g.resize(700, 620);
     g.Dibujar_XAV();
     for (auto _ : s) g.Dibujar_XAV();
@@ -60,12 +51,10 @@ BENCHMARK(BM_DibujarAvance)->Unit(benchmark::kMillisecond);
 void BM_PasoArrastreCurva(benchmark::State& s)
 {
     Entorno e("3");
-    GraficoELV g(e.estado);
+    GraficoELV g(e.sim);
     g.resize(450, 450);
-    QObject::connect(&g, &GraficoELV::alfaArrastrada, &g, [&](const QString& t) {
-        e.alfa = t.toStdString();
-        g.Dibujar_VLE();
-    });
+    // As in the window: a change of the equilibrium redraws the diagram.
+    QObject::connect(&e.sim, &Simulacion::equilibrioCambiado, &g, &GraficoELV::Dibujar_VLE);
     g.Dibujar_VLE();
     const QPointF enCurva(225, 125);  // (0.5, 0.75) lies on the curve of alpha 3
     QMouseEvent pulsar(QEvent::MouseButtonPress, enCurva, enCurva, Qt::LeftButton, Qt::LeftButton, {});
@@ -76,7 +65,7 @@ void BM_PasoArrastreCurva(benchmark::State& s)
         QMouseEvent mover(QEvent::MouseMove, p, p, Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(&g, &mover);
     }
-    if (!g.arrastrandoCurva()) s.SkipWithError("the curve was not dragged");
+    if (e.sim.texto(Entrada::Alfa) == QStringLiteral("3")) s.SkipWithError("the curve was not dragged");
 }
 BENCHMARK(BM_PasoArrastreCurva)->Unit(benchmark::kMillisecond);
 

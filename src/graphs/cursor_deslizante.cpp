@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mainwindow/estado_ventana.h"
 #include "platform/plataforma.h"
 
 namespace quillon {
@@ -41,7 +40,7 @@ double porcentajeCursor(double izquierda, double x1, double x2, double ancho)
     return (izquierda - x1 + ancho / 2) / (x2 - x1) * 100;
 }
 
-CursorDeslizante::CursorDeslizante(EstadoVentana& estado, QWidget* padre) : QWidget(padre), estado_(estado)
+CursorDeslizante::CursorDeslizante(QWidget* padre) : QWidget(padre)
 {
     resize(sizeHint());
     setCursor(Qt::SizeHorCursor);
@@ -68,19 +67,19 @@ void CursorDeslizante::colocarEnValor(double f)
 
 void CursorDeslizante::mousePressEvent(QMouseEvent*)
 {
-    estado_.arrastrandoCursor = true;
+    arrastrando_ = true;
     desfase_ = plataforma::posicionCursor().x() - x();
 }
 
 void CursorDeslizante::mouseMoveEvent(QMouseEvent*)
 {
-    if (!estado_.arrastrandoCursor) return;
+    if (!arrastrando_) return;
     const double izquierda = izquierdaArrastrada(plataforma::posicionCursor().x(), desfase_, x1(), x2(), width());
     move(static_cast<int>(std::lround(izquierda)), y());
     emit arrastrado(porcentajeCursor(izquierda, x1(), x2(), width()));
 }
 
-void CursorDeslizante::mouseReleaseEvent(QMouseEvent*) { estado_.arrastrandoCursor = false; }
+void CursorDeslizante::mouseReleaseEvent(QMouseEvent*) { arrastrando_ = false; }
 
 void CursorDeslizante::paintEvent(QPaintEvent*)
 {

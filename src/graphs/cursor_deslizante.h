@@ -1,13 +1,11 @@
 #pragma once
-// The slider cursors Image2(0) (relative volatility) and Image2(1) (mole
-// fraction x0 of the charge) of the input panels: each slides along its
-// scale line Line1(i), from X1 to X2, following the pointer's screen position.
+// The slider cursors of the input panels, one for the relative volatility and
+// one for the mole fraction x0 of the charge: each slides along its scale
+// line, from X1 to X2, following the pointer's screen position.
 
 #include <QWidget>
 
 namespace quillon {
-
-struct EstadoVentana;
 
 // Alpha of a cursor at `porcentaje` % of its line: the scale runs from 1.01
 // to 20 (divisor 100 / 18.99 to ten digits), rounded to two decimals.
@@ -32,7 +30,7 @@ double porcentajeCursor(double izquierda, double x1, double x2, double ancho);
 class CursorDeslizante : public QWidget {
     Q_OBJECT
 public:
-    explicit CursorDeslizante(EstadoVentana& estado, QWidget* padre = nullptr);
+    explicit CursorDeslizante(QWidget* padre = nullptr);
 
     // The ends X1 < X2 of the scale line in the parent's pixels. Until set,
     // the line runs from 10 to the parent's width - 10.
@@ -57,9 +55,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
-    EstadoVentana& estado_;
     double x1_ = -1, x2_ = -1;
-    double desfase_ = 0;  // DesfaseCursor
+    double desfase_ = 0;  // pointer x minus the cursor's left when the drag began
+    bool arrastrando_ = false;
 };
 
 }  // namespace quillon

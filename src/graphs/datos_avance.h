@@ -8,15 +8,16 @@
 
 namespace quillon {
 
-struct EstadoVentana;
+class Simulacion;
 
 struct ResultadoAvance {
-    const Texto* error = nullptr;  // the input message for LblMSG
+    const Texto* error = nullptr;  // the input message for the message line
     bool dibujable = false;        // false: only the cleared picture
     DatosAvance datos;
 };
 
-// `etapa` 1..6; `itemX` and `itemY` the ticked items, -1 for none.
-ResultadoAvance calcularDatosAvance(EstadoVentana& estado, int etapa, int itemX, int itemY);
+// `etapa` 1..6; `itemX` and `itemY` the ticked items of the two lists, -1 for
+// none.
+ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int itemY);
 
 }  // namespace quillon

@@ -1,53 +1,32 @@
 #include "graphs/grafico_avance.h"
 
-#include <QFrame>
-#include <QLabel>
 #include <QPainter>
 
 #include "graphs/datos_avance.h"
 #include "graphs/geometria_avance.h"
 #include "graphs/panel_avance.h"
-#include "mainwindow/estado_ventana.h"
-#include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 
-GraficoAvance::GraficoAvance(EstadoVentana& estado, PanelAvance& panel, QWidget* padre)
-    : QWidget(padre), estado_(estado), panel_(panel)
+GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre)
+    : QWidget(padre), sim_(sim), panel_(panel)
 {
+    setObjectName(QStringLiteral("graficoAvance"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setFont(QFont(QStringLiteral("Arial"), 9));
-
-    LblCOOR_XAV = new QLabel(this);
-    LblCOOR_XAV->setObjectName(QStringLiteral("LblCOOR_XAV"));
-    LblCOOR_XAV->hide();
-    ShaCURSOR = new QFrame(this);
-    ShaCURSOR->setObjectName(QStringLiteral("ShaCURSOR"));
-    ShaCURSOR->setFrameShape(QFrame::Box);
-    ShaCURSOR->resize(9, 9);
-    ShaCURSOR->hide();
-}
-
-void GraficoAvance::ocultarCursor()
-{
-    LblCOOR_XAV->clear();
-    LblCOOR_XAV->hide();
-    ShaCURSOR->move(-20, ShaCURSOR->y());
-    ShaCURSOR->hide();
 }
 
 void GraficoAvance::Dibujar_XAV()
 {
-    if (estado_.mensaje) estado_.mensaje(QString());
+    emit mensaje(QString());
     imagen_ = imagenEnBlanco(*this);
-    ocultarCursor();
-
-    ResultadoAvance r = calcularDatosAvance(estado_, panel_.etapa(), panel_.itemX(), panel_.itemY());
+    ResultadoAvance r = calcularDatosAvance(sim_, panel_.etapa(), panel_.itemX(), panel_.itemY());
     unsetCursor();
-    if (r.error && estado_.mensaje) estado_.mensaje(QString::fromUtf8(quillon::tr(*r.error)));
+    if (r.error) emit mensaje(qtr(*r.error));
     if (r.dibujable) {
         r.datos.primerPlano = palette().color(QPalette::WindowText);
         QPainter p(&imagen_);
@@ -59,10 +38,9 @@ void GraficoAvance::Dibujar_XAV()
 
 void GraficoAvance::dibujarEnPapel(QPainter& p, const Superficie& s)
 {
-    if (estado_.mensaje) estado_.mensaje(QString());
-    ocultarCursor();
-    const ResultadoAvance r = calcularDatosAvance(estado_, panel_.etapa(), panel_.itemX(), panel_.itemY());
-    if (r.error && estado_.mensaje) estado_.mensaje(QString::fromUtf8(quillon::tr(*r.error)));
+    emit mensaje(QString());
+    const ResultadoAvance r = calcularDatosAvance(sim_, panel_.etapa(), panel_.itemX(), panel_.itemY());
+    if (r.error) emit mensaje(qtr(*r.error));
     if (!r.dibujable || width() <= 0 || height() <= 0) return;
     Superficie papel = s;
     const Tamano t = tamanoEnPapel({s.ancho, s.alto}, {double(width()), double(height())});
@@ -71,8 +49,6 @@ void GraficoAvance::dibujarEnPapel(QPainter& p, const Superficie& s)
     Lienzo l(p, papel);
     pintarAvance(l, r.datos);
 }
-
-void GraficoAvance::CopiarGrafXAV() const { plataforma::copiarImagen(imagen_); }
 
 void GraficoAvance::paintEvent(QPaintEvent*)
 {

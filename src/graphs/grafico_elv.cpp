@@ -4,10 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mainwindow/estado_ventana.h"
 #include "model/formato.h"
-#include "model/mensajes.h"
-#include "platform/plataforma.h"
+#include "platform/texto_qt.h"
+#include "simulacion/simulacion.h"
 
 namespace quillon {
 namespace {
@@ -16,14 +15,9 @@ constexpr Texto kCurvaVle{"VLE (Vapor-Liquid equilibrium) curve", "Curva de equi
 constexpr Texto kDobleClic{"Double click: Edit VLE table", "Doble clic: Editar tabla Equilibrio líquido-vapor"};
 constexpr Texto kCurvaEn{"VLE curve: x = ", "Curva de equilibrio: x = "};
 
-// quillon::tr by its full name: inside a QObject, tr means QObject::tr.
-QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
-
-Entradas entradasDe(const EstadoVentana& e) { return e.leerEntradas ? e.leerEntradas() : Entradas{}; }
-
 }  // namespace
 
-GraficoELV::GraficoELV(EstadoVentana& estado, QWidget* padre) : QWidget(padre), estado_(estado)
+GraficoELV::GraficoELV(Simulacion& sim, QWidget* padre) : QWidget(padre), sim_(sim)
 {
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -31,29 +25,30 @@ GraficoELV::GraficoELV(EstadoVentana& estado, QWidget* padre) : QWidget(padre), 
     setPalette(pal);
     setFont(QFont(QStringLiteral("Arial"), 9));
     setMouseTracking(true);
+    setObjectName(QStringLiteral("graficoELV"));
 
-    LblCOOR_VLE = new QLabel(this);
-    LblCOOR_VLE->setObjectName(QStringLiteral("LblCOOR_VLE"));
-    LblCOOR_VLE->setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 255, 225); color: rgb(0, 0, 96);"
+    lectura_ = new QLabel(this);
+    lectura_->setObjectName(QStringLiteral("lecturaELV"));
+    lectura_->setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 255, 225); color: rgb(0, 0, 96);"
                                               " border: 1px solid rgb(200, 200, 170); padding: 1px 4px; }"));
-    LblCOOR_VLE->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LblCOOR_VLE->hide();
+    lectura_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lectura_->hide();
 }
 
-ModeloELV GraficoELV::modeloActual() const { return estado_.modelo(alfaActual_); }
+ModeloELV GraficoELV::modeloActual() const { return sim_.modelo(alfaActual_); }
 
 DatosELV GraficoELV::datos(const GeometriaELV& g)
 {
     DatosELV d;
     d.g = g;
-    const std::string nombre = estado_.nombreA ? estado_.nombreA() : std::string();
+    const std::string nombre = sim_.texto(Entrada::CompA).toStdString();
     d.tituloX = QString::fromStdString(tituloEjeX(nombre));
     d.tituloY = QString::fromStdString(tituloEjeY(nombre));
-    const Entradas e = entradasDe(estado_);
-    d.sep = estado_.sep();
-    d.elv = estado_.modelo(e.alfa);
-    d.conCurva = estado_.modoTablaElv || volatilidadValida(e.alfa);
-    if (estado_.mensaje) estado_.mensaje(d.conCurva ? QString() : qtr(mensajes::volatilidad));
+    // The labels are written before alpha is read.
+    d.sep = sim_.separador();
+    const Texto* error = nullptr;
+    d.conCurva = sim_.equilibrioParaDiagrama(d.elv, error);
+    emit mensaje(error ? qtr(*error) : QString());
     return d;
 }
 
@@ -77,8 +72,6 @@ void GraficoELV::dibujarEnPapel(QPainter& p, const Superficie& s)
     pintarELV(l, d);
 }
 
-void GraficoELV::CopiarGrafVLE() const { plataforma::copiarImagen(imagen_); }
-
 void GraficoELV::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -87,10 +80,10 @@ void GraficoELV::paintEvent(QPaintEvent*)
 
 void GraficoELV::mostrarLectura(const QString& texto)
 {
-    LblCOOR_VLE->setText(texto);
-    LblCOOR_VLE->adjustSize();
-    LblCOOR_VLE->move(width() - LblCOOR_VLE->width() - 25, 3);
-    LblCOOR_VLE->show();
+    lectura_->setText(texto);
+    lectura_->adjustSize();
+    lectura_->move(width() - lectura_->width() - 25, 3);
+    lectura_->show();
 }
 
 bool GraficoELV::puntoSobreCurva(const Lectura& l, double Y) const
@@ -110,16 +103,17 @@ void GraficoELV::mouseMoveEvent(QMouseEvent* e)
     const QPointF m = e->position();
     const Lectura l = lecturaRaton(m.x(), m.y(), width(), height());
     const bool dentro = dentroDelDiagrama(l);
-    auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 5, estado_.sep())); };
+    auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 5, sim_.separador())); };
     if (dentro) mostrarLectura(QStringLiteral("x = ") + F(l.xg) + QStringLiteral("   y = ") + F(l.yg));
-    else LblCOOR_VLE->hide();
+    else lectura_->hide();
     dobleClicEditaTabla_ = false;
-    if (estado_.arrastrandoCursor) return;
-    alfaActual_ = entradasDe(estado_).alfa;
+    alfaActual_ = sim_.modoTabla() ? 0 : sim_.leer(Entrada::Alfa);
 
     if (arrastrandoCurva_) {
-        if (estado_.modoTablaElv) return;
-        if (dentro) emit alfaArrastrada(F(alfaDeArrastre(l)));
+        if (sim_.modoTabla()) return;
+        // Written into the alpha box as typing would write it: the diagram
+        // follows, as after any edit of alpha.
+        if (dentro) sim_.escribirComoTecleado(Entrada::Alfa, F(alfaDeArrastre(l)));
         senalarCurva(dentro);
         return;
     }
@@ -128,19 +122,19 @@ void GraficoELV::mouseMoveEvent(QMouseEvent* e)
         senalarCurva(false);
         return;
     }
-    if (!estado_.modoTablaElv) setCursor(Qt::SizeVerCursor);
+    if (!sim_.modoTabla()) setCursor(Qt::SizeVerCursor);
     else dobleClicEditaTabla_ = true;
     mostrarLectura(qtr(kCurvaEn) + F(l.xg) + QStringLiteral("   y = ") + F(yCurvaEn(modeloActual(), l.xg)));
-    setToolTip(qtr(estado_.modoTablaElv ? kDobleClic : kCurvaVle));
+    setToolTip(qtr(sim_.modoTabla() ? kDobleClic : kCurvaVle));
 }
 
 void GraficoELV::mousePressEvent(QMouseEvent* e)
 {
     const QPointF m = e->position();
     const Lectura l = lecturaRaton(m.x(), m.y(), width(), height());
-    alfaActual_ = entradasDe(estado_).alfa;
+    alfaActual_ = sim_.modoTabla() ? 0 : sim_.leer(Entrada::Alfa);
     if (!dentroDelDiagrama(l) || !puntoSobreCurva(l, m.y())) return;
-    if (!estado_.modoTablaElv) {
+    if (!sim_.modoTabla()) {
         arrastrandoCurva_ = true;
         setCursor(Qt::SizeVerCursor);
     }

@@ -1,7 +1,7 @@
 #pragma once
-// PicVLE: the x-y equilibrium diagram of the main window, with its mouse
-// read-out LblCOOR_VLE, the drag of the curve that sets alpha and the double
-// click that opens the table editor.
+// The x-y equilibrium diagram of the main window, with its mouse read-out,
+// the drag of the curve that sets alpha and the double click that opens the
+// table editor.
 
 #include <QImage>
 #include <QWidget>
@@ -14,32 +14,28 @@ class QPainter;
 
 namespace quillon {
 
-struct EstadoVentana;
+class Simulacion;
 
 class GraficoELV : public QWidget {
     Q_OBJECT
 public:
-    explicit GraficoELV(EstadoVentana& estado, QWidget* padre = nullptr);
+    explicit GraficoELV(Simulacion& sim, QWidget* padre = nullptr);
 
     // Redraws the diagram into the persistent image and shows it.
     void Dibujar_VLE();
     // An empty white picture (Clear).
     void limpiar();
-    // The persistent image (what CopiarGrafVLE puts on the clipboard).
+    // The persistent image (what Copy puts on the clipboard).
     QImage imagen() const { return imagen_; }
-    void CopiarGrafVLE() const;
     // Draws the diagram on paper: `p` paints on the printer in device pixels,
     // `s` describes its printable area in millimetres.
     void dibujarEnPapel(QPainter& p, const Superficie& s);
 
-    QLabel* LblCOOR_VLE = nullptr;
-    bool arrastrandoCurva() const { return arrastrandoCurva_; }
-
 signals:
-    // The new alpha as text (FormatoNumero, 5 digits) while the curve is dragged.
-    void alfaArrastrada(const QString& texto);
-    // Double click on the curve in table mode: EditarTABLA_ELV.
+    // Double click on the curve in table mode: the table editor.
     void editarTabla();
+    // The drawing's message for the message line ("" clears it).
+    void mensaje(const QString& texto);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -56,10 +52,11 @@ private:
     void mostrarLectura(const QString& texto);
     void senalarCurva(bool sobre);
 
-    EstadoVentana& estado_;
+    Simulacion& sim_;
     QImage imagen_;
-    bool arrastrandoCurva_ = false;     // ArrastrandoCurva
-    bool dobleClicEditaTabla_ = false;  // DobleClicEditaTabla
+    QLabel* lectura_ = nullptr;         // the mouse read-out
+    bool arrastrandoCurva_ = false;
+    bool dobleClicEditaTabla_ = false;  // the pointer is on the curve in table mode
     double alfaActual_ = 0;             // alpha parsed for the mouse
 };
 

@@ -9,9 +9,11 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "mainwindow/estado_ventana.h"
+#include <QSignalBlocker>
+
 #include "model/magnitudes.h"
 #include "platform/boton_imagen.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -20,9 +22,6 @@ constexpr Texto kEtapa{"Number of the stage", "Etapa a graficar"};
 constexpr Texto kEjeY{"Y-axis (vertical)", "Eje Y (vertical)"};
 constexpr Texto kEjeX{"X-axis (horizontal)", "Eje X (horizontal)"};
 constexpr Texto kCopiar{"Copy", "Copiar"};
-
-// quillon::tr by its full name: inside a QObject, tr means QObject::tr.
-QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
 
 template <std::size_t N>
 QStringList nombresDe(const std::array<int, N>& lista)
@@ -85,27 +84,29 @@ int primeraMarcada(const QListWidget* lista)
     return -1;
 }
 
-PanelAvance::PanelAvance(EstadoVentana& estado, QWidget* padre) : QWidget(padre), estado_(estado)
+PanelAvance::PanelAvance(QWidget* padre) : QWidget(padre)
 {
+    setObjectName(QStringLiteral("panelAvance"));
     resize(290, 518);
     setFont(QFont(QStringLiteral("Arial"), 9));
-    LblEtapa = titulo(this, kEtapa, 6);
+    titulo(this, kEtapa, 6);
     crearOpcionesEtapa();
-    LblEjeY = titulo(this, kEjeY, 54);
+    titulo(this, kEjeY, 54);
     LstEjeY = crearLista(72, 256, nombresDe(listaEjeY()));
     LstEjeY->setObjectName(QStringLiteral("LstEjeY"));
-    LblEjeX = titulo(this, kEjeX, 336);
-    LstEJEX = crearLista(354, 112, nombresDe(listaEjeX()));
-    LstEJEX->setObjectName(QStringLiteral("LstEJEX"));
+    titulo(this, kEjeX, 336);
+    LstEjeX = crearLista(354, 112, nombresDe(listaEjeX()));
+    LstEjeX->setObjectName(QStringLiteral("LstEjeX"));
 
-    LabelB6 = new BotonImagen(qtr(kCopiar), this);
-    LabelB6->move(145, 480);
-    connect(LabelB6, &BotonImagen::clicked, this, &PanelAvance::copiar);
+    botonCopiar_ = new BotonImagen(qtr(kCopiar), this);
+    botonCopiar_->setObjectName(QStringLiteral("botonCopiarGrafico"));
+    botonCopiar_->move(145, 480);
+    connect(botonCopiar_, &BotonImagen::clicked, this, &PanelAvance::copiar);
 
-    TimerAPAGADOR = new QTimer(this);
-    TimerAPAGADOR->setInterval(400);
-    connect(TimerAPAGADOR, &QTimer::timeout, this, &PanelAvance::TimerAPAGADOR_Timer);
-    TimerAPAGADOR->start();
+    apagador_ = new QTimer(this);
+    apagador_->setInterval(400);
+    connect(apagador_, &QTimer::timeout, this, &PanelAvance::dejarUnaMarcaPorLista);
+    apagador_->start();
 }
 
 void PanelAvance::crearOpcionesEtapa()
@@ -116,9 +117,8 @@ void PanelAvance::crearOpcionesEtapa()
         o->move(14 + (j - 1) * 44, 26);
         o->adjustSize();
         o->setVisible(j == 1);
-        connect(o, &QRadioButton::clicked, this, [this, j] {
-            if (!estado_.escribiendoTexto) emit etapaElegida(j);
-        });
+        // A click only: the program's own choice of stage 1 says nothing.
+        connect(o, &QRadioButton::clicked, this, [this, j] { emit etapaElegida(j); });
         OptETAXAV[static_cast<std::size_t>(j)] = o;
     }
     OptETAXAV[1]->setChecked(true);
@@ -128,56 +128,51 @@ QListWidget* PanelAvance::crearLista(int y, int alto, const QStringList& nombres
 {
     auto* lista = new QListWidget(this);
     lista->setGeometry(8, y, 274, alto);
-    {
-        Escribiendo guarda(estado_);
-        for (int i = 0; i < nombres.size(); ++i) {
-            auto* it = new QListWidgetItem(nombres[i], lista);
-            it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            it->setCheckState(i == 0 ? Qt::Checked : Qt::Unchecked);
-            it->setData(Qt::UserRole, i == 0 ? 1 : 0);
-        }
+    for (int i = 0; i < nombres.size(); ++i) {
+        auto* it = new QListWidgetItem(nombres[i], lista);
+        it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        it->setCheckState(i == 0 ? Qt::Checked : Qt::Unchecked);
+        it->setData(Qt::UserRole, i == 0 ? 1 : 0);
     }
     // A change of a tick (its box, the space bar, or a click on the name)
-    // runs the rule; the program's own changes happen under the guard.
-    connect(lista, &QListWidget::itemChanged, this, [this, lista] {
-        if (!estado_.escribiendoTexto) LstEje_Click(lista);
-    });
+    // runs the rule; the program's own changes are made with the list's
+    // signals blocked.
+    connect(lista, &QListWidget::itemChanged, this, [this, lista] { marcarUnico(lista); });
     connect(lista, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) {
         // A click on the name (not on the box) ticks the item too.
         if (it == itemAlPulsar_ && it->checkState() == estadoAlPulsar_ && !marcado(it)) it->setCheckState(Qt::Checked);
     });
-    connect(lista, &QListWidget::itemDoubleClicked, this, [this, lista] {
-        if (!estado_.escribiendoTexto) LstEje_Click(lista);
-    });
+    connect(lista, &QListWidget::itemDoubleClicked, this, [this, lista] { marcarUnico(lista); });
     lista->viewport()->installEventFilter(this);
     return lista;
 }
 
-void PanelAvance::LstEje_Click(QListWidget* lista)
+void PanelAvance::marcarUnico(QListWidget* lista)
 {
-    Escribiendo guarda(estado_);
+    const QSignalBlocker bloqueo(lista);
     aplicarMarcaUnica(lista);
 }
 
-void PanelAvance::TimerAPAGADOR_Timer()
+void PanelAvance::dejarUnaMarcaPorLista()
 {
-    Escribiendo guarda(estado_);
-    dejarPrimeraMarca(LstEjeY);
-    dejarPrimeraMarca(LstEJEX);
+    for (QListWidget* lista : {LstEjeY, LstEjeX}) {
+        const QSignalBlocker bloqueo(lista);
+        dejarPrimeraMarca(lista);
+    }
 }
 
 bool PanelAvance::eventFilter(QObject* o, QEvent* e)
 {
-    const bool lista = o == LstEjeY->viewport() || o == LstEJEX->viewport();
+    const bool lista = o == LstEjeY->viewport() || o == LstEjeX->viewport();
     if (lista && e->type() == QEvent::MouseButtonPress) {
-        TimerAPAGADOR->stop();
+        apagador_->stop();
         // What the item was before the click: a press on its box toggles it
         // at the release, a press on its name does not.
-        QListWidget* l = o == LstEjeY->viewport() ? LstEjeY : LstEJEX;
+        QListWidget* l = o == LstEjeY->viewport() ? LstEjeY : LstEjeX;
         itemAlPulsar_ = l->itemAt(static_cast<QMouseEvent*>(e)->position().toPoint());
         if (itemAlPulsar_) estadoAlPulsar_ = itemAlPulsar_->checkState();
     }
-    if (lista && e->type() == QEvent::MouseButtonRelease) TimerAPAGADOR->start();
+    if (lista && e->type() == QEvent::MouseButtonRelease) apagador_->start();
     return QWidget::eventFilter(o, e);
 }
 
@@ -189,19 +184,18 @@ int PanelAvance::etapa() const
 }
 
 int PanelAvance::itemY() const { return primeraMarcada(LstEjeY); }
-int PanelAvance::itemX() const { return primeraMarcada(LstEJEX); }
+int PanelAvance::itemX() const { return primeraMarcada(LstEjeX); }
 
 void PanelAvance::mostrarEtapas(int n)
 {
     for (int j = 1; j <= 6; ++j) OptETAXAV[static_cast<std::size_t>(j)]->setVisible(j <= n);
-    Escribiendo guarda(estado_);
     OptETAXAV[1]->setChecked(true);
 }
 
 void PanelAvance::activarApagador(bool activo)
 {
-    if (activo) TimerAPAGADOR->start();
-    else TimerAPAGADOR->stop();
+    if (activo) apagador_->start();
+    else apagador_->stop();
 }
 
 void PanelAvance::paintEvent(QPaintEvent*)

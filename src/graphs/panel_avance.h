@@ -1,8 +1,8 @@
 #pragma once
-// PicPanelXAV: the side panel of the progress graph view. The stage options
-// OptETAXAV(1..6), the tick lists LstEjeY (17 quantities) and LstEJEX (6)
-// where at most one item stays ticked, the timer TimerAPAGADOR that enforces
-// it, and the graph's "Copy" button.
+// The side panel of the progress graph view: the stage options, the tick
+// lists of the vertical (17 quantities) and horizontal (6) axes where at most
+// one item stays ticked, the timer that enforces it, and the graph's "Copy"
+// button.
 
 #include <QWidget>
 #include <array>
@@ -15,32 +15,24 @@ class QTimer;
 
 namespace quillon {
 
-struct EstadoVentana;
 class BotonImagen;
 
 class PanelAvance : public QWidget {
     Q_OBJECT
 public:
-    explicit PanelAvance(EstadoVentana& estado, QWidget* padre = nullptr);
+    explicit PanelAvance(QWidget* padre = nullptr);
 
-    int etapa() const;  // the chosen OptETAXAV, 1..6
-    int itemY() const;  // first ticked item of LstEjeY, -1 for none
-    int itemX() const;  // first ticked item of LstEJEX, -1 for none
+    int etapa() const;  // the chosen stage, 1..6
+    int itemY() const;  // first ticked item of the vertical axis list, -1 for none
+    int itemX() const;  // first ticked item of the horizontal axis list, -1 for none
 
-    // OptETAXAV(j) visible for j <= n; selects stage 1 without a click.
+    // Stage options 1..n shown; selects stage 1 without a click.
     void mostrarEtapas(int n);
-    // TimerAPAGADOR on or off.
+    // The timer that keeps one tick per list, on or off.
     void activarApagador(bool activo);
 
-    std::array<QRadioButton*, 7> OptETAXAV{};  // 1..6
-    QListWidget* LstEjeY = nullptr;
-    QListWidget* LstEJEX = nullptr;
-    QTimer* TimerAPAGADOR = nullptr;
-    BotonImagen* LabelB6 = nullptr;  // "Copy"
-    QLabel *LblEtapa = nullptr, *LblEjeY = nullptr, *LblEjeX = nullptr;
-
 signals:
-    void etapaElegida(int k);  // OptETAXAV_Click
+    void etapaElegida(int k);
     void copiar();
 
 protected:
@@ -51,10 +43,14 @@ private:
     QListWidget* crearLista(int y, int alto, const QStringList& nombres);
     void crearOpcionesEtapa();
     // The single-tick rule of a click on a list.
-    void LstEje_Click(QListWidget* lista);
-    void TimerAPAGADOR_Timer();
+    void marcarUnico(QListWidget* lista);
+    void dejarUnaMarcaPorLista();
 
-    EstadoVentana& estado_;
+    std::array<QRadioButton*, 7> OptETAXAV{};  // 1..6
+    QListWidget* LstEjeY = nullptr;
+    QListWidget* LstEjeX = nullptr;
+    QTimer* apagador_ = nullptr;  // keeps one tick per list
+    BotonImagen* botonCopiar_ = nullptr;
     QListWidgetItem* itemAlPulsar_ = nullptr;
     Qt::CheckState estadoAlPulsar_ = Qt::Unchecked;
 };

@@ -10,7 +10,9 @@
 #include <QTimer>
 
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "mainwindow/validador_guardable.h"
 #include "platform/boton_imagen.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -36,12 +38,14 @@ QFont letraPequena(const QFont& base)
 
 }  // namespace
 
-FilaEtapas::FilaEtapas(EstadoVentana& estado, QWidget* padre)
-    : QWidget(padre), estado_(estado), colorLiquido_(esquemasLiquido()[0].color)
+FilaEtapas::FilaEtapas(Simulacion& sim, QWidget* padre)
+    : QWidget(padre), sim_(sim), colorLiquido_(esquemasLiquido()[0].color)
 {
+    setObjectName(QStringLiteral("filaEtapas"));
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     crearControles();
+    connect(&sim_, &Simulacion::documentoReemplazado, this, &FilaEtapas::mostrarCortes);
 }
 
 void FilaEtapas::crearControles()
@@ -67,6 +71,9 @@ void FilaEtapas::crearControles()
 
         const auto fondo = j == 0 ? cristaleria::Pieza::Alambique : cristaleria::Pieza::Receptor;
         dibujos_[i] = new DibujoEtapa(fondo, this);
+        dibujos_[i]->setObjectName(QStringLiteral("dibujo%1").arg(j));
+        textos_[i]->setObjectName(QStringLiteral("contenido%1").arg(j));
+        marcos_[i]->setObjectName(QStringLiteral("marco%1").arg(j));
     }
     for (int k = 1; k <= kMaxEtapas; ++k) crearEtapa(k);
     // Each frame's right edge lies on its picture's left column: keep the
@@ -78,9 +85,11 @@ void FilaEtapas::crearControles()
 
     anterior_ = new BotonImagen(QString(), this, BotonImagen::Dibujo::FlechaIzquierda);
     siguiente_ = new BotonImagen(QString(), this, BotonImagen::Dibujo::FlechaDerecha);
+    anterior_->setObjectName(QStringLiteral("botonAnterior"));
+    siguiente_->setObjectName(QStringLiteral("botonSiguiente"));
     anterior_->move(kXAnterior, kYLinea);
     siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
-    connect(anterior_, &BotonImagen::clicked, this, &FilaEtapas::Previous);
+    connect(anterior_, &BotonImagen::clicked, this, &FilaEtapas::Anterior);
     connect(siguiente_, &BotonImagen::clicked, this, &FilaEtapas::Siguiente);
 
     // Until the first arrangement only the first still shows.
@@ -92,23 +101,27 @@ void FilaEtapas::crearEtapa(int k)
     const auto i = static_cast<std::size_t>(k);
     const QFont pequena = letraPequena(font());
     piezas_[i] = new DibujoEtapa(cristaleria::Pieza::Tubo, this);
+    piezas_[i]->setObjectName(QStringLiteral("tubo%1").arg(k));
 
     deslizadores_[i] = new QScrollBar(Qt::Horizontal, this);
+    deslizadores_[i]->setObjectName(QStringLiteral("deslizador%1").arg(k));
     deslizadores_[i]->setRange(0, 100);
     deslizadores_[i]->setSingleStep(1);
     deslizadores_[i]->setPageStep(10);
     deslizadores_[i]->resize(kAnchoAvance, kAltos.deslizador);
 
-    cajas_[i] = new QLineEdit(QStringLiteral("0 %"), this);
+    cajas_[i] = new QLineEdit(sim_.textoCorte(k), this);
+    cajas_[i]->setObjectName(QStringLiteral("cajaAvance%1").arg(k));
+    cajas_[i]->setValidator(new ValidadorGuardable(cajas_[i]));
     cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
     cajas_[i]->installEventFilter(this);
 
-    etiquetasAvance_[i] = new QLabel(QString::fromUtf8(quillon::tr(kMasaDestilada)), this);
+    etiquetasAvance_[i] = new QLabel(qtr(kMasaDestilada), this);
     etiquetasAvance_[i]->setFont(pequena);
     etiquetasAvance_[i]->resize(kAnchoAvance, kAltos.etiquetaAvance);
     etiquetasAvance_[i]->raise();
 
-    etiquetasEtapa_[i] = new QLabel(QString::fromUtf8(quillon::tr(kEtapa)) + QString::number(k), this);
+    etiquetasEtapa_[i] = new QLabel(qtr(kEtapa) + QString::number(k), this);
     QFont negrita = font();
     negrita.setBold(true);
     etiquetasEtapa_[i]->setFont(negrita);
@@ -121,24 +134,22 @@ void FilaEtapas::conectarEtapa(int k)
     QScrollBar* s = deslizadores_[static_cast<std::size_t>(k)];
     // While the thumb is dragged the value changes with the slider down: only
     // this stage follows; the release settles the change like a click.
-    connect(s, &QScrollBar::valueChanged, this, [this, k, s] {
-        if (s->isSliderDown()) HScroll1_Scroll(k);
-        else HScroll1_Change(k);
-    });
+    connect(s, &QScrollBar::valueChanged, this, [this, k, s] { deslizadorMovido(k, !s->isSliderDown()); });
     connect(s, &QScrollBar::sliderPressed, this,
             [this, k, s] { valorAlPulsar_[static_cast<std::size_t>(k)] = s->value(); });
     connect(s, &QScrollBar::sliderReleased, this, [this, k, s] {
-        if (s->value() != valorAlPulsar_[static_cast<std::size_t>(k)]) HScroll1_Change(k);
+        if (s->value() != valorAlPulsar_[static_cast<std::size_t>(k)]) deslizadorMovido(k, true);
     });
-    connect(cajas_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this, [this, k] { TxtAVAN_Change(k); });
+    connect(cajas_[static_cast<std::size_t>(k)], &QLineEdit::textEdited, this, [this, k] { avanceTecleado(k); });
 }
 
 bool FilaEtapas::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (evento->type() == QEvent::FocusIn) {
         const int k = etapaDe(objeto);
-        // After the click that gave the focus has placed the cursor.
-        if (k > 0) QTimer::singleShot(0, this, [this, k] { TxtAVAN_GotFocus(k); });
+        // Entering a box selects its whole text, after the click that gave it
+        // the focus has placed the caret.
+        if (k > 0) QTimer::singleShot(0, cajas_[static_cast<std::size_t>(k)], &QLineEdit::selectAll);
     }
     return QWidget::eventFilter(objeto, evento);
 }
@@ -152,18 +163,15 @@ int FilaEtapas::etapaDe(QObject* control) const
 
 void FilaEtapas::Actualizar()
 {
-    mostrarMensaje(QString());
-    aplicarDisposicion(disponerFila(width(), primeraEtapa_, estado_.numEtapas, kAltos));
-    const bool receptorFijado = estado_.numEtapas >= 1 && estado_.numEtapas <= kMaxEtapas;
+    const int n = sim_.numEtapas();
+    emit mensaje(QString());
+    aplicarDisposicion(disponerFila(width(), primeraEtapa_, n, kAltos));
     for (int j = 0; j < kNumDibujos; ++j)
-        dibujos_[static_cast<std::size_t>(j)]->fijarFondo(receptorFijado && j == estado_.numEtapas
-                                                             ? cristaleria::Pieza::Receptor
-                                                             : cristaleria::Pieza::Alambique);
-    if (estado_.escribiendoTexto) return;
-    // The row is drawn from stage 1 as its percent box gives it; a text the
-    // box refuses leaves every stage at its slider's value. Redrawing is not
-    // an edit: the document's changed flag is left alone.
-    if (!aplicarTextoAvance(1)) redibujarDesde(1);
+        dibujos_[static_cast<std::size_t>(j)]->fijarFondo(j == n ? cristaleria::Pieza::Receptor
+                                                                 : cristaleria::Pieza::Alambique);
+    // The row is drawn from stage 1 as its percent box gives it. Redrawing is
+    // not an edit: the document's changed flag is left alone.
+    redibujarDesde(1);
 }
 
 void FilaEtapas::aplicarDisposicion(const DisposicionFila& d)
@@ -199,13 +207,13 @@ void FilaEtapas::aplicarDisposicion(const DisposicionFila& d)
 
 void FilaEtapas::Siguiente()
 {
-    const int f = primeraTrasSiguiente(primeraEtapa_, estado_.numEtapas, etapasQueCaben(width()));
+    const int f = primeraTrasSiguiente(primeraEtapa_, sim_.numEtapas(), etapasQueCaben(width()));
     if (f == primeraEtapa_) return;
     primeraEtapa_ = f;
     Actualizar();
 }
 
-void FilaEtapas::Previous()
+void FilaEtapas::Anterior()
 {
     primeraEtapa_ = primeraTrasAnterior(primeraEtapa_);
     Actualizar();
@@ -213,12 +221,12 @@ void FilaEtapas::Previous()
 
 void FilaEtapas::fijarPrimeraEtapa(int f) { primeraEtapa_ = std::clamp(f, 0, kMaxEtapas); }
 
-void FilaEtapas::fijarEsquemaColor(int i)
+void FilaEtapas::fijarEsquemaColor(int i, bool redibujar)
 {
     if (i < 0 || i >= kNumEsquemas) return;
     esquema_ = i;
     colorLiquido_ = esquemasLiquido()[static_cast<std::size_t>(i)].color;
-    if (!estado_.escribiendoTexto) Actualizar();
+    if (redibujar) Actualizar();
 }
 
 void FilaEtapas::paintEvent(QPaintEvent*)
@@ -238,20 +246,5 @@ void FilaEtapas::resizeEvent(QResizeEvent* e)
     // The next-stage button keeps 100 pixels from the right edge.
     siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
 }
-
-template <typename T>
-static T* elemento(const std::array<T*, kNumDibujos>& a, int i, int desde)
-{
-    return i >= desde && i < kNumDibujos ? a[static_cast<std::size_t>(i)] : nullptr;
-}
-
-DibujoEtapa* FilaEtapas::dibujo(int j) const { return elemento(dibujos_, j, 0); }
-QPlainTextEdit* FilaEtapas::textoDibujo(int j) const { return elemento(textos_, j, 0); }
-QFrame* FilaEtapas::marco(int j) const { return elemento(marcos_, j, 0); }
-DibujoEtapa* FilaEtapas::pieza(int k) const { return elemento(piezas_, k, 1); }
-QScrollBar* FilaEtapas::deslizador(int k) const { return elemento(deslizadores_, k, 1); }
-QLineEdit* FilaEtapas::cajaAvance(int k) const { return elemento(cajas_, k, 1); }
-QLabel* FilaEtapas::etiquetaAvance(int k) const { return elemento(etiquetasAvance_, k, 1); }
-QLabel* FilaEtapas::etiquetaEtapa(int k) const { return elemento(etiquetasEtapa_, k, 1); }
 
 }  // namespace quillon

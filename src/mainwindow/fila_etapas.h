@@ -4,16 +4,16 @@
 // still a slider and a percent box set how far that stage has progressed.
 // The row scrolls one stage at a time with its two arrow buttons.
 //
-// The row draws from the window's state (inputs, stage chain, guard, changed
-// flag), which the main window owns and shares by reference. Stages are
-// always drawn from left to right, since each cut sets the next charge.
+// The row draws what the simulation gives for each stage and writes the cuts
+// into it. Stages are always drawn from left to right, since each cut sets
+// the next charge.
 
 #include <QString>
 #include <QWidget>
 #include <array>
 
-#include "mainwindow/estado_ventana.h"
 #include "mainwindow/geometria_etapa.h"
+#include "simulacion/simulacion.h"
 
 class QFrame;
 class QLabel;
@@ -30,7 +30,7 @@ struct Contenido;
 class FilaEtapas : public QWidget {
     Q_OBJECT
 public:
-    explicit FilaEtapas(EstadoVentana& estado, QWidget* padre = nullptr);
+    explicit FilaEtapas(Simulacion& sim, QWidget* padre = nullptr);
 
     // Arranges the visible part of the row for its width, the number of
     // stages and the first picture shown, then redraws stage 1 onward.
@@ -39,12 +39,12 @@ public:
     void DibujarNivelErlem(int k);
     // Scroll the row one stage right (stops once the last stage shows) or left.
     void Siguiente();
-    void Previous();
+    void Anterior();
 
     int primeraEtapa() const { return primeraEtapa_; }  // PrimeraEtapa
     void fijarPrimeraEtapa(int f);
-    // Liquid colour scheme 0..4; redraws unless the program is writing.
-    void fijarEsquemaColor(int i);
+    // Liquid colour scheme 0..4; the row is drawn again when `redibujar`.
+    void fijarEsquemaColor(int i, bool redibujar = true);
     int esquemaColor() const { return esquema_; }
     const EsquemaColor& colorLiquido() const { return colorLiquido_; }  // ColorLiquido
 
@@ -52,33 +52,11 @@ public:
     // (the message bar stands: no stale result stays beside an error).
     void blanquear();
 
-    // The progress text of stage k as it stands, and writing it as typing
-    // would (its change handler runs).
-    QString textoAvance(int k) const;
-    void escribirAvance(int k, const QString& texto);
-    // The cut drawn for every stage: its typed percentage when that is a
-    // number from 0 to 100, otherwise its slider's whole percent.
-    std::array<double, kMaxEtapas> cortes() const;
-
-    // The progress controls' handlers (stage k = 1..6).
-    void HScroll1_Change(int k);
-    void HScroll1_Scroll(int k);
-    void TxtAVAN_Change(int k);
-    void TxtAVAN_GotFocus(int k);
-
-    // The controls: picture index j = 0..6, stage index k = 1..6 (else null).
-    DibujoEtapa* dibujo(int j) const;              // PicDes
-    QPlainTextEdit* textoDibujo(int j) const;      // TxtDES
-    QFrame* marco(int j) const;                    // ShaBoc
-    DibujoEtapa* pieza(int k) const;               // PicMid
-    QScrollBar* deslizador(int k) const;           // HScroll1
-    QLineEdit* cajaAvance(int k) const;            // TxtAVAN
-    QLabel* etiquetaAvance(int k) const;           // LblAVAN
-    QLabel* etiquetaEtapa(int k) const;            // LblETAP
-    BotonImagen* botonAnterior() const { return anterior_; }    // label button 3
-    BotonImagen* botonSiguiente() const { return siguiente_; }  // label button 4
-
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+signals:
+    // The drawing's message for the message line ("" clears it).
+    void mensaje(const QString& texto);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -89,27 +67,28 @@ private:
     void crearEtapa(int k);
     void conectarEtapa(int k);
     void aplicarDisposicion(const DisposicionFila& d);
-    // Draws stage k, then invalidates and draws the later stages.
-    // Stage k's percent text moves its slider and redraws it and every later
-    // stage; false when the text is no percentage (nothing is done).
-    bool aplicarTextoAvance(int k);
+    // The progress controls of stage k: the slider moved (`final` false
+    // while its thumb is dragged), the percent box typed into.
+    void deslizadorMovido(int k, bool final);
+    void avanceTecleado(int k);
+    // Draws stage k, then the later stages, whose tables its cut made stale.
     void redibujarDesde(int k);
-    void redibujarSiguientes(int k);
+    // The percent boxes and sliders as the document holds them.
+    void mostrarCortes();
     void escribirContenido(int j, const Contenido& c, const QString& unidad);
-    void mostrarMensaje(const QString& texto);
     int etapaDe(QObject* control) const;
 
-    EstadoVentana& estado_;
+    Simulacion& sim_;
     int primeraEtapa_ = 0;
     int esquema_ = 0;
     EsquemaColor colorLiquido_;
 
     std::array<DibujoEtapa*, kNumDibujos> dibujos_{};
-    std::array<QPlainTextEdit*, kNumDibujos> textos_{};
-    std::array<QFrame*, kNumDibujos> marcos_{};
-    std::array<DibujoEtapa*, kNumDibujos> piezas_{};
-    std::array<QScrollBar*, kNumDibujos> deslizadores_{};
-    std::array<QLineEdit*, kNumDibujos> cajas_{};
+    std::array<QPlainTextEdit*, kNumDibujos> textos_{};             // the contents beside each picture
+    std::array<QFrame*, kNumDibujos> marcos_{};                     // the frame around each text
+    std::array<DibujoEtapa*, kNumDibujos> piezas_{};               // the tube before still k
+    std::array<QScrollBar*, kNumDibujos> deslizadores_{};          // the progress of stage k
+    std::array<QLineEdit*, kNumDibujos> cajas_{};                   // the same, as a percentage
     std::array<QLabel*, kNumDibujos> etiquetasAvance_{};
     std::array<QLabel*, kNumDibujos> etiquetasEtapa_{};
     std::array<int, kNumDibujos> valorAlPulsar_{};  // slider value when its thumb was grabbed

@@ -11,6 +11,7 @@ const Texto* validarEntradas(const Entradas& e, bool masaPositiva, bool comproba
     if (!masasMolaresValidas(e.mma, e.mmb)) return &mensajes::masaMolar;
     if (!masaInicialValida(e.m0) || (masaPositiva && e.m0 == 0)) return &mensajes::masaInicial;
     if (!fraccionMolarValida(e.x0)) return &mensajes::fraccionInicial;
+    if (!porcentajeMasicoValido(e.p0a)) return &mensajes::porcentajeMasico;
     if (comprobarAlfa && !e.modoTabla && !volatilidadValida(e.alfa)) return &mensajes::volatilidad;
     return nullptr;
 }

@@ -19,13 +19,17 @@ inline constexpr int kMaxEtapas = 6;
 // The parsed values of the input boxes.
 struct Entradas {
     double mma = 0, mmb = 0, alfa = 0, x0 = 0, m0 = 0;
+    // The mass percentage of A as its box holds it. Only the window has the
+    // box; a bad percentage left x0 as the last good one was.
+    double p0a = 0;
     bool modoTabla = false;
     int unidad = 0;  // index into unidadesMasa()
     int numEtapas = 1;
 };
 
 // The first failing input test of a view, in the views' order: molar masses,
-// initial mass, initial mole fraction, then (alpha mode) alpha. Null when all
+// initial mass, initial mole fraction, mass percentage, then (alpha mode)
+// alpha. Null when all
 // pass. `masaPositiva`: the graph wants M0 > 0, the other views M0 >= 0.
 const Texto* validarEntradas(const Entradas& e, bool masaPositiva, bool comprobarAlfa);
 

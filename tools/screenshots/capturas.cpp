@@ -4,6 +4,7 @@
 // view bar does, and saves each picture with the window's own grab.
 //   quillon-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -14,8 +15,8 @@
 #include <functional>
 
 #include "graphs/grafico_elv.h"
-#include "graphs/panel_avance.h"
 #include "mainwindow/formmain.h"
+#include "simulacion/simulacion.h"
 
 using namespace quillon;
 
@@ -59,20 +60,24 @@ void capturarModal(const std::function<void()>& abrir, const QString& nombre)
     abrir();
 }
 
+// A menu command of the window, by its object name.
+void orden(FormMain& w, const char* nombre) { w.findChild<QAction*>(QString::fromLatin1(nombre))->trigger(); }
+
 void preparar(FormMain& w, const QString& documento, QSize tamano)
 {
     w.resize(tamano);
-    w.AbrirRuta(documento);
-    w.LblMENU_Click(0);
+    w.abrirDocumento(documento);
+    orden(w, "accionVista0");
     esperar(700);
 }
 
 // The input column: from the components panel down to the stages panel.
 QRect columnaEntradas(FormMain& w)
 {
-    QRect r = w.PicNCom->geometry().united(w.PicMEB->geometry());
-    r.setBottom(std::min(r.bottom(), w.PicNCom->geometry().top() + 560));
-    r.translate(w.centralWidget()->mapTo(&w, QPoint(0, 0)));
+    const QWidget* arriba = w.findChild<QWidget*>(QStringLiteral("panelComponentes"));
+    const QWidget* abajo = w.findChild<QWidget*>(QStringLiteral("panelMasa"));
+    QRect r(arriba->mapTo(&w, QPoint(0, 0)), abajo->mapTo(&w, QPoint(abajo->width(), abajo->height())));
+    r.setBottom(std::min(r.bottom(), r.top() + 560));
     return r.adjusted(-2, -2, 2, 2);
 }
 
@@ -107,34 +112,34 @@ int main(int argc, char** argv)
 
     // The same stage as a graph and as a table.
     w.resize(1100, 700);
-    w.LblMENU_Click(2);
-    tickSolo(w.PicPanelXAV->LstEjeY, 3);  // Mole fraction of A in still pot
-    tickSolo(w.PicPanelXAV->LstEJEX, 0);  // % Total mass distilled
-    w.LabelB_Click(1);
+    orden(w, "accionVista2");
+    tickSolo(w.findChild<QListWidget*>(QStringLiteral("LstEjeY")), 3);  // Mole fraction of A in still pot
+    tickSolo(w.findChild<QListWidget*>(QStringLiteral("LstEjeX")), 0);  // % Total mass distilled
+    orden(w, "accionCalcular");
     esperar(500);
     guardar(w.grab(), QStringLiteral("fig-graph.png"));
-    w.LblMENU_Click(3);
+    orden(w, "accionVista3");
     esperar(500);
     guardar(w.grab(), QStringLiteral("fig-table.png"));
 
     // The ethanol-water table: diagram with the pointer on the curve, the
     // table editor, and the print dialog.
     preparar(w, etanol, QSize(1100, 700));
-    w.LblMENU_Click(1);
+    orden(w, "accionVista1");
     esperar(400);
-    GraficoELV* vle = w.PicVLE;
+    auto* vle = w.findChild<GraficoELV*>(QStringLiteral("graficoELV"));
     // The diagram's own mapping (25-pixel margins) at a point of the curve.
     const int margen = 25;
     const double x = 0.3;
-    const double y = w.estado().modelo(0).yEq(x);
+    const double y = w.simulacion().modelo(0).yEq(x);
     const QPoint punto(margen + qRound(x * (vle->width() - 2 * margen)),
                        vle->height() - margen - qRound(y * (vle->height() - 2 * margen)));
     QTest::mouseMove(vle, punto);
     esperar(400);
     guardar(w.grab(), QStringLiteral("fig-vle.png"));
-    capturarModal([&w] { w.EditarTABLA_ELV(); }, QStringLiteral("fig-editor.png"));
+    capturarModal([vle, punto] { QTest::mouseDClick(vle, Qt::LeftButton, {}, punto); }, QStringLiteral("fig-editor.png"));
     esperar(300);
-    capturarModal([&w] { w.mnu_Archivo_PRINT->trigger(); }, QStringLiteral("fig-print.png"));
+    capturarModal([&w] { orden(w, "accionImprimir"); }, QStringLiteral("fig-print.png"));
     esperar(300);
 
     w.close();

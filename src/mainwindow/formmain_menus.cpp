@@ -1,0 +1,105 @@
+// The menu tree, its shortcuts, and the Help menu's commands.
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+
+#include "documents/form_splash.h"
+#include "documents/textos.h"
+#include "mainwindow/fila_etapas.h"
+#include "mainwindow/formmain.h"
+#include "platform/plataforma.h"
+#include "platform/texto_qt.h"
+
+namespace quillon {
+namespace {
+
+// A menu command, found by tests through its object name.
+QAction* accion(QMenu* menu, const char* nombre, const QString& texto, const QKeySequence& atajo = {})
+{
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nombre));
+    a->setShortcut(atajo);
+    return a;
+}
+
+}  // namespace
+
+void FormMain::crearMenus()
+{
+    QMenu* archivo = menuBar()->addMenu(qtr(textos::menuArchivo));
+    accionCalcular_ = accion(archivo, "accionCalcular", qtr(textos::menuCalcular), Qt::Key_F5);
+    connect(accionCalcular_, &QAction::triggered, this, &FormMain::calcular);
+    QAction* abrir = accion(archivo, "accionAbrir", qtr(textos::menuAbrir), Qt::CTRL | Qt::Key_O);
+    connect(abrir, &QAction::triggered, this, [this] {
+        if (preguntarGuardar()) this->abrir();
+    });
+    connect(accion(archivo, "accionGuardar", qtr(textos::menuGuardar), Qt::CTRL | Qt::Key_S), &QAction::triggered,
+            this, &FormMain::guardar);
+    connect(accion(archivo, "accionGuardarComo", qtr(textos::menuGuardarComo)), &QAction::triggered, this,
+            &FormMain::guardarComo);
+    archivo->addSeparator();
+    accionImprimir_ = accion(archivo, "accionImprimir", qtr(textos::menuImprimir), Qt::CTRL | Qt::Key_P);
+    accionImprimir_->setEnabled(false);
+    connect(accionImprimir_, &QAction::triggered, this, &FormMain::imprimir);
+    archivo->addSeparator();
+    connect(accion(archivo, "accionSalir", qtr(textos::menuSalir), Qt::CTRL | Qt::Key_F4), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* edicion = menuBar()->addMenu(qtr(textos::menuEdicion));
+    connect(accion(edicion, "accionCopiar", qtr(textos::menuCopiar), Qt::CTRL | Qt::Key_C), &QAction::triggered, this,
+            &FormMain::copiar);
+
+    QMenu* ver = menuBar()->addMenu(qtr(textos::menuVer));
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = accion(ver, "", QString());
+        a->setObjectName(QStringLiteral("accionVista%1").arg(i));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { elegirVista(i); });
+        accionesVista_[static_cast<std::size_t>(i)] = a;
+    }
+    ver->addSeparator();
+    QMenu* colores = ver->addMenu(qtr(textos::menuColorLiquido));
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = accion(colores, "", QString());
+        a->setObjectName(QStringLiteral("accionColor%1").arg(i));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { elegirColor(i); });
+        accionesColor_[static_cast<std::size_t>(i)] = a;
+    }
+
+    paginaAnterior_ = new QAction(this);
+    paginaAnterior_->setShortcut(QKeySequence(Qt::Key_PageUp));
+    connect(paginaAnterior_, &QAction::triggered, fila_, &FilaEtapas::Anterior);
+    paginaSiguiente_ = new QAction(this);
+    paginaSiguiente_->setShortcut(QKeySequence(Qt::Key_PageDown));
+    connect(paginaSiguiente_, &QAction::triggered, fila_, &FilaEtapas::Siguiente);
+    addActions({paginaAnterior_, paginaSiguiente_});
+
+    QMenu* ayuda = menuBar()->addMenu(qtr(textos::menuAyuda));
+    connect(accion(ayuda, "accionManual", qtr(textos::menuManual)), &QAction::triggered, this, &FormMain::abrirManual);
+    connect(accion(ayuda, "accionAcercaDe", qtr(textos::menuAcerca), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
+            this, &FormMain::acercaDe);
+}
+
+void FormMain::abrirManual()
+{
+    const QString nombre = QStringLiteral("Manual_ALMB.pdf");
+    QString ruta = QDir(plataforma::carpetaPrograma()).filePath(nombre);
+    // Once installed, the manual lives in the package's data folder.
+    const QString instalado = QDir(plataforma::carpetaPrograma()).filePath(QStringLiteral("../share/quillon/") + nombre);
+    if (!QFileInfo::exists(ruta) && QFileInfo::exists(instalado)) ruta = QDir::cleanPath(instalado);
+    if (plataforma::dialogos().abrirConShell(ruta)) return;
+    QString mensaje = qtr(textos::manualNoEncontrado) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta);
+    if (idiomaDelPrograma() == Idioma::Espanol) mensaje += QStringLiteral("\r\n") + qtr(textos::manualAsegurese);
+    plataforma::mensajeError(this, mensaje);
+}
+
+void FormMain::acercaDe()
+{
+    FormSplash acerca(true, this);
+    acerca.exec();
+}
+
+}  // namespace quillon

@@ -1,0 +1,45 @@
+#pragma once
+// The side panel of the progress table view: the stage tabulated, the tick
+// list of the 23 quantities (the columns) and the number of rows, with the
+// table's "Copy" button.
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "mainwindow/panel.h"
+#include "model/cadena.h"
+
+class QLabel;
+class QListWidget;
+class QRadioButton;
+
+namespace quillon {
+
+class BotonImagen;
+
+class PanelTabla : public Panel {
+    Q_OBJECT
+public:
+    explicit PanelTabla(QWidget* padre = nullptr);
+
+    void ponerTextos();
+    int etapa() const;                // the chosen stage, 1..6
+    int intervalos() const;           // N: N + 1 rows from 0 % to 100 %
+    std::vector<int> items() const;   // the ticked quantities, in list order
+    // Stage options 1..n shown; selects stage 1 without a click.
+    void mostrarEtapas(int n);
+
+signals:
+    void etapaElegida(int k);
+    void copiar();
+
+private:
+    std::array<QRadioButton*, kMaxEtapas + 1> OptETATAB{};  // 1..6
+    std::array<QRadioButton*, 5> OptFILTAB{};               // 10, 20, 50, 100, 200 rows
+    QListWidget* LstTABLA = nullptr;
+    QLabel *tituloEtapa_ = nullptr, *tituloElementos_ = nullptr, *tituloFilas_ = nullptr;
+    BotonImagen* botonCopiar_ = nullptr;
+};
+
+}  // namespace quillon

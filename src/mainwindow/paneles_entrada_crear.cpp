@@ -1,0 +1,190 @@
+// The input column's controls, at the window's design positions, and their
+// captions.
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "documents/textos.h"
+#include "graphs/cursor_deslizante.h"
+#include "mainwindow/panel.h"
+#include "mainwindow/paneles_entrada.h"
+#include "mainwindow/validador_guardable.h"
+#include "platform/boton_imagen.h"
+#include "platform/texto_qt.h"
+
+namespace quillon {
+namespace {
+
+constexpr int kAnchoPanel = 290;
+
+template <typename T>
+T* nombrado(T* w, const char* nombre)
+{
+    w->setObjectName(QString::fromLatin1(nombre));
+    return w;
+}
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, int x, int y, bool negrita = false)
+{
+    auto* l = nombrado(new QLabel(padre), nombre);
+    QFont f(QStringLiteral("Arial"), 9);
+    f.setBold(negrita);
+    l->setFont(f);
+    l->move(x, y);
+    return l;
+}
+
+QLineEdit* cajaEntrada(QWidget* padre, const char* nombre, int x, int y, int ancho)
+{
+    auto* c = nombrado(new QLineEdit(padre), nombre);
+    c->setGeometry(x, y, ancho, 22);
+    c->setFont(QFont(QStringLiteral("Arial"), 9));
+    // What the file cannot hold cannot be typed or pasted.
+    c->setValidator(new ValidadorGuardable(c));
+    return c;
+}
+
+QRadioButton* opcion(QWidget* padre, const QString& nombre, const QString& texto, int x, int y)
+{
+    auto* o = new QRadioButton(texto, padre);
+    o->setObjectName(nombre);
+    o->setFont(QFont(QStringLiteral("Arial"), 9));
+    o->move(x, y);
+    o->adjustSize();
+    return o;
+}
+
+}  // namespace
+
+PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre), sim_(sim)
+{
+    setObjectName(QStringLiteral("panelesEntrada"));
+    crearPanelComponentes();
+    crearPanelComposicion();
+    crearPanelEquilibrio();
+    crearPanelMasa();
+    // The panels stack from the top, one pixel apart; the last one takes the
+    // height that is left (resizeEvent).
+    int arriba = 1;
+    for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 105},
+                               {panelMasa_, 158}}) {
+        panel->setGeometry(2, arriba, kAnchoPanel, alto);
+        arriba += alto + 1;
+    }
+    panelComposicion_->setLinea(87, 10, kAnchoPanel - 10);
+    panelEquilibrio_->setLinea(84, 10, kAnchoPanel - 10);
+    resize(2 + kAnchoPanel, arriba);
+    mostrarDocumento();
+    conectar();
+}
+
+void PanelesEntrada::crearPanelComponentes()
+{
+    panelComponentes_ = nombrado(new Panel(this), "panelComponentes");
+    Panel* p = panelComponentes_;
+    tituloComponenteA_ = etiqueta(p, "tituloComponenteA", 8, 6, true);
+    nombreA_ = etiqueta(p, "etiquetaNombreA", 14, 31);
+    TxtCompA = cajaEntrada(p, "TxtCompA", 92, 28, 188);
+    masaMolarA_ = etiqueta(p, "etiquetaMasaMolarA", 14, 59);
+    TxtMMA = cajaEntrada(p, "TxtMMA", 92, 56, 110);
+    unidadMasaA_ = etiqueta(p, "unidadMasaMolarA", 208, 59);
+    tituloComponenteB_ = etiqueta(p, "tituloComponenteB", 8, 96, true);
+    nombreB_ = etiqueta(p, "etiquetaNombreB", 14, 121);
+    TxtCompB = cajaEntrada(p, "TxtCompB", 92, 118, 188);
+    masaMolarB_ = etiqueta(p, "etiquetaMasaMolarB", 14, 149);
+    TxtMMB = cajaEntrada(p, "TxtMMB", 92, 146, 110);
+    unidadMasaB_ = etiqueta(p, "unidadMasaMolarB", 208, 149);
+}
+
+void PanelesEntrada::crearPanelComposicion()
+{
+    panelComposicion_ = nombrado(new Panel(this), "panelComposicion");
+    Panel* p = panelComposicion_;
+    tituloComposicion_ = etiqueta(p, "tituloComposicion", 8, 6, true);
+    etiquetaX0_ = etiqueta(p, "etiquetaX0", 14, 31);
+    TxtX0A = cajaEntrada(p, "TxtX0A", 150, 28, 100);
+    etiquetaP0A_ = etiqueta(p, "etiquetaP0A", 14, 59);
+    TxtP0A = cajaEntrada(p, "TxtP0A", 150, 56, 100);
+    unidadP0A_ = etiqueta(p, "unidadP0A", 256, 59);
+    cursorX0_ = nombrado(new CursorDeslizante(p), "cursorX0");
+    cursorX0_->move(100, 87 + 1);
+}
+
+void PanelesEntrada::crearPanelEquilibrio()
+{
+    panelEquilibrio_ = nombrado(new Panel(this), "panelEquilibrio");
+    Panel* p = panelEquilibrio_;
+    tituloEquilibrio_ = etiqueta(p, "tituloEquilibrio", 8, 4, true);
+    tituloEquilibrio_->setWordWrap(true);
+    tituloEquilibrio_->setFixedWidth(130);
+    // The equilibrium source options sit on their own tinted box.
+    auto* opciones = new Panel(p, QColor(207, 232, 255));
+    opciones->setGeometry(142, 4, 144, 40);
+    OptVOL = opcion(opciones, QStringLiteral("OptVOL"), QString(), 6, 2);
+    OptTAB = opcion(opciones, QStringLiteral("OptTAB"), QString(), 6, 20);
+    etiquetaAlfa_ = etiqueta(p, "etiquetaAlfa", 14, 55);
+    TxtAlfa = cajaEntrada(p, "TxtAlfa", 170, 52, 80);
+    botonEditarTabla_ = nombrado(new BotonImagen(QString(), p), "botonEditarTabla");
+    botonEditarTabla_->move(2, 42);
+    cursorAlfa_ = nombrado(new CursorDeslizante(p), "cursorAlfa");
+    cursorAlfa_->move(100, 84 + 1);
+}
+
+void PanelesEntrada::crearPanelMasa()
+{
+    panelMasa_ = nombrado(new Panel(this), "panelMasa");
+    Panel* p = panelMasa_;
+    tituloMasa_ = etiqueta(p, "tituloMasaInicial", 8, 6, true);
+    TxtMasa0 = cajaEntrada(p, "TxtMasa0", 14, 28, 90);
+    auto* unidades = new QButtonGroup(p);
+    for (int i = 0; i < 4; ++i) {
+        const auto& u = unidadesMasa()[static_cast<std::size_t>(i)];
+        const QString texto = QString::fromUtf8(u.nombre.data(), static_cast<qsizetype>(u.nombre.size()));
+        OptUNIT[static_cast<std::size_t>(i)] = opcion(p, QStringLiteral("OptUNIT_") + texto, texto, 112 + i * 44, 30);
+        unidades->addButton(OptUNIT[static_cast<std::size_t>(i)], i);
+    }
+    tituloEtapas_ = etiqueta(p, "tituloNumeroEtapas", 8, 64, true);
+    auto* etapas = new QButtonGroup(p);
+    for (int k = 1; k <= kMaxEtapas; ++k) {
+        OptETAP[static_cast<std::size_t>(k)] =
+            opcion(p, QStringLiteral("OptETAP%1").arg(k), QString::number(k), 14 + (k - 1) * 44, 86);
+        etapas->addButton(OptETAP[static_cast<std::size_t>(k)], k);
+    }
+    botonCalcular_ = nombrado(new BotonImagen(QString(), p), "botonCalcular");
+    botonCalcular_->move(4, 121);
+    botonBorrar_ = nombrado(new BotonImagen(QString(), p), "botonBorrar");
+    botonBorrar_->move(145, 121);
+}
+
+void PanelesEntrada::ponerTextos()
+{
+    const std::pair<QLabel*, const Texto*> etiquetas[] = {
+        {tituloComponenteA_, &textos::compMasVolatil}, {nombreA_, &textos::nombre},
+        {masaMolarA_, &textos::masaMolar},             {tituloComponenteB_, &textos::compMenosVolatil},
+        {nombreB_, &textos::nombre},                   {masaMolarB_, &textos::masaMolar},
+        {tituloEquilibrio_, &textos::equilibrio},      {etiquetaAlfa_, &textos::volatilidadAlfa},
+        {tituloComposicion_, &textos::concentracionInicial}, {etiquetaX0_, &textos::fraccionMolarXo},
+        {etiquetaP0A_, &textos::porcentajeMasaA},     {tituloMasa_, &textos::masaInicial},
+        {tituloEtapas_, &textos::numeroEtapas},
+    };
+    for (const auto& [l, texto] : etiquetas) {
+        l->setText(qtr(*texto));
+        if (!l->wordWrap()) l->adjustSize();
+    }
+    tituloEquilibrio_->setFixedHeight(tituloEquilibrio_->heightForWidth(130));
+    for (QLabel* l : {unidadMasaA_, unidadMasaB_, unidadP0A_}) {
+        l->setText(l == unidadP0A_ ? QStringLiteral("%") : QStringLiteral("g/mol"));
+        l->adjustSize();
+    }
+    OptVOL->setText(qtr(textos::optVolatilidad));
+    OptTAB->setText(qtr(textos::optTabla));
+    OptVOL->adjustSize();
+    OptTAB->adjustSize();
+    botonEditarTabla_->setTexto(qtr(textos::editarTabla));
+    botonCalcular_->setTexto(qtr(textos::calcular));
+    botonBorrar_->setTexto(qtr(textos::borrar));
+}
+
+}  // namespace quillon

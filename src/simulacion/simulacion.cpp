@@ -1,0 +1,116 @@
+#include "simulacion/simulacion.h"
+
+#include "documents/textos.h"
+
+namespace quillon {
+
+Simulacion::Simulacion(QObject* padre)
+    : QObject(padre), superTabla_(std::make_unique<SuperTablaELV>()), cadena_(std::make_unique<CadenaEtapas>())
+{
+    superTabla_->fill(0);
+    // The window's start-up values; numbers are written with the build
+    // language's separator until the user types one.
+    doc_.compA = quillon::tr(textos::compAInicial);
+    doc_.compB = quillon::tr(textos::compBInicial);
+    doc_.mma = "78.1121";
+    doc_.mmb = "92.14";
+    doc_.alfa = "2.45";
+    doc_.x0 = "0.4";
+    doc_.masa0 = "500";
+    p0a_ = "36.109";
+    numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
+}
+
+Simulacion::~Simulacion() = default;
+
+const std::string& Simulacion::textoDe(Entrada e) const
+{
+    switch (e) {
+    case Entrada::CompA: return doc_.compA;
+    case Entrada::CompB: return doc_.compB;
+    case Entrada::MMA: return doc_.mma;
+    case Entrada::MMB: return doc_.mmb;
+    case Entrada::Alfa: return doc_.alfa;
+    case Entrada::X0: return doc_.x0;
+    case Entrada::P0A: return p0a_;
+    case Entrada::Masa0: break;
+    }
+    return doc_.masa0;
+}
+
+std::string& Simulacion::textoDe(Entrada e)
+{
+    return const_cast<std::string&>(std::as_const(*this).textoDe(e));
+}
+
+QString Simulacion::texto(Entrada e) const { return QString::fromStdString(textoDe(e)); }
+
+QString Simulacion::textoCorte(int k) const
+{
+    if (k < 1 || k > kMaxEtapas) return {};
+    return QString::fromStdString(doc_.avance[static_cast<std::size_t>(k - 1)]);
+}
+
+void Simulacion::escribir(Entrada e, const std::string& texto)
+{
+    textoDe(e) = texto;
+    emit textoReescrito(e);
+}
+
+void Simulacion::fijarModificado(bool m)
+{
+    if (m == modificado_) return;
+    modificado_ = m;
+    emit modificadoCambiado(m);
+}
+
+void Simulacion::avisar(const Texto& t) { emit mensaje(QString::fromUtf8(quillon::tr(t))); }
+
+void Simulacion::fijarTablaELV(const TablaELV& t)
+{
+    doc_.tabla = t;
+    // The dense table always follows the table, so that choosing the table
+    // later never uses the volatilities of another one.
+    if (t.ultPunto > 0 && tablaUtilizable(t)) CrearSuperTABLA_ELV(t, *superTabla_);
+}
+
+void Simulacion::invalidarDesde(int k) { cadena_->invalidar(k, doc_.numEtapas); }
+
+void Simulacion::borrar()
+{
+    // Clear empties every box and the options, not the equilibrium table.
+    const TablaELV tabla = doc_.tabla;
+    doc_ = DocumentoDestilacion{};
+    doc_.tabla = tabla;
+    p0a_.clear();
+    cadena_->invalidar(0, kMaxEtapas);
+    fijarModificado(false);
+    emit documentoReemplazado();
+}
+
+void Simulacion::cargar(const LecturaBdf& lectura)
+{
+    borrar();
+    const DocumentoDestilacion& d = lectura.doc;
+    // The texts go in as typing would put them: a known name fills its
+    // molar mass, x0 fills the mass percentage. A tag the file lacks leaves
+    // the box as Clear and those rules left it.
+    const std::pair<Entrada, const std::string*> textos[] = {
+        {Entrada::CompA, &d.compA}, {Entrada::CompB, &d.compB}, {Entrada::MMA, &d.mma}, {Entrada::MMB, &d.mmb},
+        {Entrada::Alfa, &d.alfa},   {Entrada::X0, &d.x0},       {Entrada::Masa0, &d.masa0},
+    };
+    for (std::size_t i = 0; i < std::size(textos); ++i)
+        if (lectura.textoPresente[i]) editar(textos[i].first, QString::fromStdString(*textos[i].second));
+    doc_.unidad = d.unidad;
+    doc_.avance = d.avance;
+    doc_.numEtapas = d.numEtapas;
+    fijarTablaELV(d.tabla);
+    doc_.modoTabla = d.modoTabla;
+    cadena_->invalidar(0, kMaxEtapas);
+    fijarModificado(false);
+    emit documentoReemplazado();
+    emit equilibrioCambiado();
+    pedirRefresco();
+}
+
+}  // namespace quillon

@@ -1,0 +1,144 @@
+#pragma once
+// The simulation the window shows: the inputs as typed, the equilibrium in
+// force, the stage chain and its cuts. The input panels write into it; the
+// stage row, the graphs, the table view and printing read from it. It says
+// when something changed and never touches a widget.
+//
+// Numbers are read from the texts when a view needs them, in the order each
+// view reads them: the separator the user typed last in what was read decides
+// how numbers are written back (SepDecimal).
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "documents/formats/documento.h"
+#include "model/cadena.h"
+#include "model/equilibrio.h"
+#include "model/numero.h"
+#include "model/tabla_texto.h"
+
+namespace quillon {
+
+// The input boxes.
+enum class Entrada { CompA, CompB, MMA, MMB, Alfa, X0, P0A, Masa0 };
+
+// What a view needs of one stage: its evaluation, or the message of the
+// first input it cannot use.
+struct EtapaParaVista {
+    const Texto* error = nullptr;
+    bool calculada = false;  // false with no error: the stage cannot be computed
+    EtapaEvaluable evaluable;
+};
+
+class Simulacion : public QObject {
+    Q_OBJECT
+public:
+    explicit Simulacion(QObject* padre = nullptr);
+    ~Simulacion() override;
+
+    // --- Inputs, as typed (simulacion.cpp)
+    QString texto(Entrada e) const;
+    int unidad() const { return doc_.unidad; }
+    int numEtapas() const { return doc_.numEtapas; }
+    QString textoCorte(int k) const;
+    bool modoTabla() const { return doc_.modoTabla; }
+    const TablaELV& tablaELV() const { return doc_.tabla; }
+    bool modificado() const { return modificado_; }
+    void marcarGuardado() { fijarModificado(false); }
+    EstadoNumerico& numero() { return numero_; }
+    char separador() const { return numero_.sepDecimal; }
+
+    // The document to save, and what Clear and Open do.
+    DocumentoDestilacion documento() const { return doc_; }
+    void borrar();
+    void cargar(const LecturaBdf& lectura);
+
+    // --- Edits (simulacion_edicion.cpp): each runs what the edit of its box
+    // does: the composition twins, the molar mass of a known name, the
+    // invalidation of the stages, the refresh, the changed flag.
+    void editar(Entrada e, const QString& texto);
+    // The program writes a box as typing would: its rules run, and the box
+    // shows the text.
+    void escribirComoTecleado(Entrada e, const QString& texto);
+    void elegirUnidad(int unidad);
+    void elegirNumEtapas(int k);
+    // A percent box typed (or written by its slider: `final` false while the
+    // thumb is dragged, which changes nothing else).
+    void editarCorte(int k, const QString& texto, bool final = true);
+    // The equilibrium source options: alpha, or the table when it is usable.
+    void elegirVolatilidad();
+    void elegirTabla();
+    // The table editor's Ok, and its closing without a table.
+    void aceptarTabla(const TablaELV& tabla);
+    void perderTabla();
+    // The slider cursors of x0 and alpha, dragged.
+    void arrastrarX0(double x0);
+    void arrastrarAlfa(double alfa);
+    // Places the slider cursors from the typed x0 and alpha.
+    void reajustarCursores();
+
+    // --- Reading for the views (simulacion_lectura.cpp)
+    double leer(Entrada e);
+    // A stage's cut, VALOR_NO_VALIDO when its box holds no percentage.
+    double leerCorte(int k);
+    // The still drawing of stage k: its cut sets the charge of stage k+1.
+    EstadoEtapa etapa(int k);
+    bool calculada(int k) const { return cadena_->calculada(k); }
+    // The progress graph's and the table's view of stage k.
+    EtapaParaVista etapaParaGrafico(int k);
+    ResultadoTabla tablaTexto(PeticionTabla peticion);
+    // The equilibrium for the diagram: false (and the range message) when
+    // alpha mode has no valid alpha.
+    bool equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error);
+    // The equilibrium in force for a parsed alpha.
+    ModeloELV modelo(double alfa) const { return {doc_.modoTabla, alfa, superTabla_.get()}; }
+    // Stages from k on must be computed again (the stage chain follows).
+    void invalidarDesde(int k);
+
+signals:
+    // The program wrote a box (a composition twin, a molar mass, a drag).
+    void textoReescrito(Entrada e);
+    // Clear or Open replaced the whole document.
+    void documentoReemplazado();
+    // A change the views must follow: restart the deferred refresh.
+    void refrescoPedido();
+    // The x-y curve may have changed (name of A, alpha, source, table).
+    void equilibrioCambiado();
+    // An edit's message for the message line.
+    void mensaje(const QString& texto);
+    void modificadoCambiado(bool modificado);
+    // Where the slider cursors go: x0 within 0..1, alpha at least 1.01.
+    void cursoresCambiados(double x0, double alfa);
+
+private:
+    const std::string& textoDe(Entrada e) const;
+    std::string& textoDe(Entrada e);
+    void escribir(Entrada e, const std::string& texto);  // the program writes a box
+    void fijarModificado(bool m);
+    void modificar() { fijarModificado(true); }
+    void invalidar() { cadena_->invalidar(1, doc_.numEtapas); }
+    void pedirRefresco() { emit refrescoPedido(); }
+    void avisar(const Texto& t);
+    void fijarTablaELV(const TablaELV& t);
+    // The edit rules, per box.
+    void editarX0();
+    void editarP0A();
+    void editarMasaMolar();
+    void editarNombre(Entrada nombre, Entrada masa);
+    // Inputs read in the views' order (`vista`: the graph and the table,
+    // which also read alpha); x0 also charges stage 1.
+    Entradas leerEntradas(bool vista);
+    std::array<double, kMaxEtapas> leerCortes(int hasta);
+    bool asegurar(int k, const Entradas& e);
+
+    DocumentoDestilacion doc_;  // every input as typed but the mass percentage
+    std::string p0a_;           // TxtP0A
+    EstadoNumerico numero_;
+    bool modificado_ = false;
+    std::unique_ptr<SuperTablaELV> superTabla_;
+    std::unique_ptr<CadenaEtapas> cadena_;
+};
+
+}  // namespace quillon

@@ -1,0 +1,115 @@
+// The inputs as each view reads them, and what the views get: the stills,
+// the progress graph's stage, the table text and the equilibrium of the
+// diagram.
+
+#include "model/cortes.h"
+#include "model/mensajes.h"
+#include "simulacion/simulacion.h"
+
+namespace quillon {
+
+double Simulacion::leer(Entrada e) { return LeerNumero(textoDe(e), numero_); }
+
+double Simulacion::leerCorte(int k)
+{
+    if (k < 1 || k > kMaxEtapas) return VALOR_NO_VALIDO;
+    return quillon::leerCorte(doc_.avance[static_cast<std::size_t>(k - 1)], numero_);
+}
+
+Entradas Simulacion::leerEntradas(bool vista)
+{
+    // Every view reads the molar masses, the initial mass and x0 in this
+    // order; the table and the graph then alpha (alpha mode).
+    Entradas e;
+    e.mma = leer(Entrada::MMA);
+    e.mmb = leer(Entrada::MMB);
+    e.m0 = leer(Entrada::Masa0);
+    e.x0 = leer(Entrada::X0);
+    // The mass percentage is checked, not read: it changes no separator. A
+    // box holding a bad percentage left x0 as its last good value was.
+    EstadoNumerico aparte;
+    e.p0a = LeerNumero(p0a_, aparte);
+    if (vista && !doc_.modoTabla) e.alfa = leer(Entrada::Alfa);
+    e.modoTabla = doc_.modoTabla;
+    e.unidad = doc_.unidad;
+    e.numEtapas = doc_.numEtapas;
+    if (fraccionMolarValida(e.x0)) cadena_->fijarCargaInicial(e.x0);
+    return e;
+}
+
+std::array<double, kMaxEtapas> Simulacion::leerCortes(int hasta)
+{
+    std::array<double, kMaxEtapas> c{};
+    for (int k = 1; k <= hasta && k <= kMaxEtapas; ++k) c[static_cast<std::size_t>(k - 1)] = leerCorte(k);
+    return c;
+}
+
+bool Simulacion::asegurar(int k, const Entradas& e)
+{
+    if (cadena_->calculada(k)) return true;
+    // The computation of a stage reads alpha (alpha mode), the molar masses
+    // and, for stage 1, x0 once more.
+    Entradas leidas = e;
+    if (!doc_.modoTabla) leidas.alfa = leer(Entrada::Alfa);
+    leer(Entrada::MMA);
+    leer(Entrada::MMB);
+    if (k == 1) leer(Entrada::X0);
+    return cadena_->asegurar(k, modelo(leidas.alfa), leidas.mma, leidas.mmb);
+}
+
+EstadoEtapa Simulacion::etapa(int k)
+{
+    EstadoEtapa r;
+    const Entradas e = leerEntradas(false);
+    if ((r.error = validarEntradas(e, false, false))) return r;
+    const auto cortes = leerCortes(k);
+    if ((r.error = corteNoValido(cortes, k))) return r;
+    if (!asegurar(k, e)) {
+        r.error = &mensajes::valoresIniciales;
+        return r;
+    }
+    return calcularEtapa(*cadena_, modelo(0), e, cortes, k);
+}
+
+EtapaParaVista Simulacion::etapaParaGrafico(int k)
+{
+    EtapaParaVista v;
+    const Entradas e = leerEntradas(true);
+    // The graph wants a charge to draw: its initial mass must be above 0.
+    if ((v.error = validarEntradas(e, true, true))) return v;
+    const auto cortes = leerCortes(k - 1);
+    if ((v.error = corteNoValido(cortes, k - 1))) return v;
+    if (!asegurar(k, e)) return v;
+    v.calculada = true;
+    v.evaluable = etapaEvaluable(*cadena_, modelo(e.alfa), e, cortes, k);
+    return v;
+}
+
+ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
+{
+    ResultadoTabla r;
+    const Entradas e = leerEntradas(true);
+    if ((r.error = validarEntradas(e, false, true))) return r;
+    const auto cortes = leerCortes(p.etapa - 1);
+    if ((r.error = corteNoValido(cortes, p.etapa - 1))) return r;
+    if (!asegurar(p.etapa, e)) return r;
+    // The numbers are written with the separator of the last number read.
+    p.sep = numero_.sepDecimal;
+    return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p);
+}
+
+bool Simulacion::equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error)
+{
+    error = nullptr;
+    if (doc_.modoTabla) {
+        elv = modelo(0);
+        return true;
+    }
+    const double alfa = leer(Entrada::Alfa);
+    elv = modelo(alfa);
+    if (volatilidadValida(alfa)) return true;
+    error = &mensajes::volatilidad;
+    return false;
+}
+
+}  // namespace quillon
