@@ -1,6 +1,7 @@
 # Builds the Debian package from the build with cpack, as the README tells,
 # and checks what a user's apt and Debian's checker would hold against it.
-# Run by ctest with -DCPACK= -DBUILD_DIR= -DDPKG_DEB= -DLINTIAN= -DSCRATCH= -DWITH_GUI=.
+# Run by ctest with -DCPACK= -DBUILD_DIR= -DDPKG_DEB= -DLINTIAN= -DAPPSTREAMCLI=
+# -DSCRATCH= -DWITH_GUI=.
 
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${CPACK} -G DEB -B ${SCRATCH}
@@ -38,6 +39,15 @@ string(REGEX MATCH "^quillon \\(([^)]+)\\)" _ "${historia}")
 if(NOT CMAKE_MATCH_1 STREQUAL version)
   message(FATAL_ERROR "the package is ${version}, its changelog starts at \"${CMAKE_MATCH_1}\": "
     "add an entry to packaging/changelog.Debian")
+endif()
+
+# The software-centre entry finds its menu entry and icon inside the package.
+if(APPSTREAMCLI AND WITH_GUI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${SCRATCH}/contenido
+    RESULT_VARIABLE result OUTPUT_VARIABLE informe ERROR_VARIABLE informe)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate-tree (${result}):\n${informe}")
+  endif()
 endif()
 
 # Debian's checker: no error and no warning. Deliberate exceptions are
