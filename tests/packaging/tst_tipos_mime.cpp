@@ -1,4 +1,4 @@
-// The installed MIME definition as Qt's file dialogs see it: the program's
+// The MIME definition, once installed, as Qt's file dialogs see it: the program's
 // documents and tables are told apart from BDF fonts, which share ".bdf",
 // and are recognised by their contents under any name.
 
@@ -69,7 +69,7 @@ private slots:
         largos.replace("<A=ethanol>", "<A=" + QByteArray(300, 'e') + ">");
         largos.replace("<B=water>", "<B=" + QByteArray(300, 'w') + ">");
         QTest::newRow("long names") << "nombres-largos" << largos << distilacion;
-        QTest::newRow("text that only starts alike") << "notas.txt" << QByteArray("<A=x>\nnot ours\n") << "text/plain";
+        QTest::newRow("text that only starts alike") << "notas" << QByteArray("<A=x>\nnot ours\n") << "text/plain";
     }
 
     void tipoDeArchivo()
