@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build, the tests and the
-# screenshots need and this machine lacks. Safe to run again: it does nothing
-# when everything is already there.
+# Installs, from Debian's packages, whatever the build, the tests, the
+# screenshots and the Debian package need and this machine lacks. Safe to run
+# again: it does nothing when everything is already there.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils desktop-file-utils
   fonts-dejavu-core fonts-liberation
+  # cpack -G DEB: `file` finds the executables and dpkg-shlibdeps (dpkg-dev)
+  # turns their libraries into Depends; help2man writes quillon-table's
+  # manual page from its --help.
+  dpkg-dev file help2man
+  # The packaging tests: the MIME definition, the software-centre entry and
+  # the built package are checked by the tools that read them.
+  shared-mime-info libglib2.0-bin libxml2-utils appstream lintian
 )
 
 missing=()

@@ -1,6 +1,7 @@
 # Installs the build into PREFIX, checks that every file lands where a Linux
-# desktop looks for it, and runs the installed companion on installed
-# examples. Run by ctest with -DBUILD_DIR= -DPREFIX= -DWITH_GUI= -DWITH_MANUAL=.
+# desktop looks for it and that the desktop files agree with each other, and
+# runs the installed companion on installed examples. Run by ctest with
+# -DBUILD_DIR= -DPREFIX= -DWITH_GUI= -DWITH_MANUAL= -DWITH_MAN_TABLE= -DDOCS=.
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -16,10 +17,19 @@ set(expected
   share/quillon/examples/ethanol-water-1atm.vle
   share/quillon/examples/isopropanol-water-1atm.bdf
   share/quillon/examples/isopropanol-water-1atm.vle
-  share/applications/quillon.desktop
-  share/icons/hicolor/scalable/apps/quillon.svg)
+  share/doc/quillon/copyright
+  share/doc/quillon/changelog.Debian.gz)
 if(WITH_GUI)
-  list(APPEND expected bin/quillon)
+  list(APPEND expected
+    bin/quillon
+    share/applications/quillon.desktop
+    share/icons/hicolor/scalable/apps/quillon.svg
+    share/mime/packages/quillon.xml
+    share/metainfo/io.github.quillon.metainfo.xml
+    share/man/man1/quillon.1.gz)
+endif()
+if(WITH_MAN_TABLE)
+  list(APPEND expected share/man/man1/quillon-table.1.gz)
 endif()
 if(WITH_MANUAL)
   list(APPEND expected share/quillon/Manual_ALMB.pdf)
@@ -37,10 +47,8 @@ if(WITH_MANUAL)
   endif()
 endif()
 
-# The menu entry starts the installed program and names the installed icon.
-file(READ ${PREFIX}/share/applications/quillon.desktop entry)
-if(NOT entry MATCHES "\nExec=quillon\n" OR NOT entry MATCHES "\nIcon=quillon\n")
-  message(FATAL_ERROR "the desktop entry does not start quillon with its icon:\n${entry}")
+if(WITH_GUI)
+  include(${CMAKE_CURRENT_LIST_DIR}/escritorio.cmake)
 endif()
 
 # The installed companion computes the installed examples.
