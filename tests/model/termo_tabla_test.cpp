@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "documents/formats/documento.h"
@@ -30,6 +31,8 @@ struct FilaAzeotropo {
     double x, toleranciaX, celsius, toleranciaT;
     bool maximo;
 };
+
+void PrintTo(const FilaAzeotropo& f, std::ostream* os) { *os << f.a << " - " << f.b; }
 
 class Azeotropos : public testing::TestWithParam<FilaAzeotropo> {};
 
@@ -113,6 +116,8 @@ struct FilaReparto {
     double tolerancia;  // a little above the error measured
 };
 
+void PrintTo(const FilaReparto& f, std::ostream* os) { *os << f.a << " - " << f.b << ", " << f.puntos << " points"; }
+
 class Reparto : public testing::TestWithParam<FilaReparto> {};
 
 // Points placed where the curve bends read back far better than as many
@@ -174,7 +179,7 @@ TEST_P(AlfaAjustada, RecoversTheAlphaOfAConstantVolatilityTable)
 
 INSTANTIATE_TEST_SUITE_P(Alphas, AlfaAjustada, testing::Values(0.4, 1.0, 1.07, 2.45, 37.0));
 
-TEST(AlfaAjustadaTabla, LiesBetweenTheLocalVolatilities)
+TEST(AlfaAjustadaTabla, MinimisesTheSquaresBetweenTheLocalVolatilities)
 {
     const TablaPredicha t = std::get<TablaPredicha>(predecirTabla(sistema("benzene", "toluene", Modelo::Ideal), 20));
     double menor = INFINITY, mayor = 0;
@@ -186,6 +191,13 @@ TEST(AlfaAjustadaTabla, LiesBetweenTheLocalVolatilities)
     const double alfa = alfaAjustada(t);
     EXPECT_GT(alfa, menor);
     EXPECT_LT(alfa, mayor);
+    auto cuadrados = [&t](double a) {
+        double S = 0;
+        for (std::size_t i = 0; i < t.x.size(); ++i) S += std::pow(t.y[i] - a * t.x[i] / ((a - 1) * t.x[i] + 1), 2);
+        return S;
+    };
+    EXPECT_LT(cuadrados(alfa), cuadrados(alfa * 1.001));
+    EXPECT_LT(cuadrados(alfa), cuadrados(alfa / 1.001));
     EXPECT_EQ(alfaAjustada(TablaPredicha{{0, 1}, {0, 1}, {}, false}), 1);
 }
 
