@@ -17,9 +17,8 @@ const datos::Subgrupo* buscarSubgrupo(int numero)
 std::optional<double> buscarInteraccion(int m, int n)
 {
     const auto tabla = datos::interacciones();
-    const auto it = std::lower_bound(tabla.begin(), tabla.end(), std::pair{m, n}, [](const datos::Interaccion& p, std::pair<int, int> c) {
-        return std::pair{p.m, p.n} < c;
-    });
+    const auto antes = [](const datos::Interaccion& p, std::pair<int, int> c) { return std::pair{p.m, p.n} < c; };
+    const auto it = std::lower_bound(tabla.begin(), tabla.end(), std::pair{m, n}, antes);
     if (it == tabla.end() || it->m != m || it->n != n) return std::nullopt;
     return it->a;
 }
@@ -36,8 +35,8 @@ std::optional<UnifacBinario> UnifacBinario::crear(std::span<const GrupoCuenta> a
             if (g.cuenta == 0) continue;
             const datos::Subgrupo* s = buscarSubgrupo(g.subgrupo);
             if (!s) return std::nullopt;
-            auto K = static_cast<std::size_t>(std::find(numeros.begin(), numeros.begin() + u.principales_, s->grupoPrincipal) -
-                                              numeros.begin());
+            const auto usados = numeros.begin() + u.principales_;
+            const auto K = static_cast<std::size_t>(std::find(numeros.begin(), usados, s->grupoPrincipal) - numeros.begin());
             if (K == static_cast<std::size_t>(u.principales_)) {
                 if (u.principales_ == kMaxPrincipales) return std::nullopt;
                 numeros[K] = s->grupoPrincipal;
@@ -53,9 +52,10 @@ std::optional<UnifacBinario> UnifacBinario::crear(std::span<const GrupoCuenta> a
     for (int K = 0; K < u.principales_; ++K)
         for (int L = 0; L < u.principales_; ++L) {
             if (K == L) continue;
-            const auto amn = buscarInteraccion(numeros[static_cast<std::size_t>(K)], numeros[static_cast<std::size_t>(L)]);
+            const auto k = static_cast<std::size_t>(K), l = static_cast<std::size_t>(L);
+            const auto amn = buscarInteraccion(numeros[k], numeros[l]);
             if (!amn) return std::nullopt;
-            u.a_[static_cast<std::size_t>(K)][static_cast<std::size_t>(L)] = *amn;
+            u.a_[k][l] = *amn;
         }
     return u;
 }
