@@ -1,16 +1,17 @@
 // quillon-table: the progress table of one stage of a distillation file,
 // computed without opening a window.
 
-#include <charconv>
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 
+#include "companion/modo_equilibrio.h"
 #include "companion/opciones.h"
+#include "companion/salida.h"
 #include "documents/formats/documento.h"
 #include "documents/formats/etiquetas.h"
+#include "documents/formats/limites.h"
 #include "model/mensajes.h"
 #include "model/numero.h"
 #include "model/tabla_texto.h"
@@ -19,14 +20,27 @@ using namespace quillon;
 
 namespace {
 
-constexpr int kExitArgumentos = 1;
-constexpr int kExitEntradas = 2;
-
-std::string numeroCompleto(double v)
+// Reads a document file into `bytes`; the message of why not otherwise.
+// Only a regular file no larger than a document is opened: a folder, a device
+// or a pipe could fail, never end or block.
+std::optional<std::string> leerDocumento(const std::string& ruta, std::string& bytes)
 {
-    char buf[64];
-    const auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
-    return std::string(buf, fin);
+    namespace fs = std::filesystem;
+    const std::string noSeAbre = "ERROR: Unable to open the file:\n" + ruta;
+    std::error_code ec;
+    const fs::file_status estado = fs::status(ruta, ec);
+    if (estado.type() == fs::file_type::not_found || estado.type() == fs::file_type::none) return noSeAbre;
+    if (!fs::is_regular_file(estado)) return tr(mensajes::noEsDocumento) + ("\n" + ruta);
+    const std::string demasiadoGrande = tr(mensajes::demasiadoGrande) + ("\n" + ruta);
+    if (fs::file_size(ruta, ec) > kTamanoMaximoDocumento) return demasiadoGrande;
+    std::ifstream archivo(ruta, std::ios::binary);
+    if (!archivo) return noSeAbre;
+    // One byte more than a document can hold tells a file that grew since.
+    bytes.assign(kTamanoMaximoDocumento + 1, '\0');
+    archivo.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(archivo.gcount()));
+    if (bytes.size() > kTamanoMaximoDocumento) return demasiadoGrande;
+    return std::nullopt;
 }
 
 std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos)
@@ -50,12 +64,6 @@ std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos)
     return t;
 }
 
-int fallo(const std::string& mensaje, int codigo)
-{
-    std::cerr << mensaje << "\n";
-    return codigo;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -65,13 +73,13 @@ int main(int argc, char** argv)
         return fallo("quillon-table: " + *error + "\nTry 'quillon-table --help'.", kExitArgumentos);
     const OpcionesTabla& o = std::get<OpcionesTabla>(leidas);
     if (o.ayuda) {
-        std::cout << kAyuda;
+        std::cout << textoAyuda();
         return 0;
     }
+    if (o.equilibrio) return imprimirEquilibrio(o);
 
-    std::ifstream archivo(o.archivo, std::ios::binary);
-    if (!archivo) return fallo("ERROR: Unable to open the file:\n" + o.archivo, kExitEntradas);
-    const std::string bytes((std::istreambuf_iterator<char>(archivo)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (const auto error = leerDocumento(o.archivo, bytes)) return fallo(*error, kExitEntradas);
     const LecturaBdf lectura = LeerBdf(bytes, o.archivo);
     if (!lectura.ok()) return fallo(lectura.error, kExitEntradas);
     const DocumentoDestilacion& d = lectura.doc;

@@ -1,14 +1,19 @@
 #include "companion/opciones.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "documents/formats/etiquetas.h"
 #include "model/magnitudes.h"
 
 namespace quillon {
 
+namespace {
+
 const char* const kAyuda =
     "Usage: quillon-table FILE [--stage K] [--rows N] [--items LIST] [--csv]\n"
+    "       quillon-table --equilibrium A B [--model ideal|unifac] [--pressure KPA]\n"
+    "                     [--points N] [--csv]\n"
     "\n"
     "Prints the progress table of one stage of a distillation file (.bdf)\n"
     "exactly as the program's \"X vs progress table\" view shows it.\n"
@@ -20,17 +25,40 @@ const char* const kAyuda =
     "  --csv         one line per row with all 23 quantities in full precision,\n"
     "                comma-separated, under a header of their codes\n"
     "  --help        this text\n"
+    "  --            ends the options: what follows is the file name\n"
     "\n"
     "Earlier stages are cut at the percentages stored in the file, as the\n"
-    "stage row does. Exit status: 0 done, 1 wrong arguments, 2 the file cannot\n"
-    "be read or its inputs are not valid (the message goes to standard error).\n";
-
-namespace {
+    "stage row does.\n"
+    "\n"
+    "With --equilibrium, prints instead the predicted boiling curve of a liquid\n"
+    "mixture of the compounds A and B (names of the program's compound list, in\n"
+    "any case, with or without accents): x, the mole fraction of A in the\n"
+    "liquid, at x = 0, 1/N, ..., 1; y, the mole fraction of A in the vapour;\n"
+    "and T, the boiling temperature in degrees Celsius.\n"
+    "\n"
+    "  --model M       ideal (Raoult's law) or unifac (activity coefficients by\n"
+    "                  original UNIFAC, ideal vapour; the default)\n"
+    "  --pressure KPA  pressure in kPa, 0.1 to 10000 (default 101.325)\n"
+    "  --points N      number of intervals, 1 to 1000 (default 20)\n"
+    "  --csv           the header x,y,T_C and the numbers in full precision\n"
+    "\n"
+    "A temperature marked * lies outside the range of the vapour-pressure\n"
+    "constants of a compound in the liquid: it is extrapolated.\n"
+    "\n"
+    "Exit status: 0 done, 1 wrong arguments, 2 the file cannot be read or its\n"
+    "inputs are not valid, or the compounds cannot be predicted (the message\n"
+    "goes to standard error).\n";
 
 bool leerEntero(const std::string& s, int& v)
 {
     const auto [fin, error] = std::from_chars(s.data(), s.data() + s.size(), v);
     return error == std::errc() && fin == s.data() + s.size();
+}
+
+bool leerReal(const std::string& s, double& v)
+{
+    const auto [fin, error] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return error == std::errc() && fin == s.data() + s.size() && std::isfinite(v);
 }
 
 // One item, by index or by code (the code's leading blank is optional).
@@ -43,16 +71,62 @@ int leerItem(const std::string& s)
     return -1;
 }
 
+// The comma-separated items; empty entries are skipped, but not all of them.
+std::variant<std::vector<int>, std::string> leerItems(const std::string& lista)
+{
+    std::vector<int> items;
+    std::size_t desde = 0;
+    while (desde <= lista.size()) {
+        const auto coma = std::min(lista.find(',', desde), lista.size());
+        const std::string item = lista.substr(desde, coma - desde);
+        if (!item.empty()) {
+            const int q = leerItem(item);
+            if (q < 0) return "unknown item: " + item;
+            items.push_back(q);
+        }
+        desde = coma + 1;
+    }
+    if (items.empty()) return std::string("--items needs at least one item");
+    return items;
+}
+
+int valoresDe(const std::string& opcion)
+{
+    if (opcion == "--equilibrium") return 2;
+    for (const char* o : {"--stage", "--rows", "--items", "--model", "--pressure", "--points"})
+        if (opcion == o) return 1;
+    return 0;
+}
+
 }  // namespace
+
+std::string textoAyuda()
+{
+    std::string t = kAyuda;
+    t += "\nSources of the equilibrium data:\n";
+    for (std::string_view f : termo::fuentesTermo()) t += "  " + std::string(f) + "\n";
+    return t;
+}
 
 std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::string>& args)
 {
     OpcionesTabla o;
+    bool deArchivo = false, deEquilibrio = false, finOpciones = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool conValor = a == "--stage" || a == "--rows" || a == "--items";
-        if (conValor && i + 1 >= args.size()) return a + " needs a value";
-        if (a == "--help" || a == "-h") {
+        if (finOpciones || a.size() < 2 || a[0] != '-') {
+            if (!o.archivo.empty()) return "only one file, please: " + a;
+            o.archivo = a;
+            continue;
+        }
+        const int valores = valoresDe(a);
+        if (i + static_cast<std::size_t>(valores) >= args.size())
+            return a + (valores == 2 ? " needs two values" : " needs a value");
+        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items";
+        deEquilibrio = deEquilibrio || a == "--model" || a == "--pressure" || a == "--points";
+        if (a == "--") {
+            finOpciones = true;
+        } else if (a == "--help" || a == "-h") {
             o.ayuda = true;
         } else if (a == "--csv") {
             o.csv = true;
@@ -64,28 +138,34 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
                 (o.filas != 10 && o.filas != 20 && o.filas != 50 && o.filas != 100 && o.filas != 200))
                 return "--rows takes 10, 20, 50, 100 or 200";
         } else if (a == "--items") {
-            o.items.clear();
-            const std::string& lista = args[++i];
-            std::size_t desde = 0;
-            while (desde <= lista.size()) {
-                const auto coma = std::min(lista.find(',', desde), lista.size());
-                const std::string item = lista.substr(desde, coma - desde);
-                if (!item.empty()) {
-                    const int q = leerItem(item);
-                    if (q < 0) return "unknown item: " + item;
-                    o.items.push_back(q);
-                }
-                desde = coma + 1;
-            }
-        } else if (a.rfind("--", 0) == 0) {
-            return "unknown option: " + a;
-        } else if (o.archivo.empty()) {
-            o.archivo = a;
+            auto items = leerItems(args[++i]);
+            if (auto* error = std::get_if<std::string>(&items)) return *error;
+            o.items = std::get<std::vector<int>>(std::move(items));
+        } else if (a == "--equilibrium") {
+            o.equilibrio = true;
+            o.compuestoA = args[++i];
+            o.compuestoB = args[++i];
+        } else if (a == "--model") {
+            const std::string& m = args[++i];
+            if (m != "ideal" && m != "unifac") return "--model takes ideal or unifac";
+            o.modelo = m == "ideal" ? termo::Modelo::Ideal : termo::Modelo::Unifac;
+        } else if (a == "--pressure") {
+            if (!leerReal(args[++i], o.presionKPa)) return "--pressure takes a pressure in kPa";
+        } else if (a == "--points") {
+            if (!leerEntero(args[++i], o.intervalos) || o.intervalos < 1 || o.intervalos > 1000)
+                return "--points takes a number of intervals from 1 to 1000";
         } else {
-            return "only one file, please: " + a;
+            return "unknown option: " + a;
         }
     }
-    if (o.archivo.empty() && !o.ayuda) return "no file given";
+    if (o.ayuda) return o;
+    if (o.equilibrio) {
+        if (!o.archivo.empty()) return "--equilibrium takes no file: " + o.archivo;
+        if (deArchivo) return "--stage, --rows and --items belong to a file's table";
+    } else {
+        if (deEquilibrio) return "--model, --pressure and --points go with --equilibrium";
+        if (o.archivo.empty()) return "no file given";
+    }
     return o;
 }
 

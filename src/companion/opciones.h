@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "model/termo.h"
+
 namespace quillon {
 
 struct OpcionesTabla {
@@ -14,11 +16,18 @@ struct OpcionesTabla {
     std::vector<int> items{0, 2, 4, 6};  // the table view's start-up ticks
     bool csv = false;
     bool ayuda = false;
+
+    // --equilibrium A B: the predicted bubble curve instead of a file's table.
+    bool equilibrio = false;
+    std::string compuestoA, compuestoB;  // as typed
+    termo::Modelo modelo = termo::Modelo::Unifac;
+    double presionKPa = 101.325;
+    int intervalos = 20;  // --points: x = 0, 1/N, ..., 1
 };
 
 // The options, or the message of the first argument that is wrong.
 std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::string>& args);
 
-extern const char* const kAyuda;
+std::string textoAyuda();
 
 }  // namespace quillon

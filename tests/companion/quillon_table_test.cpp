@@ -2,71 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <ostream>
 
-namespace fs = std::filesystem;
+#include "companion/quillon_table_apoyo.h"
+
+using namespace quillon_table;
 
 namespace {
-
-struct Salida {
-    int estado = -1;
-    std::string out, err;
-};
-
-class QuillonTable : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string plantilla = (fs::temp_directory_path() / "quillon-table-XXXXXX").string();
-        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-        dir = plantilla;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static std::string leer(const fs::path& p)
-    {
-        std::ifstream f(p, std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    fs::path escribir(const std::string& nombre, const std::string& bytes) const
-    {
-        std::ofstream(dir / nombre, std::ios::binary) << bytes;
-        return dir / nombre;
-    }
-    // Runs the program with its arguments (quoted by the caller as needed).
-    Salida correr(const std::string& argumentos) const
-    {
-        const std::string orden = std::string("'") + QUILLON_TABLE_EXE + "' " + argumentos + " >'" +
-                                  (dir / "out").string() + "' 2>'" + (dir / "err").string() + "' </dev/null";
-        const int r = std::system(orden.c_str());
-        Salida s;
-        s.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-        s.out = leer(dir / "out");
-        s.err = leer(dir / "err");
-        return s;
-    }
-    static std::string ejemplo() { return std::string("'") + QUILLON_EXAMPLES_DIR + "/benzene-toluene-3-stages.bdf'"; }
-
-    fs::path dir;
-};
-
-std::vector<std::string> lineasCsv(const std::string& t)
-{
-    std::vector<std::string> r;
-    std::istringstream s(t);
-    for (std::string l; std::getline(s, l);) r.push_back(l);
-    return r;
-}
 
 TEST_F(QuillonTable, PrintsTheFirstStageTableOfTheExample)
 {
@@ -156,29 +101,112 @@ TEST_F(QuillonTable, MissingFileExitsWithStatus2)
     EXPECT_TRUE(s.err.starts_with("ERROR:")) << s.err;
 }
 
-class QuillonTableArgumentos : public QuillonTable, public testing::WithParamInterface<const char*> {};
+struct Rechazo {
+    const char* argumentos;
+    int estado;
+    const char* fragmento;  // of the one-line message
+};
 
-TEST_P(QuillonTableArgumentos, WrongArgumentsExitWithStatus1)
+void PrintTo(const Rechazo& r, std::ostream* os) { *os << r.argumentos; }
+
+class QuillonTableRechazos : public QuillonTable, public testing::WithParamInterface<Rechazo> {};
+
+TEST_P(QuillonTableRechazos, ExitWithTheirStatusAndOneMessage)
 {
-    const Salida s = correr(GetParam());
-    EXPECT_EQ(s.estado, 1);
+    const Salida s = correr(GetParam().argumentos);
+    EXPECT_EQ(s.estado, GetParam().estado);
     EXPECT_EQ(s.out, "");
-    EXPECT_NE(s.err, "");
+    EXPECT_NE(s.err.find(GetParam().fragmento), std::string::npos) << s.err;
+    if (GetParam().estado == 2) {
+        EXPECT_EQ(std::count(s.err.begin(), s.err.end(), '\n'), 1) << s.err;
+    }
 }
 
 #define EJEMPLO QUILLON_EXAMPLES_DIR "/benzene-toluene-3-stages.bdf"
-INSTANTIATE_TEST_SUITE_P(Examples, QuillonTableArgumentos,
-                         testing::Values("", "--rows 20", EJEMPLO " --rows 7", EJEMPLO " --stage 0",
-                                         EJEMPLO " --stage 4", EJEMPLO " --items 23", EJEMPLO " --items XYZ",
-                                         EJEMPLO " --stage", EJEMPLO " --bogus", "a.bdf b.bdf"));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, QuillonTableRechazos,
+    testing::Values(Rechazo{"", 1, "no file"}, Rechazo{"--rows 20", 1, "no file"}, Rechazo{EJEMPLO " --rows 7", 1, "--rows"},
+                    Rechazo{EJEMPLO " --stage 0", 1, "--stage"}, Rechazo{EJEMPLO " --stage 4", 1, "3 stage"},
+                    Rechazo{EJEMPLO " --items 23", 1, "unknown item: 23"}, Rechazo{EJEMPLO " --items XYZ", 1, "XYZ"},
+                    Rechazo{EJEMPLO " --items ''", 1, "--items"}, Rechazo{EJEMPLO " --items ,,,", 1, "--items"},
+                    Rechazo{EJEMPLO " --stage", 1, "--stage needs"}, Rechazo{EJEMPLO " --bogus", 1, "unknown option: --bogus"},
+                    Rechazo{EJEMPLO " -x", 1, "unknown option: -x"}, Rechazo{"-x " EJEMPLO, 1, "unknown option: -x"},
+                    Rechazo{"a.bdf b.bdf", 1, "only one file"}, Rechazo{EJEMPLO " --pressure 50", 1, "--equilibrium"},
+                    Rechazo{"--equilibrium water", 1, "two values"}, Rechazo{EJEMPLO " --equilibrium water ethanol", 1, "no file"},
+                    Rechazo{"--equilibrium water ethanol --rows 10", 1, "--rows"},
+                    Rechazo{"--equilibrium water ethanol --model wilson", 1, "--model"},
+                    Rechazo{"--equilibrium water ethanol --points 0", 1, "--points"},
+                    Rechazo{"--equilibrium water ethanol --pressure 1e", 1, "--pressure"},
+                    Rechazo{"--equilibrium water unobtainium", 2, "unobtainium"},
+                    Rechazo{"--equilibrium etilenglicol Estireno", 2, "ethylene glycol - styrene"},
+                    Rechazo{"--equilibrium water ethanol --pressure 0.01", 2, "pressure"}));
 #undef EJEMPLO
+
+TEST_F(QuillonTable, DoubleDashEndsTheOptions)
+{
+    fs::copy_file(fs::path(QUILLON_EXAMPLES_DIR) / "benzene-toluene-3-stages.bdf", dir / "-odd-name.bdf");
+    EXPECT_EQ(correr("-- -odd-name.bdf").estado, 0);
+    EXPECT_EQ(correr("--csv -- -odd-name.bdf").out, correr("--csv ./-odd-name.bdf").out);
+    EXPECT_EQ(correr("-odd-name.bdf").estado, 1);
+}
+
+// What is not a document is refused, by its kind or size, before reading.
+struct NoDocumento {
+    const char* nombre;
+    fs::path (*preparar)(const fs::path& dir);
+    const char* mensaje;
+};
+
+void PrintTo(const NoDocumento& n, std::ostream* os) { *os << n.nombre; }
+
+class QuillonTableNoDocumentos : public QuillonTable, public testing::WithParamInterface<NoDocumento> {};
+
+TEST_P(QuillonTableNoDocumentos, AreRefusedWithoutReading)
+{
+    const fs::path ruta = GetParam().preparar(dir);
+    const Salida s = correr("'" + ruta.string() + "'");
+    EXPECT_EQ(s.estado, 2);
+    EXPECT_EQ(s.out, "");
+    EXPECT_EQ(s.err, std::string(GetParam().mensaje) + "\n" + ruta.string() + "\n");
+}
+
+// The example padded with zero bytes to `bytes`.
+fs::path ejemploDeTamano(const fs::path& dir, std::uintmax_t bytes)
+{
+    const fs::path ruta = dir / "grande.bdf";
+    fs::copy_file(fs::path(QUILLON_EXAMPLES_DIR) / "benzene-toluene-3-stages.bdf", ruta);
+    fs::resize_file(ruta, bytes);
+    return ruta;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, QuillonTableNoDocumentos,
+    testing::Values(
+        NoDocumento{"folder", [](const fs::path& d) { return d; }, "ERROR: Not a document file:"},
+        NoDocumento{"endless device", [](const fs::path&) { return fs::path("/dev/zero"); }, "ERROR: Not a document file:"},
+        NoDocumento{"pipe with no writer",
+                    [](const fs::path& d) {
+                        mkfifo((d / "fifo").c_str(), 0600);
+                        return d / "fifo";
+                    },
+                    "ERROR: Not a document file:"},
+        NoDocumento{"1 MB and a byte", [](const fs::path& d) { return ejemploDeTamano(d, (1 << 20) + 1); },
+                    "ERROR: The file is too large for a document:"}));
+
+TEST_F(QuillonTable, ADocumentOfExactly1MBIsRead)
+{
+    const Salida s = correr("'" + ejemploDeTamano(dir, 1 << 20).string() + "'");
+    EXPECT_EQ(s.estado, 0) << s.err;
+    EXPECT_EQ(s.out, correr(ejemplo()).out);
+}
 
 TEST_F(QuillonTable, HelpExplainsTheOptions)
 {
     const Salida s = correr("--help");
     EXPECT_EQ(s.estado, 0);
     EXPECT_TRUE(s.out.starts_with("Usage: quillon-table FILE")) << s.out;
-    for (const char* opcion : {"--stage", "--rows", "--items", "--csv"}) EXPECT_NE(s.out.find(opcion), std::string::npos);
+    for (const char* opcion : {"--stage", "--rows", "--items", "--csv", "--equilibrium", "--model", "--pressure", "--points", "Poling"})
+        EXPECT_NE(s.out.find(opcion), std::string::npos) << opcion;
     EXPECT_EQ(s.err, "");
 }
 

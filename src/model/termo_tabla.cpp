@@ -1,0 +1,150 @@
+#include "model/termo_tabla.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+#include "model/equilibrio.h"
+#include "model/termo_raices.h"
+
+namespace quillon::termo {
+namespace {
+
+// The program looks a table up at x = k / 1000.
+constexpr int kMalla = 1000;
+// Below this the table already gives the curve to rounding.
+constexpr double kErrorDespreciable = 1e-9;
+
+double yDeAlfa(double a, double x) { return a * x / ((a - 1) * x + 1); }
+
+// Least squares on y: the root of dS/da, sought on ln a.
+double alfaMinimosCuadrados(std::span<const double> x, std::span<const double> y)
+{
+    auto pendiente = [&](double u) {
+        const double a = std::exp(u);
+        double g = 0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            const double d = (a - 1) * x[i] + 1;
+            g += (y[i] - yDeAlfa(a, x[i])) * x[i] * (1 - x[i]) / (d * d);
+        }
+        return g;
+    };
+    const bool interior = std::any_of(x.begin(), x.end(), [](double v) { return v > 0 && v < 1; });
+    if (!interior) return 1;
+    const double bajo = std::log(1e-6), alto = std::log(1e6);
+    return std::exp(raizEnIntervalo(pendiente, bajo, alto, pendiente(bajo), pendiente(alto), 1e-14));
+}
+
+// The predicted curve on the grid, with the local volatility of each point.
+struct Curva {
+    std::vector<Burbuja> puntos;
+    std::vector<double> x, y, alfa;
+};
+
+// Whether the stretch between table points a and b (grid indices) reads
+// within `eps` of the curve. The program interpolates alpha linearly in x
+// between two points and holds it constant out to a pure end, which borrows
+// the alpha of its neighbour (CrearSuperTABLA_ELV).
+bool cabe(const Curva& c, int a, int b, double eps)
+{
+    const auto ia = static_cast<std::size_t>(a), ib = static_cast<std::size_t>(b);
+    const double alfaA = a == 0 ? c.alfa[ib] : c.alfa[ia];
+    const double alfaB = b == kMalla ? alfaA : c.alfa[ib];
+    for (std::size_t k = ia + 1; k < ib; ++k) {
+        const double alfa = alfaA + (alfaB - alfaA) * static_cast<double>(k - ia) / static_cast<double>(ib - ia);
+        if (std::fabs(yDeAlfa(alfa, c.x[k]) - c.y[k]) > eps) return false;
+    }
+    return true;
+}
+
+// From x = 0, each point as far along as the stretch before it allows, until
+// the last one reaches x = 1: the fewest points that read within eps. Empty
+// when more than `maximo` would be needed.
+std::vector<int> repartir(const Curva& c, double eps, int maximo)
+{
+    std::vector<int> p{0};
+    int largo = 1;
+    while (p.back() == 0 || !cabe(c, p.back(), kMalla, eps)) {
+        if (static_cast<int>(p.size()) > maximo) return {};
+        const int a = p.back();
+        // Galloping from the last stretch's length, then bisection between
+        // the longest stretch known to fit and the shortest known not to.
+        int bien = a + 1, mal = kMalla;
+        for (int b = a + largo; b < kMalla; b = a + 2 * (b - a)) {
+            if (!cabe(c, a, b, eps)) {
+                mal = b;
+                break;
+            }
+            bien = b;
+        }
+        while (mal - bien > 1) {
+            const int m = (bien + mal) / 2;
+            (cabe(c, a, m, eps) ? bien : mal) = m;
+        }
+        largo = bien - a;
+        p.push_back(bien);
+    }
+    p.push_back(kMalla);
+    return p;
+}
+
+}  // namespace
+
+std::optional<Azeotropo> buscarAzeotropo(const Sistema& s)
+{
+    auto lnAlfa = [&s](double x) { return std::log(s.volatilidad(x, s.burbuja(x).T)); };
+    const double g0 = lnAlfa(0), g1 = lnAlfa(1);
+    if (!((g0 > 0 && g1 < 0) || (g0 < 0 && g1 > 0))) return std::nullopt;
+    Azeotropo a;
+    a.x = raizEnIntervalo(lnAlfa, 0, 1, g0, g1, 1e-10);
+    a.T = s.burbuja(a.x).T;
+    // A is the heavier one in a dilute liquid: the boiling point rises first.
+    a.maximo = g0 < 0;
+    return a;
+}
+
+std::variant<TablaPredicha, std::string> predecirTabla(const Sistema& s, int puntos)
+{
+    puntos = std::clamp(puntos, 1, kFilasTablaELV - 2);
+    Curva c;
+    for (int k = 0; k <= kMalla; ++k) {
+        const double x = static_cast<double>(k) / kMalla;
+        const Burbuja b = s.burbuja(x);
+        if (k > 0 && !(b.y > c.y.back())) return textoDelPar(mensajes::dosFases, s.compuestoA(), s.compuestoB());
+        c.puntos.push_back(b);
+        c.x.push_back(x);
+        c.y.push_back(b.y);
+        c.alfa.push_back(k > 0 && k < kMalla ? b.y * (1 - x) / (x * (1 - b.y)) : 1);
+    }
+
+    std::vector<int> elegidos = repartir(c, kErrorDespreciable, puntos);
+    if (elegidos.empty()) {
+        // The smallest error `puntos` points reach, by bisection on its
+        // logarithm (to 1 %); any one point reads within 1.
+        elegidos = repartir(c, 1, puntos);
+        for (double bajo = std::log(kErrorDespreciable), alto = 0; alto - bajo > 0.01;) {
+            const double medio = (bajo + alto) / 2;
+            auto p = repartir(c, std::exp(medio), puntos);
+            if (p.empty()) {
+                bajo = medio;
+            } else {
+                alto = medio;
+                elegidos = std::move(p);
+            }
+        }
+    }
+
+    TablaPredicha t;
+    for (int k : elegidos) {
+        const auto i = static_cast<std::size_t>(k);
+        t.x.push_back(c.x[i]);
+        t.y.push_back(c.y[i]);
+        t.T.push_back(c.puntos[i].T);
+        t.extrapolada = t.extrapolada || c.puntos[i].extrapolada;
+    }
+    return t;
+}
+
+double alfaAjustada(const TablaPredicha& t) { return alfaMinimosCuadrados(t.x, t.y); }
+
+}  // namespace quillon::termo
