@@ -1,0 +1,246 @@
+// The main window as a user drives it: the edit cycle and its one deferred
+// refresh, values typed at normal speed, the separator typed last, Clear,
+// the views and the commands that follow them, the cursors, the keys.
+
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "support/ventana.h"
+
+using namespace quillon;
+using plataforma::Respuesta;
+
+class TstFormMain : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::Ventana> v;
+
+    QWidget* visible(const QString& nombre) { return v->hijo(nombre); }
+
+private slots:
+    void init() { v = std::make_unique<prueba::Ventana>(); }
+    void cleanup() { v.reset(); }
+
+    void arrancaSinCambiosYSinMensaje()
+    {
+        QCOMPARE(v->w().windowTitle(), QStringLiteral("Quillon - Single/Multi-stage distillation simulator"));
+        QCOMPARE(v->caja("TxtCompA")->text(), QStringLiteral("benzene"));
+        QVERIFY(!v->sim().modificado());
+        QVERIFY(v->mensaje().isEmpty());
+        QVERIFY(v->contenido(0).startsWith(QStringLiteral("Total mass: 500 g")));
+        // A new document's cuts are plain numbers.
+        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("0"));
+    }
+
+    void unaRafagaDeTeclasDaUnSoloRefresco()
+    {
+        auto* tmr = v->hijo<QTimer>(QStringLiteral("TmrACT"));
+        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
+        QVERIFY(v->sim().modificado());
+        for (const char* t : {".", "1", "5"}) {
+            QTest::keyClicks(v->caja("TxtAlfa"), QString::fromLatin1(t));
+            // Every keystroke restarts the timer instead of refreshing.
+            QVERIFY(tmr->remainingTime() > 200);
+            QVERIFY(!v->sim().calculada(1));
+        }
+        v->esperarRefresco();
+        QVERIFY(v->sim().calculada(1));
+    }
+
+    // Typed as fast as a person types, a bad value leaves its message on the
+    // message line and nothing drawn, not the result of its prefix.
+    void unValorMaloEscritoDeCorridoNoDibujaSuPrefijo_data()
+    {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("mass %") << "TxtP0A" << "150" << "ERROR: Mass percentage of A is not valid";
+        QTest::newRow("cut 150") << "cajaAvance1" << "150" << "ERROR: The percentage distilled in stage 1 is not valid";
+        QTest::newRow("cut 250") << "cajaAvance1" << "250" << "ERROR: The percentage distilled in stage 1 is not valid";
+        QTest::newRow("x0") << "TxtX0A" << "1.5" << "ERROR: The initial mole fraction is not valid";
+        QTest::newRow("molar mass") << "TxtMMB" << "0" << "ERROR: Molar mass is not valid";
+        QTest::newRow("mass") << "TxtMasa0" << "-1" << "ERROR: Initial mass is not valid";
+    }
+    void unValorMaloEscritoDeCorridoNoDibujaSuPrefijo()
+    {
+        QFETCH(QString, caja);
+        QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
+        v->escribir(caja, texto);
+        v->esperarRefresco();
+        QTRY_COMPARE(v->mensaje(), mensaje);
+        QTRY_VERIFY(visible(QStringLiteral("barraMensajes"))->isVisible());
+        QTRY_VERIFY(v->contenido(0).isEmpty());
+        // Every refresh says it again until the value is corrected.
+        v->orden(QStringLiteral("accionCalcular"));
+        QCOMPARE(v->mensaje(), mensaje);
+    }
+
+    // The numbers are written with the separator the user typed last in
+    // what the drawing read, not with the one of whichever box is read last.
+    void losNumerosUsanElSeparadorEscritoUltimo()
+    {
+        v->escribir(QStringLiteral("TxtMasa0"), QStringLiteral("500,5"));
+        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("2.45"));
+        v->esperarRefresco();
+        QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 500.5 g")), qPrintable(v->contenido(0)));
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("12,5"));
+        QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 437,94 g")), qPrintable(v->contenido(0)));
+    }
+
+    void borrarPreguntaAntesDePerderElTrabajo()
+    {
+        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
+        v->dialogos().respuestas = {Respuesta::Cancelar};
+        v->pulsar(QStringLiteral("botonBorrar"));
+        QCOMPARE(v->dialogos().mensajes, QStringList{QStringLiteral("Do you want to save changes to ?")});
+        QCOMPARE(v->caja("TxtAlfa")->text(), QStringLiteral("3"));
+        v->dialogos().respuestas = {Respuesta::No};
+        v->pulsar(QStringLiteral("botonBorrar"));
+        QVERIFY(v->caja("TxtAlfa")->text().isEmpty());
+        // Clear leaves an unchanged, empty document: closing asks nothing.
+        QVERIFY(v->w().close());
+        QCOMPARE(v->dialogos().mensajes.size(), 2);
+    }
+
+    void borrarVuelveAUnaEtapaYAlModoAlfa()
+    {
+        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("60"));
+        v->pulsar(QStringLiteral("OptTAB"));
+        v->pulsar(QStringLiteral("botonSiguiente"));
+        v->sim().marcarGuardado();
+        v->pulsar(QStringLiteral("botonBorrar"));
+        for (const char* c : {"TxtCompA", "TxtCompB", "TxtMMA", "TxtMMB", "TxtAlfa", "TxtX0A", "TxtP0A", "TxtMasa0"})
+            QVERIFY(v->caja(QString::fromLatin1(c))->text().isEmpty());
+        QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptUNIT_g"))->isChecked());
+        QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETAP1"))->isChecked());
+        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 0);
+        QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
+        QVERIFY(v->caja("TxtAlfa")->isVisible());
+        QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v->sim().modificado());
+        QTRY_COMPARE(v->mensaje(), QStringLiteral("ERROR: Molar mass is not valid"));
+    }
+
+    void lasVistasYLasOrdenesQueLasSiguen()
+    {
+        auto* imprimir = v->hijo<QAction>(QStringLiteral("accionImprimir"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        v->orden(QStringLiteral("accionCopiar"));  // nothing to copy in the Main view
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+        QVERIFY(!imprimir->isEnabled());
+
+        v->orden(QStringLiteral("accionVista1"));
+        QVERIFY(v->hijo<QAction>(QStringLiteral("accionVista1"))->isChecked());
+        QVERIFY(v->hijo<BotonImagen>(QStringLiteral("pestanaVista1"))->negrita());
+        QVERIFY(visible(QStringLiteral("graficoELV"))->isVisible());
+        QVERIFY(!visible(QStringLiteral("filaEtapas"))->isVisible());
+        QVERIFY(imprimir->isEnabled());
+
+        v->pulsar(QStringLiteral("pestanaVista3"));
+        QVERIFY(!imprimir->isEnabled());
+        QVERIFY(visible(QStringLiteral("panelTabla"))->isVisible());
+        v->orden(QStringLiteral("accionCopiar"));
+        const QString tabla = QGuiApplication::clipboard()->text();
+        QVERIFY(tabla.startsWith(QStringLiteral("Distillation of binary mixture of benzene (A) and toluene (B)\r\n")));
+
+        v->orden(QStringLiteral("accionVista2"));
+        QVERIFY(visible(QStringLiteral("graficoAvance"))->isVisible());
+        QVERIFY(visible(QStringLiteral("panelAvance"))->isVisible());
+        QVERIFY(imprimir->isEnabled());
+        v->orden(QStringLiteral("accionCopiar"));
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+
+        v->orden(QStringLiteral("accionVista0"));
+        QVERIFY(!imprimir->isEnabled());
+        QVERIFY(visible(QStringLiteral("filaEtapas"))->isVisible());
+    }
+
+    void laTablaSigueALasFilasYALaEtapa()
+    {
+        v->hijo<QRadioButton>(QStringLiteral("OptETAP2"))->click();
+        v->orden(QStringLiteral("accionVista3"));
+        v->hijo<QRadioButton>(QStringLiteral("OptFILTAB10"))->click();
+        v->orden(QStringLiteral("accionCalcular"));
+        // Header, blank line, four legend lines, blank line, column codes, 11 rows.
+        auto* texto = v->hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"));
+        QCOMPARE(texto->toPlainText().count(QLatin1Char('\n')), 6 + 4 + 2 + 11);
+        QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->isVisible());
+        QVERIFY(!v->hijo<QRadioButton>(QStringLiteral("OptETATAB3"))->isVisible());
+        v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->click();
+        QVERIFY(texto->toPlainText().contains(QStringLiteral("current stage of distillation = 2 / 2")));
+    }
+
+    void laOpcionTablaSinTablaMuestraElBoton()
+    {
+        v->pulsar(QStringLiteral("OptTAB"));
+        QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v->caja("TxtAlfa")->isVisible());
+        // An empty table keeps the relative volatility in force.
+        QVERIFY(!v->sim().modoTabla());
+        v->pulsar(QStringLiteral("OptVOL"));
+        QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(v->caja("TxtAlfa")->isVisible());
+    }
+
+    void elCursorDeX0EscribeLasDosCajas()
+    {
+        QWidget* cursor = visible(QStringLiteral("cursorX0"));
+        QWidget* panel = cursor->parentWidget();
+        const QPoint agarre(5, cursor->height() / 2);
+        QCursor::setPos(cursor->mapToGlobal(agarre));
+        QTest::mousePress(cursor, Qt::LeftButton, {}, agarre);
+        // A quarter along the scale, which runs 10 pixels inside the panel:
+        // the cursor's centre at 10 + 270 / 4 = 77.5, its left edge at 72.
+        QCursor::setPos(panel->mapToGlobal(QPoint(72 + agarre.x(), cursor->y())));
+        QTest::mouseMove(cursor, cursor->mapFromGlobal(QCursor::pos()));
+        QTest::mouseRelease(cursor, Qt::LeftButton, {}, cursor->mapFromGlobal(QCursor::pos()));
+        QCOMPARE(v->caja("TxtX0A")->text(), QStringLiteral("0.25"));
+        QCOMPARE(v->caja("TxtP0A")->text(), QStringLiteral("22.032"));
+        QVERIFY(v->sim().modificado());
+        v->esperarRefresco();
+        QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
+    }
+
+    void lasTeclasDePaginaMuevenLaFila()
+    {
+        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
+        auto* deslizador = v->hijo<QScrollBar>(QStringLiteral("deslizador1"));
+        deslizador->setFocus();
+        QTest::keyClick(deslizador, Qt::Key_PageDown);
+        QVERIFY(!visible(QStringLiteral("dibujo0"))->isVisible());
+        QCOMPARE(deslizador->value(), 0);  // the row moved, not the slider
+        QTest::keyClick(v->hijo<QScrollBar>(QStringLiteral("deslizador2")), Qt::Key_PageUp);
+        QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
+    }
+
+    void ensancharLaVentanaMuestraMasEtapas()
+    {
+        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
+        v->w().resize(940, 700);
+        v->esperarRefresco();
+        QVERIFY(visible(QStringLiteral("dibujo1"))->isVisible());
+        QVERIFY(!visible(QStringLiteral("dibujo2"))->isVisible());
+        v->w().resize(1900, 700);
+        v->esperarRefresco();
+        QVERIFY(visible(QStringLiteral("dibujo4"))->isVisible());
+        QVERIFY(!visible(QStringLiteral("dibujo5"))->isVisible());
+        v->w().resize(500, 300);
+        QCOMPARE(v->w().size(), QSize(940, 660));
+    }
+
+    void elManualAusenteDaSuMensaje()
+    {
+        v->orden(QStringLiteral("accionManual"));
+        QCOMPARE(v->dialogos().mensajes.size(), 1);
+        QVERIFY(v->dialogos().mensajes[0].startsWith(QStringLiteral("Sorry, cannot find/open the file:\r\n")));
+        QVERIFY(v->dialogos().mensajes[0].endsWith(QStringLiteral("Manual_ALMB.pdf")));
+        QCOMPARE(v->dialogos().titulos[0], QStringLiteral("Error"));
+    }
+};
+
+QTEST_MAIN(TstFormMain)
+#include "tst_formmain.moc"
