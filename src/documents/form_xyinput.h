@@ -54,6 +54,8 @@ public:
 
     // Cancel and the close box.
     void reject() override;
+    // Reads a table file as Open... does after its dialog.
+    void abrirArchivo(const QString& ruta);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -32,7 +32,11 @@ void FormXYinput::Abrir()
 {
     const QString ruta = plataforma::dialogos().abrirArchivo(
         this, peticion(pathTabla_, textos_xy::filtroAbrir, textos::dialogoAbrir));
-    if (ruta.isEmpty()) return;
+    if (!ruta.isEmpty()) abrirArchivo(ruta);
+}
+
+void FormXYinput::abrirArchivo(const QString& ruta)
+{
     pathTabla_ = QFileInfo(ruta).absolutePath();
     QString error;
     {

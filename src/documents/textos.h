@@ -1,6 +1,5 @@
 #pragma once
-// The captions of the main window, with their Spanish twins. Numbers in the
-// comments are the indices of the controls they caption.
+// The captions of the main window, with their Spanish twins.
 
 #include "model/idioma.h"
 
@@ -35,38 +34,29 @@ inline constexpr Texto vistas[4] = {
     {"X vs progress table", "Tabla X vs Avance"},
 };
 
-// Liquid colour schemes.
-inline constexpr Texto colores[5] = {
-    {"&Blue", "&Azul"},
-    {"&Red - garnet", "&Rojo - granate"},
-    {"&Pink - violet", "&Rosa - violeta"},
-    {"&Green", "&Verde"},
-    {"&Yellow - orange", "&Amarillo - naranja"},
-};
+// Buttons.
+inline constexpr Texto editarTabla{"Edit VLE table...", "Editar tabla..."};
+inline constexpr Texto calcular{"Calculate", "Actualizar"};
+inline constexpr Texto borrar{"Clear", "Borrar"};
+inline constexpr Texto copiar{"Copy", "Copiar"};
 
-// Label buttons (LabelB).
-inline constexpr Texto editarTabla{"Edit VLE table...", "Editar tabla..."};  // 0
-inline constexpr Texto calcular{"Calculate", "Actualizar"};                 // 1
-inline constexpr Texto borrar{"Clear", "Borrar"};                           // 2
-inline constexpr Texto copiar{"Copy", "Copiar"};                            // 5, 6
-
-// Captions of the input panels and the side panels (Label3).
-inline constexpr Texto compMasVolatil{"A: Most volatile component", "A: Componente más volátil"};  // 8
-inline constexpr Texto compMenosVolatil{"B: Less volatile component", "B: Componente menos volátil"};  // 12
-inline constexpr Texto nombre{"Name", "Nombre"};                            // 9, 13
-inline constexpr Texto masaMolar{"Molar mass", "Masa molar"};               // 7, 11
-inline constexpr Texto equilibrio{"Vapor-liquid equilibrium", "Equilibrio líquido-vapor"};  // 0
-inline constexpr Texto volatilidadAlfa{"Relative volatility alpha", "Volatilidad relativa"};  // 1
+// Captions of the input panels and the side panels.
+inline constexpr Texto compMasVolatil{"A: Most volatile component", "A: Componente más volátil"};
+inline constexpr Texto compMenosVolatil{"B: Less volatile component", "B: Componente menos volátil"};
+inline constexpr Texto nombre{"Name", "Nombre"};
+inline constexpr Texto masaMolar{"Molar mass", "Masa molar"};
+inline constexpr Texto equilibrio{"Vapor-liquid equilibrium", "Equilibrio líquido-vapor"};
+inline constexpr Texto volatilidadAlfa{"Relative volatility alpha", "Volatilidad relativa"};
 inline constexpr Texto optVolatilidad{"Relative volatility", "Volatilidad relativa"};
 inline constexpr Texto optTabla{"VLE Table", "Tabla"};
-inline constexpr Texto concentracionInicial{"Initial concentration of A:", "Composición inicial de componente A:"};  // 3
-inline constexpr Texto fraccionMolarXo{"Mole fraction Xo", "Fracción molar Xo"};  // 2
-inline constexpr Texto porcentajeMasaA{"% mass of A", "% Peso inicial"};    // 4
-inline constexpr Texto masaInicial{"Initial mass of binary mixture in the still", "Masa inicial de mezcla"};  // 15
-inline constexpr Texto numeroEtapas{"Number of consecutive stages of distillation", "Número de etapas de destilación"};  // 14
-inline constexpr Texto etapaTabla{"Number of the stage", "Etapa a tabular"};  // 16
-inline constexpr Texto elementosTabla{"Select items", "Elementos a tabular"};  // 21
-inline constexpr Texto numeroFilas{"Number of rows", "Número de filas"};    // 17
+inline constexpr Texto concentracionInicial{"Initial concentration of A:", "Composición inicial de componente A:"};
+inline constexpr Texto fraccionMolarXo{"Mole fraction Xo", "Fracción molar Xo"};
+inline constexpr Texto porcentajeMasaA{"% mass of A", "% Peso inicial"};
+inline constexpr Texto masaInicial{"Initial mass of binary mixture in the still", "Masa inicial de mezcla"};
+inline constexpr Texto numeroEtapas{"Number of consecutive stages of distillation", "Número de etapas de destilación"};
+inline constexpr Texto etapaTabla{"Number of the stage", "Etapa a tabular"};
+inline constexpr Texto elementosTabla{"Select items", "Elementos a tabular"};
+inline constexpr Texto numeroFilas{"Number of rows", "Número de filas"};
 
 // File dialogs and file failures of both windows; the path and the system's
 // error follow a failure on their own lines.
@@ -78,8 +68,15 @@ inline constexpr Texto noSeGuardo{"ERROR: Unable to save the file:", "ERROR: No 
 
 // The question before unsaved changes are lost, and the manual command.
 inline constexpr Texto guardarCambios{"Do you want to save changes to ", "¿Desea guardar el documento "};
+inline constexpr Texto sinTitulo{"Untitled", "Sin título"};
 inline constexpr Texto manualNoEncontrado{"Sorry, cannot find/open the file:", "No se encuentra o no se puede abrir el archivo:"};
 inline constexpr Texto manualAsegurese{"", "Asegúrese que el archivo existe y que se halla en la carpeta correcta."};
+inline constexpr Texto sinLectorPdf{"No program is set to open PDF files. The user's manual is here:",
+                                    "No hay ningún programa para abrir archivos PDF. El manual del usuario está aquí:"};
+
+// The recent documents of the File menu.
+inline constexpr Texto menuRecientes{"Recent &files", "Archivos &recientes"};
+inline constexpr Texto recienteDesaparecido{"ERROR: The file is no longer there:", "ERROR: El archivo ya no existe:"};
 
 // Splash and about window.
 inline constexpr Texto splashTitulo1{"Chemical Software", "Software de Química"};

@@ -12,6 +12,7 @@
 #include "graphs/grafico_elv.h"
 #include "graphs/panel_avance.h"
 #include "mainwindow/fila_etapas.h"
+#include "mainwindow/geometria_etapa.h"
 #include "mainwindow/panel.h"
 #include "mainwindow/panel_tabla.h"
 #include "mainwindow/paneles_entrada.h"
@@ -32,7 +33,6 @@ constexpr int kIzquierdaVistas = 2 + kAnchoPanel + 1;
 FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(this))
 {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(qtr(textos::tituloVentana));
     leerAjustes();
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -66,6 +66,8 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     if (indice >= 0 && indice <= 4) elegirColor(static_cast<int>(indice));
     sim_->reajustarCursores();
     sim_->marcarGuardado();
+    ponerTitulo();
+    mostrarRecientes();
     TmrACT->start();
 }
 
@@ -149,6 +151,7 @@ void FormMain::crearVistas(QWidget* central)
 void FormMain::conectarSimulacion()
 {
     connect(sim_, &Simulacion::refrescoPedido, this, &FormMain::Espoleta);
+    connect(sim_, &Simulacion::modificadoCambiado, this, &QWidget::setWindowModified);
     connect(sim_, &Simulacion::mensaje, this, &FormMain::mostrarMensaje);
     connect(sim_, &Simulacion::equilibrioCambiado, this, &FormMain::redibujarDiagramaSiVisible);
     connect(paneles_, &PanelesEntrada::calcular, this, &FormMain::calcular);
@@ -168,7 +171,8 @@ void FormMain::ponerTextos()
         pestanas_[static_cast<std::size_t>(i)]->setTexto(qtr(textos::vistas[i]));
         accionesVista_[static_cast<std::size_t>(i)]->setText(qtr(textos::vistas[i]));
     }
-    for (int i = 0; i < 5; ++i) accionesColor_[static_cast<std::size_t>(i)]->setText(qtr(textos::colores[i]));
+    for (int i = 0; i < kNumEsquemas; ++i)
+        accionesColor_[static_cast<std::size_t>(i)]->setText(qtr(esquemasLiquido()[static_cast<std::size_t>(i)].nombre));
     paneles_->ponerTextos();
     panelTabla_->ponerTextos();
 }

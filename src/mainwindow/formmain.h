@@ -10,6 +10,7 @@
 
 class QAction;
 class QFrame;
+class QMenu;
 class QLabel;
 class QPlainTextEdit;
 class QTimer;
@@ -36,6 +37,9 @@ public:
     QString nombreArchivo() const { return nombreArchivo_; }
     // Opens a distillation file as File > Open does after its dialog.
     void abrirDocumento(const QString& ruta);
+    // Opens what the desktop hands the program: a table file (.vle) in the
+    // table editor, anything else as a distillation file.
+    void abrirArgumento(const QString& ruta);
 
     // The four views, in the order of the view bar.
     enum Vista { Inicio, DiagramaELV, GraficoProgreso, TablaProgreso };
@@ -80,12 +84,17 @@ private:
     void acercaDe();
 
     // The document (formmain_documento.cpp).
+    void fijarNombreArchivo(const QString& ruta);
+    void ponerTitulo();
+    void mostrarRecientes();
+    void abrirReciente(const QString& ruta);
     void abrir();
     void guardar();
     void guardarEn(const QString& ruta);
     void guardarComo();
     bool preguntarGuardar();  // the unsaved-changes question; false stops the command
-    void editarTablaELV();
+    // The table editor, with the table of `archivoTabla` when one is given.
+    void editarTablaELV(const QString& archivoTabla = QString());
 
     Simulacion* sim_ = nullptr;
     PanelesEntrada* paneles_ = nullptr;
@@ -108,6 +117,7 @@ private:
     // Page Up / Page Down scroll the row of stills, whatever has the focus,
     // while the Main view is shown.
     QAction *paginaAnterior_ = nullptr, *paginaSiguiente_ = nullptr;
+    QMenu* menuRecientes_ = nullptr;  // the last documents opened or saved
 
     int vistaActual_ = Inicio;
     bool primerRefresco_ = true;  // from load until the first deferred refresh

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 #include "documents/form_xyinput.h"
@@ -23,21 +24,71 @@ namespace {
 
 constexpr Texto kFiltroBdf{"Binary distillation file (*.bdf)|*.bdf|All files (*.*)|*.*",
                            "Archivo de destilación (*.bdf)|*.bdf|Todos los archivos (*.*)|*.*"};
+constexpr int kRecientes = 4;
+const QString kClaveRecientes = QStringLiteral("RECENT_FILES");
 
 }  // namespace
 
+void FormMain::fijarNombreArchivo(const QString& ruta)
+{
+    nombreArchivo_ = ruta;
+    ponerTitulo();
+    if (ruta.isEmpty()) return;
+    QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    recientes.removeAll(ruta);
+    recientes.prepend(ruta);
+    plataforma::guardarLista(kClaveRecientes, recientes.mid(0, kRecientes));
+    mostrarRecientes();
+}
+
+void FormMain::ponerTitulo()
+{
+    // The document's name and Qt's mark for unsaved changes come first.
+    const QString nombre = nombreArchivo_.isEmpty() ? qtr(textos::sinTitulo) : QFileInfo(nombreArchivo_).fileName();
+    setWindowTitle(nombre + QStringLiteral("[*] - ") + qtr(textos::tituloVentana));
+    setWindowModified(sim_->modificado());
+}
+
+void FormMain::mostrarRecientes()
+{
+    menuRecientes_->clear();
+    const QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    for (int i = 0; i < recientes.size(); ++i) {
+        const QString ruta = recientes[i];
+        QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
+        a->setObjectName(QStringLiteral("accionReciente%1").arg(i));
+        a->setToolTip(QDir::toNativeSeparators(ruta));
+        connect(a, &QAction::triggered, this, [this, ruta] { abrirReciente(ruta); });
+    }
+    menuRecientes_->setEnabled(!recientes.isEmpty());
+}
+
+void FormMain::abrirReciente(const QString& ruta)
+{
+    if (!preguntarGuardar()) return;
+    if (!QFileInfo::exists(ruta)) {
+        // A file that went away leaves the list with a word.
+        QStringList recientes = plataforma::leerLista(kClaveRecientes);
+        recientes.removeAll(ruta);
+        plataforma::guardarLista(kClaveRecientes, recientes);
+        mostrarRecientes();
+        return plataforma::mensajeError(
+            this, qtr(textos::recienteDesaparecido) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta));
+    }
+    abrirDocumento(ruta);
+}
+
 void FormMain::abrir()
 {
-    const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
-    const QString ruta =
-        plataforma::dialogos().abrirArchivo(this, {carpeta, qtr(kFiltroBdf), qtr(textos::dialogoAbrir), {}});
-    if (ruta.isEmpty()) return;
-    PathFile = QFileInfo(ruta).absolutePath();
-    abrirDocumento(ruta);
+    const QString ruta = plataforma::dialogos().abrirArchivo(
+        this, {plataforma::carpetaInicial(PathFile), qtr(kFiltroBdf), qtr(textos::dialogoAbrir), {}});
+    if (!ruta.isEmpty()) abrirDocumento(ruta);
 }
 
 void FormMain::abrirDocumento(const QString& ruta)
 {
+    // The folder of a file chosen to open is remembered, whether it loads or not.
+    PathFile = QFileInfo(ruta).absolutePath();
     plataforma::LecturaArchivo archivo;
     {
         plataforma::CursorEspera espera;
@@ -60,7 +111,16 @@ void FormMain::abrirDocumento(const QString& ruta)
     // the blank that the loading left.
     if (vistaActual_ != Inicio) calcular();
     sim_->marcarGuardado();
-    nombreArchivo_ = ruta;
+    fijarNombreArchivo(ruta);
+}
+
+void FormMain::abrirArgumento(const QString& ruta)
+{
+    if (QFileInfo(ruta).suffix().compare(QLatin1String("vle"), Qt::CaseInsensitive) == 0) {
+        editarTablaELV(ruta);
+        return redibujarDiagramaSiVisible();
+    }
+    abrirDocumento(ruta);
 }
 
 void FormMain::guardar()
@@ -81,15 +141,14 @@ void FormMain::guardarEn(const QString& ruta)
         const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo;
         return plataforma::mensajeError(this, plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo));
     }
-    nombreArchivo_ = ruta;
     sim_->marcarGuardado();
+    fijarNombreArchivo(ruta);
 }
 
 void FormMain::guardarComo()
 {
-    const QString carpeta = PathFile.isEmpty() ? plataforma::carpetaPrograma() : PathFile;
     const QString ruta = plataforma::elegirRutaGuardar(
-        this, {carpeta, qtr(kFiltroBdf), qtr(textos::dialogoGuardarComo), QStringLiteral("bdf")});
+        this, {plataforma::carpetaInicial(PathFile), qtr(kFiltroBdf), qtr(textos::dialogoGuardarComo), QStringLiteral("bdf")});
     if (!ruta.isEmpty()) guardarEn(ruta);
 }
 
@@ -97,7 +156,9 @@ bool FormMain::preguntarGuardar()
 {
     if (!sim_->modificado()) return true;
     const auto r = plataforma::dialogos().mensaje(
-        this, qtr(textos::guardarCambios) + QDir::toNativeSeparators(nombreArchivo_) + QLatin1Char('?'),
+        this,
+        qtr(textos::guardarCambios) +
+            (nombreArchivo_.isEmpty() ? qtr(textos::sinTitulo) : QDir::toNativeSeparators(nombreArchivo_)) + QLatin1Char('?'),
         plataforma::Icono::Pregunta, plataforma::Botones::SiNoCancelar, QStringLiteral("ALMB"));
     if (r == plataforma::Respuesta::Cancelar) return false;
     if (r == plataforma::Respuesta::Si) {
@@ -114,11 +175,12 @@ void FormMain::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-void FormMain::editarTablaELV()
+void FormMain::editarTablaELV(const QString& archivoTabla)
 {
     const DatosCompuestos datos{sim_->texto(Entrada::CompA), sim_->texto(Entrada::CompB), sim_->texto(Entrada::MMA),
                                 sim_->texto(Entrada::MMB)};
     FormXYinput editor(sim_->tablaELV(), datos, PathTabla, sim_->numero(), this);
+    if (!archivoTabla.isEmpty()) editor.abrirArchivo(archivoTabla);
     editor.exec();
     const auto r = editor.resultado();
     if (r == FormXYinput::Resultado::Aceptada) {

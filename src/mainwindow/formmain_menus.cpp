@@ -39,6 +39,8 @@ void FormMain::crearMenus()
             this, &FormMain::guardar);
     connect(accion(archivo, "accionGuardarComo", qtr(textos::menuGuardarComo)), &QAction::triggered, this,
             &FormMain::guardarComo);
+    menuRecientes_ = archivo->addMenu(qtr(textos::menuRecientes));
+    menuRecientes_->setObjectName(QStringLiteral("menuRecientes"));
     archivo->addSeparator();
     accionImprimir_ = accion(archivo, "accionImprimir", qtr(textos::menuImprimir), Qt::CTRL | Qt::Key_P);
     accionImprimir_->setEnabled(false);
@@ -91,6 +93,9 @@ void FormMain::abrirManual()
     const QString instalado = QDir(plataforma::carpetaPrograma()).filePath(QStringLiteral("../share/quillon/") + nombre);
     if (!QFileInfo::exists(ruta) && QFileInfo::exists(instalado)) ruta = QDir::cleanPath(instalado);
     if (plataforma::dialogos().abrirConShell(ruta)) return;
+    // The manual is there but nothing opens PDF files: say so, and where it is.
+    if (QFileInfo::exists(ruta))
+        return plataforma::mensajeError(this, qtr(textos::sinLectorPdf) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta));
     QString mensaje = qtr(textos::manualNoEncontrado) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta);
     if (idiomaDelPrograma() == Idioma::Espanol) mensaje += QStringLiteral("\r\n") + qtr(textos::manualAsegurese);
     plataforma::mensajeError(this, mensaje);

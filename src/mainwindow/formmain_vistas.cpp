@@ -108,8 +108,8 @@ void FormMain::borrar()
     // The one-stage option draws the row from its first picture: the emptied
     // boxes then show their message instead of leaving the old stills.
     elegirNumEtapas(1);
-    nombreArchivo_.clear();
     sim_->marcarGuardado();
+    fijarNombreArchivo(QString());
 }
 
 void FormMain::elegirNumEtapas(int k)

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace quillon::plataforma {
@@ -123,6 +124,16 @@ void guardarAjuste(const QString& clave, const QString& valor)
     ajustes().setValue(QStringLiteral("SETUP/") + clave, valor);
 }
 
+QStringList leerLista(const QString& clave)
+{
+    return ajustes().value(QStringLiteral("SETUP/") + clave).toStringList();
+}
+
+void guardarLista(const QString& clave, const QStringList& valores)
+{
+    ajustes().setValue(QStringLiteral("SETUP/") + clave, valores);
+}
+
 QPoint posicionCursor() { return QCursor::pos(); }
 
 char separadorDecimalSistema()
@@ -131,6 +142,13 @@ char separadorDecimalSistema()
 }
 
 QString carpetaPrograma() { return QCoreApplication::applicationDirPath(); }
+
+QString carpetaInicial(const QString& recordada)
+{
+    if (!recordada.isEmpty()) return recordada;
+    if (QFileInfo(carpetaPrograma()).isWritable()) return carpetaPrograma();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 

@@ -61,6 +61,8 @@ void copiarImagen(const QImage& imagen);
 // Per-user settings: application "ALMB", section "SETUP".
 QString leerAjuste(const QString& clave, const QString& porDefecto);
 void guardarAjuste(const QString& clave, const QString& valor);
+QStringList leerLista(const QString& clave);
+void guardarLista(const QString& clave, const QStringList& valores);
 
 // The mouse pointer's position in screen pixels.
 QPoint posicionCursor();
@@ -69,8 +71,12 @@ QPoint posicionCursor();
 // their table numbers with it.
 char separadorDecimalSistema();
 
-// The folder of the program's executable; the default folder of the dialogs.
+// The folder of the program's executable.
 QString carpetaPrograma();
+// Where a file dialog starts: the folder remembered, or else the program's
+// own folder when it can be written, or else the user's documents folder
+// (installed, the program's folder is /usr/bin).
+QString carpetaInicial(const QString& recordada);
 
 // The hourglass while a file is read or written or a table computed.
 class CursorEspera {

@@ -6,7 +6,7 @@
 //
 // Numbers are read from the texts when a view needs them, in the order each
 // view reads them: the separator the user typed last in what was read decides
-// how numbers are written back (SepDecimal).
+// how numbers are written back.
 
 #include <QObject>
 #include <QString>
@@ -134,7 +134,7 @@ private:
     bool asegurar(int k, const Entradas& e);
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
-    std::string p0a_;           // TxtP0A
+    std::string p0a_;           // the mass percentage box
     EstadoNumerico numero_;
     bool modificado_ = false;
     std::unique_ptr<SuperTablaELV> superTabla_;

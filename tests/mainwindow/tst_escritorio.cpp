@@ -1,0 +1,133 @@
+// What a desktop program is expected to do: open the file the desktop hands
+// it, say in the title which document is open and whether it changed,
+// remember the last documents, start its dialogs in a folder it can write,
+// and say plainly when nothing can open the manual.
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "documents/form_xyinput.h"
+#include "support/ventana.h"
+
+using namespace quillon;
+using plataforma::Respuesta;
+
+namespace {
+
+const char* const kDocumento =
+    "<A=ethanol>\r\n<B=water>\r\n<MMA=46.07>\r\n<MMB=18.01528>\r\n<ALPHA=3>\r\n<X0=0.1>\r\n<M0=100>\r\n";
+
+}  // namespace
+
+class TstEscritorio : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString documento(const QString& nombre)
+    {
+        const QString ruta = dir.filePath(nombre);
+        QFile f(ruta);
+        f.open(QIODevice::WriteOnly);
+        f.write(kDocumento);
+        return ruta;
+    }
+    static QStringList recientes(prueba::Ventana& v)
+    {
+        QStringList r;
+        for (QAction* a : v.hijo<QMenu>(QStringLiteral("menuRecientes"))->actions()) r << a->text();
+        return r;
+    }
+
+private slots:
+    void elTituloDiceQueDocumentoYSiCambio()
+    {
+        prueba::Ventana v;
+        QCOMPARE(v.w().windowTitle(), QStringLiteral("Untitled[*] - Quillon - Single/Multi-stage distillation simulator"));
+        QVERIFY(!v.w().isWindowModified());
+        v.escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
+        QVERIFY(v.w().isWindowModified());
+        v.w().abrirArgumento(documento(QStringLiteral("ethanol-water.bdf")));
+        QCOMPARE(v.w().windowTitle(), QStringLiteral("ethanol-water.bdf[*] - Quillon - Single/Multi-stage distillation simulator"));
+        QVERIFY(!v.w().isWindowModified());
+        QCOMPARE(v.caja(QStringLiteral("TxtAlfa"))->text(), QStringLiteral("3"));
+    }
+
+    void unaTablaDadaAbreElEditorConElla()
+    {
+        prueba::Ventana v;
+        const QString ruta = dir.filePath(QStringLiteral("t.vle"));
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<A=x>\r\n<B=y>\r\n<MMA=1>\r\n<MMB=2>\r\n[[\r\n0.25  0.5\r\n]]\r\n");
+        f.close();
+        QTimer::singleShot(0, [] {
+            auto* editor = qobject_cast<FormXYinput*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("TxtX0"))->text(), QStringLiteral("0.25"));
+            editor->reject();
+        });
+        v.w().abrirArgumento(ruta);
+        QCOMPARE(v.sim().tablaELV().ultPunto, 0);  // cancelled: nothing changed
+    }
+
+    void losRecientesSonLosCuatroUltimosYUnoDesaparecidoSeVa()
+    {
+        prueba::Ventana v;
+        QStringList rutas;
+        for (int i = 1; i <= 5; ++i) {
+            rutas << documento(QStringLiteral("d%1.bdf").arg(i));
+            v.w().abrirDocumento(rutas.last());
+        }
+        QCOMPARE(recientes(v), (QStringList{"&1 d5.bdf", "&2 d4.bdf", "&3 d3.bdf", "&4 d2.bdf"}));
+        // They survive a restart.
+        prueba::Ventana otra;
+        QCOMPARE(recientes(otra).size(), 4);
+        // Opening one asks about unsaved changes first.
+        otra.escribir(QStringLiteral("TxtAlfa"), QStringLiteral("4"));
+        otra.dialogos().respuestas = {Respuesta::Cancelar};
+        otra.orden(QStringLiteral("accionReciente2"));
+        QCOMPARE(otra.dialogos().mensajes.size(), 1);
+        QCOMPARE(otra.w().nombreArchivo(), QString());
+        QVERIFY(QFile::remove(rutas[2]));
+        otra.sim().marcarGuardado();
+        otra.orden(QStringLiteral("accionReciente2"));
+        QCOMPARE(otra.dialogos().mensajes.last(),
+                 QStringLiteral("ERROR: The file is no longer there:\r\n") + QDir::toNativeSeparators(rutas[2]));
+        QCOMPARE(recientes(otra), (QStringList{"&1 d5.bdf", "&2 d4.bdf", "&3 d2.bdf"}));
+        otra.orden(QStringLiteral("accionReciente2"));
+        QCOMPARE(otra.w().nombreArchivo(), rutas[1]);
+    }
+
+    void losDialogosEmpiezanEnUnaCarpetaQueSePuedeEscribir()
+    {
+        prueba::Ventana v;
+        // Never opened anything: the program's own folder (the build
+        // folder, writable here) or the documents folder.
+        v.orden(QStringLiteral("accionGuardarComo"));
+        const QString carpeta = v.dialogos().peticiones.last().carpeta;
+        QVERIFY2(QFileInfo(carpeta).isWritable(), qPrintable(carpeta));
+    }
+
+    // The manual missing, and the manual there with nothing to open it.
+    void elManualDiceLoQuePasa()
+    {
+        prueba::Ventana v;
+        const QString manual = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Manual_ALMB.pdf"));
+        QVERIFY(!QFile::exists(manual));
+        v.orden(QStringLiteral("accionManual"));
+        QCOMPARE(v.dialogos().mensajes, QStringList{QStringLiteral("Sorry, cannot find/open the file:\r\n") + manual});
+        QCOMPARE(v.dialogos().titulos, QStringList{QStringLiteral("Error")});
+        QFile f(manual);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        v.orden(QStringLiteral("accionManual"));
+        QFile::remove(manual);
+        QCOMPARE(v.dialogos().mensajes.last(),
+                 QStringLiteral("No program is set to open PDF files. The user's manual is here:\r\n") + manual);
+    }
+};
+
+QTEST_MAIN(TstEscritorio)
+#include "tst_escritorio.moc"
