@@ -13,7 +13,7 @@ private slots:
     void losTextosSonLosEspanoles()
     {
         prueba::Ventana v;
-        QCOMPARE(v.w().windowTitle(), QStringLiteral("Quillon - Simulador de destilación mezcla binaria"));
+        QCOMPARE(v.w().windowTitle(), QStringLiteral("Sin título[*] - Quillon - Simulador de destilación mezcla binaria"));
         QCOMPARE(v.caja(QStringLiteral("TxtCompA"))->text(), QStringLiteral("benceno"));
         QCOMPARE(v.hijo<BotonImagen>(QStringLiteral("pestanaVista0"))->texto(), QStringLiteral("Inicio"));
         QCOMPARE(v.hijo<BotonImagen>(QStringLiteral("botonCalcular"))->texto(), QStringLiteral("Actualizar"));
