@@ -36,6 +36,7 @@ inline constexpr Texto vistas[4] = {
 
 // Buttons.
 inline constexpr Texto editarTabla{"Edit VLE table...", "Editar tabla..."};
+inline constexpr Texto predecirTabla{"Predict VLE table...", "Predecir tabla..."};
 inline constexpr Texto calcular{"Calculate", "Actualizar"};
 inline constexpr Texto borrar{"Clear", "Borrar"};
 inline constexpr Texto copiar{"Copy", "Copiar"};

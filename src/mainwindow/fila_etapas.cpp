@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "mainwindow/fila_etapas_dibujo.h"
-#include "mainwindow/validador_guardable.h"
+#include "documents/validador_guardable.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
 

@@ -160,6 +160,7 @@ void FormMain::conectarSimulacion()
         editarTablaELV();
         redibujarDiagramaSiVisible();
     });
+    connect(paneles_, &PanelesEntrada::predecirTabla, this, &FormMain::predecirTabla);
     connect(paneles_, &PanelesEntrada::actualizarPedido, this, &FormMain::Actualizar);
     connect(paneles_, &PanelesEntrada::numEtapasElegido, this, &FormMain::elegirNumEtapas);
     connect(paneles_, &PanelesEntrada::redibujarDiagrama, this, &FormMain::redibujarDiagramaSiVisible);

@@ -93,6 +93,8 @@ private:
     void guardarEn(const QString& ruta);
     void guardarComo();
     bool preguntarGuardar();  // the unsaved-changes question; false stops the command
+    // Predict VLE table: the predicted table, or its fitted alpha, takes over.
+    void predecirTabla();
     // The table editor, with the table of `archivoTabla` when one is given.
     void editarTablaELV(const QString& archivoTabla = QString());
 

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "documents/form_prediccion.h"
 #include "documents/form_xyinput.h"
 #include "documents/formats/documento.h"
 #include "documents/textos.h"
@@ -14,6 +15,7 @@
 #include "graphs/grafico_elv.h"
 #include "mainwindow/formmain.h"
 #include "mainwindow/paneles_entrada.h"
+#include "model/formato.h"
 #include "platform/archivos.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
@@ -173,6 +175,28 @@ void FormMain::closeEvent(QCloseEvent* e)
     if (!preguntarGuardar()) return e->ignore();
     guardarAjustes();
     e->accept();
+}
+
+void FormMain::predecirTabla()
+{
+    FormPrediccion dialogo(sim_->texto(Entrada::CompA), sim_->texto(Entrada::CompB), sim_->condiciones(),
+                           sim_->separador(), this);
+    dialogo.exec();
+    if (dialogo.resultado() == FormPrediccion::Resultado::Cancelada) return;
+    sim_->fijarCondiciones(dialogo.condiciones());
+    // Names the user changed in the dialog go into the boxes as typed.
+    if (dialogo.nombreA() != sim_->texto(Entrada::CompA).trimmed())
+        sim_->escribirComoTecleado(Entrada::CompA, dialogo.nombreA());
+    if (dialogo.nombreB() != sim_->texto(Entrada::CompB).trimmed())
+        sim_->escribirComoTecleado(Entrada::CompB, dialogo.nombreB());
+    if (dialogo.resultado() == FormPrediccion::Resultado::Tabla) {
+        sim_->aceptarTabla(dialogo.tabla());
+        paneles_->mostrarFuente();
+    } else {
+        sim_->escribirComoTecleado(Entrada::Alfa, QString::fromStdString(FormatoNumero(dialogo.alfa(), 5, sim_->separador())));
+        paneles_->elegirVolatilidad();
+    }
+    redibujarDiagramaSiVisible();
 }
 
 void FormMain::editarTablaELV(const QString& archivoTabla)

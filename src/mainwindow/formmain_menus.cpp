@@ -52,6 +52,8 @@ void FormMain::crearMenus()
     QMenu* edicion = menuBar()->addMenu(qtr(textos::menuEdicion));
     connect(accion(edicion, "accionCopiar", qtr(textos::menuCopiar), Qt::CTRL | Qt::Key_C), &QAction::triggered, this,
             &FormMain::copiar);
+    connect(accion(edicion, "accionPredecirTabla", qtr(textos::predecirTabla)), &QAction::triggered, this,
+            &FormMain::predecirTabla);
 
     QMenu* ver = menuBar()->addMenu(qtr(textos::menuVer));
     for (int i = 0; i < 4; ++i) {

@@ -57,6 +57,7 @@ void PanelesEntrada::conectar()
     connect(OptVOL, &QRadioButton::clicked, this, &PanelesEntrada::elegirVolatilidad);
     connect(OptTAB, &QRadioButton::clicked, this, &PanelesEntrada::elegirTabla);
     connect(botonEditarTabla_, &BotonImagen::clicked, this, &PanelesEntrada::editarTabla);
+    connect(botonPredecir_, &BotonImagen::clicked, this, &PanelesEntrada::predecirTabla);
     connect(botonCalcular_, &BotonImagen::clicked, this, &PanelesEntrada::calcular);
     connect(botonBorrar_, &BotonImagen::clicked, this, &PanelesEntrada::borrar);
     connect(cursorX0_, &CursorDeslizante::arrastrado, this,
@@ -72,6 +73,11 @@ void PanelesEntrada::mostrarDocumento()
         caja(e)->setText(sim_.texto(e));
     OptUNIT[static_cast<std::size_t>(sim_.unidad())]->setChecked(true);
     marcarNumEtapas(sim_.numEtapas());
+    mostrarFuente();
+}
+
+void PanelesEntrada::mostrarFuente()
+{
     (sim_.modoTabla() ? OptTAB : OptVOL)->setChecked(true);
     mostrarControlesAlfa(!sim_.modoTabla());
 }

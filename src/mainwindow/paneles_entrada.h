@@ -36,11 +36,14 @@ public:
     void elegirVolatilidad();
     // The number-of-stages option k shown as chosen.
     void marcarNumEtapas(int k);
+    // The source option and its controls as the simulation has it.
+    void mostrarFuente();
 
 signals:
     void calcular();
     void borrar();
     void editarTabla();
+    void predecirTabla();
     // The unit or the source changed: the row must be drawn again.
     void actualizarPedido();
     void numEtapasElegido(int k);
@@ -72,7 +75,7 @@ private:
     std::array<QRadioButton*, kMaxEtapas + 1> OptETAP{};  // 1..6
     QRadioButton *OptVOL = nullptr, *OptTAB = nullptr;
     CursorDeslizante *cursorAlfa_ = nullptr, *cursorX0_ = nullptr;
-    BotonImagen *botonEditarTabla_ = nullptr, *botonCalcular_ = nullptr, *botonBorrar_ = nullptr;
+    BotonImagen *botonEditarTabla_ = nullptr, *botonPredecir_ = nullptr, *botonCalcular_ = nullptr, *botonBorrar_ = nullptr;
     // Captions, in the order of the panels.
     QLabel *tituloComponenteA_ = nullptr, *nombreA_ = nullptr, *masaMolarA_ = nullptr, *unidadMasaA_ = nullptr;
     QLabel *tituloComponenteB_ = nullptr, *nombreB_ = nullptr, *masaMolarB_ = nullptr, *unidadMasaB_ = nullptr;

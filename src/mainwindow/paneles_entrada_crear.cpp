@@ -10,7 +10,7 @@
 #include "graphs/cursor_deslizante.h"
 #include "mainwindow/panel.h"
 #include "mainwindow/paneles_entrada.h"
-#include "mainwindow/validador_guardable.h"
+#include "documents/validador_guardable.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
 
@@ -68,7 +68,7 @@ PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre)
     // The panels stack from the top, one pixel apart; the last one takes the
     // height that is left (resizeEvent).
     int arriba = 1;
-    for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 105},
+    for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 139},
                                {panelMasa_, 158}}) {
         panel->setGeometry(2, arriba, kAnchoPanel, alto);
         arriba += alto + 1;
@@ -128,6 +128,9 @@ void PanelesEntrada::crearPanelEquilibrio()
     TxtAlfa = cajaEntrada(p, "TxtAlfa", 170, 52, 80);
     botonEditarTabla_ = nombrado(new BotonImagen(QString(), p), "botonEditarTabla");
     botonEditarTabla_->move(2, 42);
+    // Under the scale, in either mode.
+    botonPredecir_ = nombrado(new BotonImagen(QString(), p), "botonPredecirTabla");
+    botonPredecir_->move(145, 103);
     cursorAlfa_ = nombrado(new CursorDeslizante(p), "cursorAlfa");
     cursorAlfa_->move(100, 84 + 1);
 }
@@ -183,6 +186,7 @@ void PanelesEntrada::ponerTextos()
     OptVOL->adjustSize();
     OptTAB->adjustSize();
     botonEditarTabla_->setTexto(qtr(textos::editarTabla));
+    botonPredecir_->setTexto(qtr(textos::predecirTabla));
     botonCalcular_->setTexto(qtr(textos::calcular));
     botonBorrar_->setTexto(qtr(textos::borrar));
 }

@@ -83,6 +83,8 @@ void Simulacion::borrar()
     doc_ = DocumentoDestilacion{};
     doc_.tabla = tabla;
     p0a_.clear();
+    condiciones_ = {};
+    tieneCondiciones_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();

@@ -15,6 +15,7 @@
 
 #include "documents/formats/documento.h"
 #include "model/cadena.h"
+#include "model/condiciones.h"
 #include "model/equilibrio.h"
 #include "model/numero.h"
 #include "model/tabla_texto.h"
@@ -73,6 +74,11 @@ public:
     // The table editor's Ok, and its closing without a table.
     void aceptarTabla(const TablaELV& tabla);
     void perderTabla();
+    // The pressure and model of the temperatures and of a predicted table;
+    // a document has them once a table has been predicted.
+    const CondicionesTermo& condiciones() const { return condiciones_; }
+    bool tieneCondiciones() const { return tieneCondiciones_; }
+    void fijarCondiciones(const CondicionesTermo& c);
     // The slider cursors of x0 and alpha, dragged.
     void arrastrarX0(double x0);
     void arrastrarAlfa(double alfa);
@@ -135,6 +141,8 @@ private:
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
+    CondicionesTermo condiciones_;
+    bool tieneCondiciones_ = false;
     EstadoNumerico numero_;
     bool modificado_ = false;
     std::unique_ptr<SuperTablaELV> superTabla_;

@@ -166,6 +166,15 @@ void Simulacion::aceptarTabla(const TablaELV& tabla)
     pedirRefresco();
 }
 
+void Simulacion::fijarCondiciones(const CondicionesTermo& c)
+{
+    if (tieneCondiciones_ && c == condiciones_) return;
+    condiciones_ = c;
+    tieneCondiciones_ = true;
+    modificar();
+    pedirRefresco();
+}
+
 void Simulacion::perderTabla()
 {
     if (doc_.modoTabla) modificar();

@@ -1,4 +1,4 @@
-#include "mainwindow/validador_guardable.h"
+#include "documents/validador_guardable.h"
 
 #include "documents/formats/etiquetas.h"
 
