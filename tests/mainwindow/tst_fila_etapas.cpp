@@ -39,8 +39,7 @@ void alturasSegunMasa(prueba::Ventana& v, double carga)
     const int n = v.sim().numEtapas();
     for (int j = 0; j <= n; ++j) {
         const double esperadas = (j == n ? 130 : 120) * masa(v, j) / carga;
-        QVERIFY2(std::abs(filasLiquidas(dibujo(v, j)) - esperadas) <= 0.51,
-                 qPrintable(QStringLiteral("picture %1: %2 rows for %3").arg(j).arg(filasLiquidas(dibujo(v, j))).arg(esperadas)));
+        QVERIFY2(std::abs(filasLiquidas(dibujo(v, j)) - esperadas) <= 0.51, qPrintable(QString::number(j)));
     }
 }
 
