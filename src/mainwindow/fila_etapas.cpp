@@ -25,7 +25,6 @@ constexpr Texto kEtapa{"Stage ", "Etapa "};
 constexpr int kArribaBanda = 412;
 constexpr int kYLinea = 430;
 constexpr int kXAnterior = 6;
-constexpr int kDesdeDerechaSiguiente = 100;
 
 const AltosFila kAltos{};
 

@@ -49,7 +49,8 @@ public:
     const EsquemaColor& colorLiquido() const { return colorLiquido_; }  // ColorLiquido
 
     // Empties the text and clears the picture of every picture 0..NumEtapas
-    // (the message bar stands: no stale result stays beside an error).
+    // (a message stands: no stale result stays beside an error). The next
+    // redraw then starts again from stage 1.
     void blanquear();
 
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -80,6 +81,7 @@ private:
 
     Simulacion& sim_;
     int primeraEtapa_ = 0;
+    bool enBlanco_ = false;  // blanked since the last drawing from stage 1
     int esquema_ = 0;
     EsquemaColor colorLiquido_;
 

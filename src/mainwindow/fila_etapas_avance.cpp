@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/fila_etapas_dibujo.h"
@@ -32,7 +33,12 @@ void FilaEtapas::DibujarNivelErlem(int k)
         if (!sim_.calculada(k)) espera.emplace();
         r = sim_.etapa(k);
     }
-    if (r.error) return emit mensaje(qtr(*r.error));
+    if (r.error) {
+        // Nothing stays drawn beside the message, not even for the moment
+        // before the message bar blanks the row.
+        blanquear();
+        return emit mensaje(qtr(*r.error));
+    }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
     const QString u = QString::fromUtf8(unidad.nombre.data(), static_cast<qsizetype>(unidad.nombre.size()));
 
@@ -57,6 +63,9 @@ void FilaEtapas::escribirContenido(int j, const Contenido& c, const QString& uni
 
 void FilaEtapas::redibujarDesde(int k)
 {
+    // A blanked row is drawn again whole: the stages before k were blanked
+    // too, and nothing else would draw them.
+    if (std::exchange(enBlanco_, false)) k = 1;
     DibujarNivelErlem(k);
     // The cut of stage k is the charge of k+1: every later table is stale.
     sim_.invalidarDesde(k + 1);
@@ -103,6 +112,7 @@ void FilaEtapas::mostrarCortes()
 
 void FilaEtapas::blanquear()
 {
+    enBlanco_ = true;
     const int hasta = std::clamp(sim_.numEtapas(), 0, kMaxEtapas);
     for (int j = 0; j <= hasta; ++j) {
         textos_[static_cast<std::size_t>(j)]->clear();

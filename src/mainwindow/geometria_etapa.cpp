@@ -24,6 +24,7 @@ constexpr int kMargenTexto = 6;
 constexpr int kArribaDibujo = 65;
 constexpr int kBajadaTexto = 150 - 4;   // the text's top below the picture's top
 constexpr int kArribaEtiquetaEtapa = 30;  // the stage label above the picture
+constexpr int kHolguraSiguiente = 6;      // between a stage's controls and the next-stage button
 
 QRect marcoDe(const QRect& texto) { return texto.adjusted(-1, -1, 1, 1); }
 
@@ -138,10 +139,13 @@ DisposicionFila disponerFila(int anchoFila, int primera, int numEtapas, const Al
         d.dibujo[i] = QRect(derecha + kAnchoPieza, anterior.y(), kAnchoDibujo, kAltoDibujo);
         d.marco[i] = marcoDe(d.texto[i]);
         // The progress controls of stage k stand under the right half of its still.
+        // Just past the width where a still more fits, the last ones would
+        // run under the next-stage button: they end before it.
         const int x = anterior.x() + anterior.width() / 2 + 10;
-        d.etiquetaAvance[i] = QRect(x, anterior.y() + anterior.height() + 6, kAnchoAvance, altos.etiquetaAvance);
-        d.cajaAvance[i] = QRect(x, d.etiquetaAvance[i].bottom() + 1 + 2, kAnchoAvance, altos.cajaAvance);
-        d.deslizador[i] = QRect(x, d.cajaAvance[i].bottom() + 1 + 4, kAnchoAvance, altos.deslizador);
+        const int ancho = std::clamp(anchoFila - kDesdeDerechaSiguiente - kHolguraSiguiente - x, 0, kAnchoAvance);
+        d.etiquetaAvance[i] = QRect(x, anterior.y() + anterior.height() + 6, ancho, altos.etiquetaAvance);
+        d.cajaAvance[i] = QRect(x, d.etiquetaAvance[i].bottom() + 1 + 2, ancho, altos.cajaAvance);
+        d.deslizador[i] = QRect(x, d.cajaAvance[i].bottom() + 1 + 4, ancho, altos.deslizador);
         d.etiquetaEtapa[i] = QRect(x, d.dibujo[i].y() - kArribaEtiquetaEtapa, kAnchoEtiquetaEtapa, altos.etiquetaEtapa);
     }
     return d;

@@ -21,6 +21,7 @@ inline constexpr int kAnchoTexto = 160, kAltoTexto = 197;    // TxtDES
 inline constexpr int kAnchoAvance = kAnchoTexto + 130;       // HScroll1, TxtAVAN, LblAVAN
 inline constexpr int kAnchoEtiquetaEtapa = 300;              // LblETAP
 inline constexpr int kNumDibujos = kMaxEtapas + 1;           // the stills and the receiver
+inline constexpr int kDesdeDerechaSiguiente = 100;           // the next-stage button from the right edge
 
 // The tallest liquids a picture holds.
 inline constexpr int kMaxFilasAlambique = 120, kMaxFilasReceptor = 130;

@@ -1,0 +1,300 @@
+// Documents through the real window: saved and opened again, files refused
+// with nothing half-loaded, the question before unsaved work is lost, a save
+// on a full disk, the settings of the next run, names the file could not
+// hold, a table kept by an alpha-mode document, the example documents.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "support/disco_lleno.h"
+#include "support/ventana.h"
+
+using namespace quillon;
+using plataforma::Respuesta;
+
+namespace {
+
+QByteArray leer(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void escribirArchivo(const QString& ruta, const QByteArray& bytes)
+{
+    QFile f(ruta);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+QByteArray documentoTabla(const QByteArray& filas)
+{
+    return "<A=ethanol>\r\n<B=water>\r\n<MMA=46.07>\r\n<X0=0.1>\r\n<M0=100>\r\n<MU=kg>\r\n<NE=2>\r\n<%E1=30 >\r\n"
+           "<VLE=TABLE>\r\n[[\r\n" + filas + "]]\r\n";
+}
+
+QString ejemplos() { return QFINDTESTDATA("../examples"); }
+
+}  // namespace
+
+class TstDocumentos : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::Ventana> v;
+    QTemporaryDir dir, ajustes;
+
+    QString ruta(const QString& nombre) const { return dir.filePath(nombre); }
+    void abrir(const QString& ruta)
+    {
+        v->dialogos().rutasAbrir << ruta;
+        v->orden(QStringLiteral("accionAbrir"));
+    }
+    void guardarComo(const QString& ruta)
+    {
+        v->dialogos().rutasGuardar << ruta;
+        v->orden(QStringLiteral("accionGuardarComo"));
+    }
+    // Everything the window shows of the document.
+    QStringList estado()
+    {
+        v->esperarRefresco();
+        QStringList t;
+        for (const char* c : {"TxtCompA", "TxtCompB", "TxtMMA", "TxtMMB", "TxtAlfa", "TxtX0A", "TxtP0A", "TxtMasa0"})
+            t << v->caja(QString::fromLatin1(c))->text();
+        // A cut read back keeps the blank the file writes before its ">".
+        for (int k = 1; k <= kMaxEtapas; ++k) t << v->caja(QStringLiteral("cajaAvance%1").arg(k))->text().trimmed();
+        for (QRadioButton* o : v->w().findChildren<QRadioButton*>())
+            if (o->isChecked()) t << o->objectName();
+        for (int j = 0; j <= kMaxEtapas; ++j) t << v->contenido(j);
+        return t << v->w().nombreArchivo();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
+        QVERIFY(!ejemplos().isEmpty());
+    }
+    void init()
+    {
+        QSettings(QStringLiteral("ALMB"), QStringLiteral("ALMB")).clear();
+        v = std::make_unique<prueba::Ventana>();
+    }
+    void cleanup() { v.reset(); }
+
+    // Names typed or pasted lose what the file could not hold ("<", ">",
+    // "[[", "]]"); everything comes back as it was shown.
+    void guardarYVolverAAbrir_data()
+    {
+        QTest::addColumn<bool>("pegado");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("accented, typed") << false << "alcohol metílico" << "alcohol metílico";
+        for (bool pegado : {false, true}) {
+            const char* como = pegado ? "pasted" : "typed";
+            QTest::addRow("tag marks, %s", como) << pegado << "<a>cetone" << "acetone";
+            QTest::addRow("table marks, %s", como) << pegado << "x[[1]]" << "x[1]";
+        }
+    }
+    void guardarYVolverAAbrir()
+    {
+        QFETCH(bool, pegado);
+        QFETCH(QString, escrito);
+        const QString doc = ruta(QString::fromLatin1(QTest::currentDataTag()));
+        guardarComo(doc);
+        // A name typed without an extension gets it; a new document's cuts are "0".
+        QCOMPARE(v->w().nombreArchivo(), doc + QStringLiteral(".bdf"));
+        for (int k = 1; k <= kMaxEtapas; ++k) QVERIFY(leer(doc + QStringLiteral(".bdf")).contains(QStringLiteral("<%E%1=0 >\r\n").arg(k).toLatin1()));
+
+        QLineEdit* a = v->caja(QStringLiteral("TxtCompA"));
+        if (pegado) {
+            QGuiApplication::clipboard()->setText(escrito);
+            a->setFocus();
+            a->selectAll();
+            QTest::keyClick(a, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            v->escribir(QStringLiteral("TxtCompA"), escrito);
+        }
+        QTEST(a->text(), "queda");
+        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3,5"));
+        v->pulsar(QStringLiteral("OptUNIT_lb"));
+        v->pulsar(QStringLiteral("OptETAP4"));
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
+        v->escribir(QStringLiteral("cajaAvance2"), QStringLiteral("12.5"));
+        const QStringList antes = estado();
+        // Save on a named document writes there without a dialog.
+        v->orden(QStringLiteral("accionGuardar"));
+        QCOMPARE(v->dialogos().peticiones.size(), 1);
+        QVERIFY(!v->sim().modificado());
+
+        v->pulsar(QStringLiteral("botonBorrar"));
+        QVERIFY(a->text().isEmpty());
+        abrir(doc + QStringLiteral(".bdf"));
+        QCOMPARE(estado(), antes);
+        QVERIFY(!v->sim().modificado());
+        QVERIFY(v->dialogos().mensajes.isEmpty());
+    }
+
+    void unArchivoRechazadoNoCargaNada_data()
+    {
+        QTest::addColumn<QString>("malo");
+        QTest::addColumn<QString>("mensaje");
+        auto archivo = [this](const char* nombre, const QByteArray& bytes) {
+            escribirArchivo(ruta(QString::fromLatin1(nombre)), bytes);
+            return ruta(QString::fromLatin1(nombre));
+        };
+        QTest::newRow("table without its block") << archivo("a", "<A=x>\r\n<VLE=TABLE>\r\n") << "ERROR: Invalid format:\r\n";
+        QTest::newRow("out of range") << archivo("b", documentoTabla("0.2  1.4\r\n")) << "ERROR: Data out of range [0, 1]";
+        QTest::newRow("not increasing") << archivo("c", documentoTabla("0.2  0.4\r\n0.2  0.5\r\n")) << "ERROR: Invalid data";
+        QTest::newRow("pure component") << archivo("d", documentoTabla("0  0.1\r\n")) << "ERROR: Invalid data";
+        const QString noEs = QStringLiteral("ERROR: Not a document file:\r\n");
+        QTest::newRow("a folder") << dir.path() << noEs;
+        mkfifo(QFile::encodeName(ruta(QStringLiteral("tubo"))).constData(), 0600);
+        QTest::newRow("a pipe nobody writes") << ruta(QStringLiteral("tubo")) << noEs;
+        QTest::newRow("an endless device") << "/dev/zero" << noEs;
+        QFile grande(archivo("grande", {}));
+        if (grande.open(QIODevice::ReadWrite)) grande.resize(200 << 20);
+        QTest::newRow("200 MB") << grande.fileName() << "ERROR: The file is too large for a document:\r\n";
+        QTest::newRow("missing") << ruta(QStringLiteral("ausente")) << "ERROR: Unable to open the file:\r\n";
+    }
+    void unArchivoRechazadoNoCargaNada()
+    {
+        QFETCH(QString, malo);
+        QFETCH(QString, mensaje);
+        v->escribir(QStringLiteral("TxtCompA"), QStringLiteral("mine"));
+        guardarComo(ruta(QStringLiteral("actual.bdf")));
+        const QStringList antes = estado();
+
+        abrir(malo);
+        QCOMPARE(v->dialogos().mensajes.size(), 1);
+        QVERIFY2(v->dialogos().mensajes[0].startsWith(mensaje), qPrintable(v->dialogos().mensajes[0]));
+        QCOMPARE(v->dialogos().iconos[0], plataforma::Icono::Exclamacion);
+        QCOMPARE(estado(), antes);
+        QVERIFY(!v->sim().modificado());
+        QVERIFY(!v->sim().modoTabla());
+    }
+
+    void laPreguntaAntesDePerderCambios_data()
+    {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<Respuesta>("respuesta");
+        QTest::addColumn<bool>("guardar");  // a name is given to the save dialog
+        QTest::addColumn<bool>("sigue");
+        for (const char* orden : {"close", "open", "clear"}) {
+            QTest::addRow("%s, cancel", orden) << orden << Respuesta::Cancelar << false << false;
+            QTest::addRow("%s, no", orden) << orden << Respuesta::No << false << true;
+            QTest::addRow("%s, yes, save as cancelled", orden) << orden << Respuesta::Si << false << false;
+            QTest::addRow("%s, yes, saved", orden) << orden << Respuesta::Si << true << true;
+        }
+    }
+    void laPreguntaAntesDePerderCambios()
+    {
+        QFETCH(QString, orden);
+        QFETCH(Respuesta, respuesta);
+        QFETCH(bool, guardar);
+        QFETCH(bool, sigue);
+        const QString guardado = ruta(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".bdf"));
+        escribirArchivo(ruta(QStringLiteral("otro.bdf")), "<A=other>\r\n");
+        v->escribir(QStringLiteral("TxtMasa0"), QStringLiteral("750"));
+        v->dialogos().respuestas << respuesta;
+        if (guardar) v->dialogos().rutasGuardar << guardado;
+        v->dialogos().rutasAbrir << ruta(QStringLiteral("otro.bdf"));
+        bool siguio = orden == QLatin1String("close") && v->w().close();
+        if (orden == QLatin1String("open")) v->orden(QStringLiteral("accionAbrir"));
+        if (orden == QLatin1String("clear")) v->pulsar(QStringLiteral("botonBorrar"));
+        siguio = siguio || v->w().nombreArchivo() == ruta(QStringLiteral("otro.bdf")) ||
+                 v->caja(QStringLiteral("TxtMasa0"))->text().isEmpty();
+        QCOMPARE(v->dialogos().mensajes.value(0), QStringLiteral("Do you want to save changes to ?"));
+        QCOMPARE(v->dialogos().iconos.value(0), plataforma::Icono::Pregunta);
+        QCOMPARE(siguio, sigue);
+        QCOMPARE(leer(guardado).contains("<M0=750>"), guardar);
+        if (!sigue) {
+            QCOMPARE(v->caja(QStringLiteral("TxtMasa0"))->text(), QStringLiteral("750"));
+            QVERIFY(v->sim().modificado());
+        }
+    }
+
+    void guardarEnUnDiscoLleno()
+    {
+        prueba::DiscoLleno disco;
+        if (!disco.montado()) QSKIP("a tmpfs cannot be mounted here");
+        const QString doc = disco.ruta(QStringLiteral("doc.bdf"));
+        guardarComo(doc);
+        const QByteArray viejo = leer(doc);
+        disco.llenar();
+        v->escribir(QStringLiteral("TxtMasa0"), QStringLiteral("750"));
+        v->orden(QStringLiteral("accionGuardar"));
+        QCOMPARE(v->dialogos().mensajes.size(), 1);
+        const QString m = v->dialogos().mensajes[0];
+        QVERIFY2(m.startsWith(QStringLiteral("ERROR: Unable to replace the file:\r\n") + doc + QStringLiteral("\r\nError : ")), qPrintable(m));
+        QVERIFY2(m.endsWith(qt_error_string(ENOSPC)), qPrintable(m));
+        QCOMPARE(leer(doc), viejo);
+        QCOMPARE(disco.archivos(), QStringList{QStringLiteral("doc.bdf")});
+        // Still changed: closing asks, and Cancel keeps the window.
+        QVERIFY(v->sim().modificado());
+        QVERIFY(!v->w().close());
+        QCOMPARE(v->dialogos().iconos.value(1), plataforma::Icono::Pregunta);
+    }
+
+    void losAjustesSobrevivenAlReinicio()
+    {
+        QVERIFY(v->hijo<QAction>(QStringLiteral("accionColor0"))->isChecked());
+        // The table editor's folder is read at start and written back on closing.
+        v.reset();
+        QSettings(QStringLiteral("ALMB"), QStringLiteral("ALMB")).setValue(QStringLiteral("SETUP/PATH_TABLA"), dir.path());
+        v = std::make_unique<prueba::Ventana>();
+        escribirArchivo(ruta(QStringLiteral("a.bdf")), "<A=x>\r\n");
+        abrir(ruta(QStringLiteral("a.bdf")));
+        v->orden(QStringLiteral("accionColor2"));
+        QVERIFY(v->w().close());
+        v.reset();
+        QCOMPARE(QSettings(QStringLiteral("ALMB"), QStringLiteral("ALMB")).value(QStringLiteral("SETUP/PATH_TABLA")), dir.path());
+
+        v = std::make_unique<prueba::Ventana>();
+        QVERIFY(v->hijo<QAction>(QStringLiteral("accionColor2"))->isChecked());
+        abrir(QString());
+        QCOMPARE(v->dialogos().peticiones.last().carpeta, dir.path());
+    }
+
+    // A document saved in alpha mode keeps its table: choosing the table
+    // then draws with it, not with zeros nor with an earlier file's table.
+    void laTablaDeUnDocumentoEnModoAlfa()
+    {
+        abrir(ejemplos() + QStringLiteral("/ethanol-water-1atm.bdf"));
+        QVERIFY(v->sim().modoTabla());
+        const QStringList conTabla = estado();
+        v->pulsar(QStringLiteral("OptVOL"));
+        QVERIFY(estado() != conTabla);
+        guardarComo(ruta(QStringLiteral("alfa.bdf")));
+        abrir(ejemplos() + QStringLiteral("/isopropanol-water-1atm.bdf"));
+        abrir(ruta(QStringLiteral("alfa.bdf")));
+        v->pulsar(QStringLiteral("OptTAB"));
+        QStringList despues = estado();
+        despues.last() = conTabla.last();  // the name of the file opened
+        QCOMPARE(despues, conTabla);
+    }
+
+    void losEjemplosSeAbrenYDibujan_data()
+    {
+        QTest::addColumn<QString>("ruta");
+        for (const QFileInfo& f : QDir(ejemplos()).entryInfoList({QStringLiteral("*.bdf")}))
+            QTest::newRow(qPrintable(f.fileName())) << f.absoluteFilePath();
+    }
+    void losEjemplosSeAbrenYDibujan()
+    {
+        QFETCH(QString, ruta);
+        abrir(ruta);
+        v->esperarRefresco();
+        QVERIFY(v->dialogos().mensajes.isEmpty());
+        QCOMPARE(v->mensaje(), QString());
+        QCOMPARE(v->w().nombreArchivo(), ruta);
+        for (int j = 0; j <= v->sim().numEtapas(); ++j) QVERIFY(!v->contenido(j).isEmpty());
+    }
+};
+
+QTEST_MAIN(TstDocumentos)
+#include "tst_documentos.moc"

@@ -1,0 +1,44 @@
+// On a screen of pixel ratio 2 the stills are drawn with twice the pixels,
+// not scaled up from a picture of the nominal size.
+
+#include "mainwindow/fila_etapas_dibujo.h"
+#include "support/ventana.h"
+
+using namespace quillon;
+
+class TstFilaAltaDensidad : public QObject {
+    Q_OBJECT
+private slots:
+    void imagenNitida()
+    {
+        prueba::Ventana v;
+        auto* alambique = v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"));
+        QCOMPARE(alambique->devicePixelRatioF(), 2.0);
+        const QImage img = alambique->grab().toImage();
+        QCOMPARE(img.size(), alambique->size() * 2);
+        // The full charge's 120 rows are 240 rows of device pixels.
+        int filas = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            bool hay = false;
+            for (int x = 0; x < img.width() && !hay; ++x) hay = img.pixelColor(x, y) == alambique->colorLiquido();
+            filas += hay;
+        }
+        QCOMPARE(filas, 240);
+        // A picture scaled up by 2 repeats every pair of rows; the glass
+        // drawn at the fine resolution does not.
+        bool fino = false;
+        for (int y = 0; y + 1 < img.height() && !fino; y += 2)
+            for (int x = 0; x < img.width() && !fino; ++x) fino = img.pixel(x, y) != img.pixel(x, y + 1);
+        QVERIFY(fino);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstFilaAltaDensidad t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_fila_alta_densidad.moc"

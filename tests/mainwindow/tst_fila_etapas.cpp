@@ -1,0 +1,225 @@
+// The row of stills driven through the real window: percent boxes typed,
+// sliders dragged, the arrows and the page keys, a message blanking the row.
+// Every liquid is read back from its picture's pixels and checked against the
+// mass its text reports: a full first still is 120 rows, a receiver holding
+// the whole charge 130.
+
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "mainwindow/fila_etapas_dibujo.h"
+#include "support/ventana.h"
+
+using namespace quillon;
+
+namespace {
+
+DibujoEtapa* dibujo(prueba::Ventana& v, int j) { return v.hijo<DibujoEtapa>(QStringLiteral("dibujo%1").arg(j)); }
+
+// Pixel rows of a picture showing the colour its liquid was given.
+int filasLiquidas(DibujoEtapa* d)
+{
+    const QImage img = d->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        bool hay = false;
+        for (int x = 0; x < img.width() && !hay; ++x) hay = img.pixelColor(x, y) == d->colorLiquido();
+        n += hay;
+    }
+    return n;
+}
+
+// "Total mass: 437.5 g" -> 437.5
+double masa(prueba::Ventana& v, int j) { return v.contenido(j).section(QLatin1Char(' '), 2, 2).toDouble(); }
+
+// Every liquid drawn stands as high as its mass: the full charge fills 120
+// rows of a still or 130 of the receiver.
+void alturasSegunMasa(prueba::Ventana& v, double carga)
+{
+    const int n = v.sim().numEtapas();
+    for (int j = 0; j <= n; ++j) {
+        const double esperadas = (j == n ? 130 : 120) * masa(v, j) / carga;
+        QVERIFY2(std::abs(filasLiquidas(dibujo(v, j)) - esperadas) <= 0.51, qPrintable(QString::number(j)));
+    }
+}
+
+QList<int> dibujosVisibles(prueba::Ventana& v)
+{
+    QList<int> l;
+    for (int j = 0; j <= kMaxEtapas; ++j)
+        if (dibujo(v, j)->isVisible()) l << j;
+    return l;
+}
+
+}  // namespace
+
+class TstFilaEtapas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<prueba::Ventana> v;
+
+    void etapas(int n) { v->hijo<QRadioButton>(QStringLiteral("OptETAP%1").arg(n))->click(); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { v = std::make_unique<prueba::Ventana>(); }
+    void cleanup() { v.reset(); }
+
+    void nivelYColor_data()
+    {
+        QTest::addColumn<QString>("corte");
+        QTest::addColumn<double>("x0");
+        QTest::addColumn<int>("esquema");
+        QTest::newRow("full still of B, blue") << "0" << 0.0 << 0;
+        QTest::newRow("full still of A, green") << "0" << 1.0 << 3;
+        QTest::newRow("halfway, red") << "0" << 0.5 << 1;
+        QTest::newRow("all distilled, yellow") << "100" << 0.25 << 4;
+    }
+    void nivelYColor()
+    {
+        QFETCH(QString, corte);
+        QFETCH(double, x0);
+        QFETCH(int, esquema);
+        v->orden(QStringLiteral("accionColor%1").arg(esquema));
+        v->escribir(QStringLiteral("TxtX0A"), QString::number(x0));
+        v->escribir(QStringLiteral("cajaAvance1"), corte);
+        v->esperarRefresco();
+        QCOMPARE(v->mensaje(), QString());
+        const bool todo = corte == QLatin1String("100");
+        QCOMPARE(filasLiquidas(dibujo(*v, 0)), todo ? 0 : 120);
+        QCOMPARE(filasLiquidas(dibujo(*v, 1)), todo ? 130 : 0);
+        alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1));
+        // Before any distillation, and once all is distilled, the liquid has
+        // the charge's composition: its colour lies that far from pure B to A.
+        const EsquemaColor& c = esquemasLiquido()[static_cast<std::size_t>(esquema)].color;
+        const QColor color = dibujo(*v, todo ? 1 : 0)->colorLiquido();
+        const int rgb[] = {color.red(), color.green(), color.blue()};
+        for (std::size_t i = 0; i < 3; ++i) QVERIFY(std::abs(rgb[i] - ((1 - x0) * c[i] + x0 * c[i + 3])) <= 0.5);
+    }
+
+    void corteConDecimales()
+    {
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("12.5"));
+        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 12);
+        // Drawn at the exact text, not at the slider's whole percent.
+        QCOMPARE(masa(*v, 1) / (masa(*v, 0) + masa(*v, 1)), 0.125);
+        alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1));
+        QVERIFY(v->sim().modificado());
+        // Entering the box again selects its whole text.
+        QLineEdit* caja = v->caja(QStringLiteral("cajaAvance1"));
+        v->caja(QStringLiteral("TxtMasa0"))->setFocus();
+        QTest::mouseClick(caja, Qt::LeftButton, {}, QPoint(5, caja->height() / 2));
+        QTRY_COMPARE(caja->selectedText(), QStringLiteral("12.5"));
+    }
+
+    // While a message stands no picture keeps a stale liquid or text; the
+    // value corrected, the row is drawn again.
+    void unErrorDejaLaFilaEnBlanco_data()
+    {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("malo");
+        QTest::addColumn<QString>("mensaje");
+        const QString corte1 = QStringLiteral("ERROR: The percentage distilled in stage 1 is not valid");
+        QTest::newRow("cut 150 typed") << "cajaAvance1" << "150" << corte1;
+        QTest::newRow("cut 250 typed") << "cajaAvance1" << "250" << corte1;
+        QTest::newRow("cut of stage 2") << "cajaAvance2" << "abc"
+                                        << "ERROR: The percentage distilled in stage 2 is not valid";
+        QTest::newRow("molar mass 0") << "TxtMMA" << "0" << "ERROR: Molar mass is not valid";
+    }
+    void unErrorDejaLaFilaEnBlanco()
+    {
+        QFETCH(QString, caja);
+        QFETCH(QString, malo);
+        QFETCH(QString, mensaje);
+        etapas(2);
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
+        const QString bueno = v->caja(caja)->text();
+        v->escribir(caja, malo);
+        v->esperarRefresco();
+        QCOMPARE(v->mensaje(), mensaje);
+        for (int j = 0; j <= 2; ++j) {
+            QVERIFY(v->contenido(j).isEmpty());
+            QCOMPARE(filasLiquidas(dibujo(*v, j)), 0);
+        }
+        v->escribir(caja, bueno);
+        v->esperarRefresco();
+        QTRY_COMPARE(v->mensaje(), QString());
+        QVERIFY(filasLiquidas(dibujo(*v, 0)) > 0);
+        alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1) + masa(*v, 2));
+    }
+
+    void dosEtapas_data()
+    {
+        QTest::addColumn<QString>("segunda");
+        for (const char* p : {"0", "30", "50", "100"}) QTest::newRow(p) << QString::fromLatin1(p);
+    }
+    void dosEtapas()
+    {
+        QFETCH(QString, segunda);
+        etapas(2);
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("50"));
+        v->escribir(QStringLiteral("cajaAvance2"), segunda);
+        const double carga = masa(*v, 0) * 2;
+        // The second still starts with the half distilled from the first.
+        QCOMPARE(masa(*v, 1) + masa(*v, 2), carga / 2);
+        alturasSegunMasa(*v, carga);
+        QCOMPARE(dibujo(*v, 1)->fondo(), cristaleria::Pieza::Alambique);
+        QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
+    }
+
+    void arrastrarSoloRedibujaSuEtapa()
+    {
+        etapas(2);
+        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("50"));
+        v->escribir(QStringLiteral("cajaAvance2"), QStringLiteral("50"));
+        v->sim().marcarGuardado();
+        const QString antes1 = v->contenido(1), antes2 = v->contenido(2);
+        const double carga = masa(*v, 0) * 2;
+        auto* s = v->hijo<QScrollBar>(QStringLiteral("deslizador1"));
+        const QPoint pulgar = s->rect().center();  // at 50 % the thumb is in the middle
+        QTest::mousePress(s, Qt::LeftButton, {}, pulgar);
+        QTest::mouseMove(s, pulgar + QPoint(60, 0));
+        QVERIFY(s->value() > 50);
+        QCOMPARE(v->caja(QStringLiteral("cajaAvance1"))->text(), QStringLiteral("%1 %").arg(s->value()));
+        QCOMPARE(masa(*v, 0), carga * (100 - s->value()) / 100);
+        QCOMPARE(v->contenido(1), antes1);
+        QCOMPARE(v->contenido(2), antes2);
+        QVERIFY(!v->sim().modificado());
+
+        QTest::mouseRelease(s, Qt::LeftButton, {}, pulgar + QPoint(60, 0));
+        QCOMPARE(masa(*v, 1) + masa(*v, 2), carga * s->value() / 100);
+        alturasSegunMasa(*v, carga);
+        QVERIFY(v->sim().modificado());
+    }
+
+    void desplazarLaFila_data()
+    {
+        QTest::addColumn<bool>("teclas");
+        QTest::newRow("arrow buttons") << false;
+        QTest::newRow("page keys") << true;
+    }
+    void desplazarLaFila()
+    {
+        QFETCH(bool, teclas);
+        etapas(6);
+        QWidget* fila = v->hijo(QStringLiteral("filaEtapas"));
+        auto paso = [&](bool siguiente) {
+            if (teclas) QTest::keyClick(v->hijo(QStringLiteral("barraVistas")), siguiente ? Qt::Key_PageDown : Qt::Key_PageUp);
+            else v->pulsar(siguiente ? QStringLiteral("botonSiguiente") : QStringLiteral("botonAnterior"));
+        };
+        for (bool siguiente : {true, false}) {
+            for (int i = 0; i < kMaxEtapas; ++i) paso(siguiente);
+            const QList<int> visibles = dibujosVisibles(*v);
+            // One end reached: the receiver, or the first still, shows, and
+            // one step more changes nothing.
+            QVERIFY(visibles.contains(siguiente ? kMaxEtapas : 0));
+            QVERIFY(visibles.size() < kMaxEtapas);
+            QVERIFY(dibujo(*v, visibles.last())->geometry().right() < fila->width());
+            for (int j : visibles) QVERIFY(!v->contenido(j).isEmpty());
+            paso(siguiente);
+            QCOMPARE(dibujosVisibles(*v), visibles);
+        }
+    }
+};
+
+QTEST_MAIN(TstFilaEtapas)
+#include "tst_fila_etapas.moc"
