@@ -208,7 +208,7 @@ private slots:
         if (orden == QLatin1String("clear")) v->pulsar(QStringLiteral("botonBorrar"));
         siguio = siguio || v->w().nombreArchivo() == ruta(QStringLiteral("otro.bdf")) ||
                  v->caja(QStringLiteral("TxtMasa0"))->text().isEmpty();
-        QCOMPARE(v->dialogos().mensajes.value(0), QStringLiteral("Do you want to save changes to ?"));
+        QCOMPARE(v->dialogos().mensajes.value(0), QStringLiteral("Do you want to save changes to Untitled?"));
         QCOMPARE(v->dialogos().iconos.value(0), plataforma::Icono::Pregunta);
         QCOMPARE(siguio, sigue);
         QCOMPARE(leer(guardado).contains("<M0=750>"), guardar);
