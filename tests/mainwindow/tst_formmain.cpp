@@ -1,6 +1,6 @@
 // The main window as a user drives it: the edit cycle and its one deferred
 // refresh, values typed at normal speed, the separator typed last, Clear,
-// the views and the commands that follow them, the cursors, the keys.
+// the views and the commands that follow them, the cursors, the width.
 
 #include <QClipboard>
 #include <QCursor>
@@ -11,7 +11,6 @@
 #include "support/ventana.h"
 
 using namespace quillon;
-using plataforma::Respuesta;
 
 class TstFormMain : public QObject {
     Q_OBJECT
@@ -56,8 +55,7 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
         QTest::newRow("mass %") << "TxtP0A" << "150" << "ERROR: Mass percentage of A is not valid";
-        QTest::newRow("cut 150") << "cajaAvance1" << "150" << "ERROR: The percentage distilled in stage 1 is not valid";
-        QTest::newRow("cut 250") << "cajaAvance1" << "250" << "ERROR: The percentage distilled in stage 1 is not valid";
+        QTest::newRow("cut") << "cajaAvance1" << "150" << "ERROR: The percentage distilled in stage 1 is not valid";
         QTest::newRow("x0") << "TxtX0A" << "1.5" << "ERROR: The initial mole fraction is not valid";
         QTest::newRow("molar mass") << "TxtMMB" << "0" << "ERROR: Molar mass is not valid";
         QTest::newRow("mass") << "TxtMasa0" << "-1" << "ERROR: Initial mass is not valid";
@@ -87,21 +85,6 @@ private slots:
         QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 500.5 g")), qPrintable(v->contenido(0)));
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("12,5"));
         QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 437,94 g")), qPrintable(v->contenido(0)));
-    }
-
-    void borrarPreguntaAntesDePerderElTrabajo()
-    {
-        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
-        v->dialogos().respuestas = {Respuesta::Cancelar};
-        v->pulsar(QStringLiteral("botonBorrar"));
-        QCOMPARE(v->dialogos().mensajes, QStringList{QStringLiteral("Do you want to save changes to Untitled?")});
-        QCOMPARE(v->caja("TxtAlfa")->text(), QStringLiteral("3"));
-        v->dialogos().respuestas = {Respuesta::No};
-        v->pulsar(QStringLiteral("botonBorrar"));
-        QVERIFY(v->caja("TxtAlfa")->text().isEmpty());
-        // Clear leaves an unchanged, empty document: closing asks nothing.
-        QVERIFY(v->w().close());
-        QCOMPARE(v->dialogos().mensajes.size(), 2);
     }
 
     void borrarVuelveAUnaEtapaYAlModoAlfa()
@@ -202,18 +185,6 @@ private slots:
         QVERIFY(v->sim().modificado());
         v->esperarRefresco();
         QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
-    }
-
-    void lasTeclasDePaginaMuevenLaFila()
-    {
-        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
-        auto* deslizador = v->hijo<QScrollBar>(QStringLiteral("deslizador1"));
-        deslizador->setFocus();
-        QTest::keyClick(deslizador, Qt::Key_PageDown);
-        QVERIFY(!visible(QStringLiteral("dibujo0"))->isVisible());
-        QCOMPARE(deslizador->value(), 0);  // the row moved, not the slider
-        QTest::keyClick(v->hijo<QScrollBar>(QStringLiteral("deslizador2")), Qt::Key_PageUp);
-        QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
     }
 
     void ensancharLaVentanaMuestraMasEtapas()
