@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QTimer;
 
 namespace quillon {
@@ -14,9 +13,6 @@ class FormSplash : public QDialog {
 public:
     // acerca: the About window (no timer; stays until clicked or a key).
     explicit FormSplash(bool acerca, QWidget* padre = nullptr);
-
-    QLabel *LblTIT1 = nullptr, *LblTIT2 = nullptr, *lblVersion = nullptr;
-    QTimer* Timer1 = nullptr;
 
 signals:
     // The splash is over: show the main window (once).
@@ -30,6 +26,7 @@ protected:
 
 private:
     void cerrar();
+    QTimer* temporizadorCierre_ = nullptr;
     bool terminado_ = false;
 };
 
