@@ -61,6 +61,10 @@ void FormSplash::cerrar()
     accept();
 }
 
+// Closed without showing the main window, the splash would end the program
+// unseen.
+void FormSplash::reject() { cerrar(); }
+
 void FormSplash::mousePressEvent(QMouseEvent*) { cerrar(); }
 
 void FormSplash::keyPressEvent(QKeyEvent*) { cerrar(); }

@@ -14,6 +14,9 @@ public:
     // acerca: the About window (no timer; stays until clicked or a key).
     explicit FormSplash(bool acerca, QWidget* padre = nullptr);
 
+    // However it is closed (the window system too), the splash is over.
+    void reject() override;
+
 signals:
     // The splash is over: show the main window (once).
     void terminado();

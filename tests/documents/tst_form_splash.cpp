@@ -13,7 +13,8 @@ class TstFormSplash : public QObject {
     Q_OBJECT
 private slots:
     // esperar: first give the timer (400 ms) time to close it.
-    // gesto: a key, or a click on the named label ("" for the window).
+    // gesto: a key, a close by the window system, or a click on the named
+    // label ("" for the window).
     void cierre_data()
     {
         QTest::addColumn<bool>("acerca");
@@ -22,6 +23,7 @@ private slots:
         QTest::newRow("splash: its timer, then a key") << false << true << "key";
         QTest::newRow("splash: a click on a text") << false << false << "rotuloSimulador";
         QTest::newRow("splash: a click on the window") << false << false << "";
+        QTest::newRow("splash: closed by the system") << false << false << "close";
         QTest::newRow("about: stays, then a click") << true << true << "rotuloVersion";
         QTest::newRow("about: stays, then a key") << true << true << "key";
     }
@@ -38,6 +40,7 @@ private slots:
             QCOMPARE(s.isVisible(), acerca);
         }
         if (gesto == "key") QTest::keyClick(&s, Qt::Key_Space);
+        else if (gesto == "close") s.close();
         else QTest::mouseClick(gesto.isEmpty() ? &s : s.findChild<QWidget*>(gesto), Qt::LeftButton);
         QCOMPARE(fin.count(), 1);
         QVERIFY(!s.isVisible());
