@@ -66,15 +66,20 @@ struct Editor {
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     }
 
-    // What the user has seen and got: the messages, then "open" or how the
-    // editor closed, with the rows "x;y" of the table it hands back and the
-    // names and molar masses when they changed.
+    // What the user has seen and got: the messages, then "open" with the
+    // rows "x;y" the boxes show, or how the editor closed, with the rows of
+    // the table it hands back and the names and molar masses when changed.
     QString resumen() const
     {
         using R = FormXYinput::Resultado;
         QStringList r = dialogos.mensajes;
         const R fin = v->resultado();
-        if (v->isVisible()) return (r << "open").join(" / ");
+        if (v->isVisible()) {
+            QString vistas = "open";
+            for (int k = 0; k < FormXYinput::kFilasVisibles && !x(k)->text().isEmpty(); ++k)
+                vistas += ' ' + x(k)->text() + ';' + y(k)->text();
+            return (r << vistas).join(" / ");
+        }
         if (fin != R::Aceptada)
             return (r << (fin == R::SinTabla ? "no table" : fin == R::Cancelada ? "cancelled" : "cancelled after Ok"))
                 .join(" / ");
