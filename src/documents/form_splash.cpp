@@ -8,13 +8,15 @@
 #include <QTimer>
 
 #include "documents/textos.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
 
-QLabel* rotulo(QWidget* padre, const QString& texto, int tam, bool negrita, int y)
+QLabel* rotulo(QWidget* padre, const char* nombre, const QString& texto, int tam, bool negrita, int y)
 {
     auto* l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
     QFont f(QStringLiteral("Arial"), tam);
     f.setBold(negrita);
     l->setFont(f);
@@ -30,31 +32,38 @@ FormSplash::FormSplash(bool acerca, QWidget* padre) : QDialog(padre)
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(480, 260);
     setModal(acerca);
-    LblTIT1 = rotulo(this, QString::fromUtf8(quillon::tr(textos::splashTitulo1)), 10, false, 40);
-    auto* nombre = rotulo(this, QStringLiteral("Quillon"), 26, true, 66);
-    LblTIT2 = rotulo(this, QString::fromUtf8(quillon::tr(textos::splashTitulo2)), 11, false, 130);
-    LblTIT2->setWordWrap(true);
-    lblVersion = rotulo(this, QString::fromUtf8(quillon::tr(textos::splashVersion)) + QString::number(QUILLON_VERSION_MAJOR).trimmed() +
-                                  QLatin1Char('.') + QString::number(QUILLON_VERSION_MINOR).trimmed(),
-                        9, false, 190);
-    for (QLabel* l : {LblTIT1, nombre, LblTIT2, lblVersion}) l->installEventFilter(this);
+    const QString version =
+        QString::number(QUILLON_VERSION_MAJOR) + QLatin1Char('.') + QString::number(QUILLON_VERSION_MINOR);
+    QLabel* rotulos[] = {
+        rotulo(this, "rotuloSoftware", qtr(textos::splashTitulo1), 10, false, 40),
+        rotulo(this, "rotuloNombre", QStringLiteral("Quillon"), 26, true, 66),
+        rotulo(this, "rotuloSimulador", qtr(textos::splashTitulo2), 11, false, 130),
+        rotulo(this, "rotuloVersion", qtr(textos::splashVersion) + version, 9, false, 190),
+    };
+    rotulos[2]->setWordWrap(true);
+    for (QLabel* l : rotulos) l->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(400);
-    connect(Timer1, &QTimer::timeout, this, &FormSplash::cerrar);
-    if (!acerca) Timer1->start();
+    temporizadorCierre_ = new QTimer(this);
+    temporizadorCierre_->setObjectName(QStringLiteral("temporizadorCierre"));
+    temporizadorCierre_->setSingleShot(true);
+    temporizadorCierre_->setInterval(400);
+    connect(temporizadorCierre_, &QTimer::timeout, this, &FormSplash::cerrar);
+    if (!acerca) temporizadorCierre_->start();
 }
 
 void FormSplash::cerrar()
 {
-    Timer1->stop();
+    temporizadorCierre_->stop();
     if (!terminado_) {
         terminado_ = true;
         emit terminado();
     }
     accept();
 }
+
+// Closed without showing the main window, the splash would end the program
+// unseen.
+void FormSplash::reject() { cerrar(); }
 
 void FormSplash::mousePressEvent(QMouseEvent*) { cerrar(); }
 

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QTimer;
 
 namespace quillon {
@@ -15,8 +14,8 @@ public:
     // acerca: the About window (no timer; stays until clicked or a key).
     explicit FormSplash(bool acerca, QWidget* padre = nullptr);
 
-    QLabel *LblTIT1 = nullptr, *LblTIT2 = nullptr, *lblVersion = nullptr;
-    QTimer* Timer1 = nullptr;
+    // However it is closed (the window system too), the splash is over.
+    void reject() override;
 
 signals:
     // The splash is over: show the main window (once).
@@ -30,6 +29,7 @@ protected:
 
 private:
     void cerrar();
+    QTimer* temporizadorCierre_ = nullptr;
     bool terminado_ = false;
 };
 

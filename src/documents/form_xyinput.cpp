@@ -7,6 +7,7 @@
 #include "documents/form_xyinput_textos.h"
 #include "model/formato.h"
 #include "platform/boton_imagen.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -22,12 +23,6 @@ constexpr int kIzquierdaX = 95, kIzquierdaY = 245, kAnchoCaja = 140;
 constexpr int kIzquierdaScroll = 393, kAnchoScroll = 18;
 
 const QColor kFondo(207, 232, 255);
-
-struct PosicionBoton {
-    int izquierda, arriba;
-};
-// Ok, Cancel, Clear, Open..., Save as...
-constexpr PosicionBoton kBotones[5] = {{160, 409}, {305, 409}, {305, 450}, {15, 450}, {160, 450}};
 
 }  // namespace
 
@@ -47,8 +42,8 @@ FormXYinput::FormXYinput(const TablaELV& tabla, const DatosCompuestos& datos, QS
     setModal(true);
 
     crearControles();
-    AjustaIDIOMA_GUI();
-    colocarBotones();
+    crearBotones();
+    ponerTextos();
     mostrarDesdeArriba();
 }
 
@@ -57,89 +52,91 @@ void FormXYinput::crearControles()
     for (int k = 0; k < kFilasVisibles; ++k) {
         const int arriba = kArribaFilas + k * kPasoFila;
         auto* num = new QLabel(this);
-        num->setObjectName(QStringLiteral("LblNUM%1").arg(k));
+        num->setObjectName(QStringLiteral("numeroFila%1").arg(k));
         num->setGeometry(kIzquierdaNum, arriba, kAnchoNum, kAltoCaja);
         num->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         num->setStyleSheet(QStringLiteral("color: rgb(40, 70, 120);"));
-        LblNUM[static_cast<std::size_t>(k)] = num;
+        numerosFila_[static_cast<std::size_t>(k)] = num;
 
         for (const Columna c : {Columna::X, Columna::Y}) {
             auto* caja = new QLineEdit(this);
             const bool esX = c == Columna::X;
-            caja->setObjectName((esX ? QStringLiteral("TxtX%1") : QStringLiteral("TxTY%1")).arg(k));
+            caja->setObjectName((esX ? QStringLiteral("TxtX%1") : QStringLiteral("TxtY%1")).arg(k));
             caja->setGeometry(esX ? kIzquierdaX : kIzquierdaY, arriba, kAnchoCaja, kAltoCaja);
             caja->installEventFilter(this);
             connect(caja, &QLineEdit::textChanged, this, [this, c, k] { textoCambiado(c, k); });
-            (esX ? TxtX : TxTY)[static_cast<std::size_t>(k)] = caja;
+            (esX ? TxtX : TxtY)[static_cast<std::size_t>(k)] = caja;
         }
     }
 
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setGeometry(kIzquierdaScroll, kArribaFilas, kAnchoScroll,
-                          (kFilasVisibles - 1) * kPasoFila + kAltoCaja);
-    VScroll1->setRange(0, kMaxScroll);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(11);
+    barraFilas_ = new QScrollBar(Qt::Vertical, this);
+    barraFilas_->setObjectName(QStringLiteral("barraFilas"));
+    barraFilas_->setGeometry(kIzquierdaScroll, kArribaFilas, kAnchoScroll,
+                             (kFilasVisibles - 1) * kPasoFila + kAltoCaja);
+    barraFilas_->setRange(0, kMaxScroll);
+    barraFilas_->setSingleStep(1);
+    barraFilas_->setPageStep(11);
     // The bar tracks its thumb: the rows follow while it is dragged.
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { refrescarFilas(); });
+    connect(barraFilas_, &QScrollBar::valueChanged, this, [this] { refrescarFilas(); });
 
-    for (int i = 0; i < 2; ++i) {
+    for (QLabel** destino : {&explicacionX_, &explicacionY_}) {
+        const bool esX = destino == &explicacionX_;
         auto* etiqueta = new QLabel(this);
-        etiqueta->setObjectName(QStringLiteral("Label1_%1").arg(i + 3));
-        etiqueta->setGeometry(i == 0 ? kIzquierdaX : kIzquierdaY, 6, kAnchoCaja, kArribaFilas - 12);
+        etiqueta->setObjectName(esX ? QStringLiteral("explicacionX") : QStringLiteral("explicacionY"));
+        etiqueta->setGeometry(esX ? kIzquierdaX : kIzquierdaY, 6, kAnchoCaja, kArribaFilas - 12);
         etiqueta->setWordWrap(true);
         etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        Label1[static_cast<std::size_t>(i)] = etiqueta;
+        *destino = etiqueta;
     }
+}
 
-    for (int i = 0; i < 5; ++i) {
-        auto* boton = new BotonImagen(QString(), this);
-        boton->setObjectName(QStringLiteral("LabelB%1").arg(i));
-        LabelB[static_cast<std::size_t>(i)] = boton;
-    }
+void FormXYinput::crearBotones()
+{
+    const auto boton = [this](const char* nombre, int izquierda, int arriba, void (FormXYinput::*accion)()) {
+        auto* b = new BotonImagen(QString(), this);
+        b->setObjectName(QLatin1String(nombre));
+        b->move(izquierda, arriba);
+        connect(b, &BotonImagen::clicked, this, accion);
+        return b;
+    };
+    botonAceptar_ = boton("botonAceptar", 160, 409, &FormXYinput::Aceptar);
+    botonCancelar_ = boton("botonCancelar", 305, 409, &FormXYinput::Cancelar);
+    botonBorrar_ = boton("botonBorrar", 305, 450, &FormXYinput::Borrar);
+    botonAbrir_ = boton("botonAbrir", 15, 450, &FormXYinput::Abrir);
+    botonGuardarComo_ = boton("botonGuardarComo", 160, 450, &FormXYinput::Guardar);
     // The wheel moves the rows wherever the pointer is in the window.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<QLineEdit*>(control)) control->installEventFilter(this);
-
-    connect(LabelB[0], &BotonImagen::clicked, this, &FormXYinput::Aceptar);
-    connect(LabelB[1], &BotonImagen::clicked, this, &FormXYinput::Cancelar);
-    connect(LabelB[2], &BotonImagen::clicked, this, &FormXYinput::Borrar);
-    connect(LabelB[3], &BotonImagen::clicked, this, &FormXYinput::Abrir);
-    connect(LabelB[4], &BotonImagen::clicked, this, &FormXYinput::Guardar);
 }
 
-void FormXYinput::colocarBotones()
+void FormXYinput::ponerTextos()
 {
-    for (std::size_t i = 0; i < LabelB.size(); ++i) LabelB[i]->move(kBotones[i].izquierda, kBotones[i].arriba);
+    setWindowTitle(qtr(textos_xy::titulo));
+    botonAceptar_->setTexto(qtr(textos_xy::botonOk));
+    botonCancelar_->setTexto(qtr(textos_xy::botonCancelar));
+    botonBorrar_->setTexto(qtr(textos_xy::botonBorrar));
+    botonAbrir_->setTexto(qtr(textos_xy::botonAbrir));
+    botonGuardarComo_->setTexto(qtr(textos_xy::botonGuardar));
+    explicacionX_->setText(qtr(textos_xy::explicacionX));
+    explicacionY_->setText(qtr(textos_xy::explicacionY));
 }
 
-void FormXYinput::AjustaIDIOMA_GUI()
-{
-    setWindowTitle(textos_xy::texto(textos_xy::titulo));
-    const Texto* captions[5] = {&textos_xy::botonOk, &textos_xy::botonCancelar, &textos_xy::botonBorrar,
-                                &textos_xy::botonAbrir, &textos_xy::botonGuardar};
-    for (std::size_t i = 0; i < LabelB.size(); ++i) LabelB[i]->setTexto(textos_xy::texto(*captions[i]));
-    Label1[0]->setText(textos_xy::texto(textos_xy::explicacionX));
-    Label1[1]->setText(textos_xy::texto(textos_xy::explicacionY));
-}
-
-// Visible row k shows table row VScroll1 + k; a row not in use shows empty
+// Visible row k shows table row (bar value) + k; a row not in use shows empty
 // boxes, and a row with X set and Y not shows Y as -1.
 void FormXYinput::refrescarFilas()
 {
     escribiendoTexto_ = true;
-    const int primera = VScroll1->value();
+    const int primera = barraFilas_->value();
     for (int k = 0; k < kFilasVisibles; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const auto r = static_cast<std::size_t>(primera + k);
-        LblNUM[i]->setText(QString::number(primera + k + 1));
+        numerosFila_[i]->setText(QString::number(primera + k + 1));
         if (TablaX[r] != -1) {
             TxtX[i]->setText(QString::fromStdString(FormatoNumero(TablaX[r], 6, estado_.sepDecimal)));
-            TxTY[i]->setText(QString::fromStdString(FormatoNumero(TablaY[r], 6, estado_.sepDecimal)));
+            TxtY[i]->setText(QString::fromStdString(FormatoNumero(TablaY[r], 6, estado_.sepDecimal)));
         } else {
             TxtX[i]->clear();
-            TxTY[i]->clear();
+            TxtY[i]->clear();
         }
     }
     escribiendoTexto_ = false;
@@ -148,7 +145,7 @@ void FormXYinput::refrescarFilas()
 void FormXYinput::mostrarDesdeArriba()
 {
     // setValue emits nothing when the bar is already at 0.
-    VScroll1->setValue(0);
+    barraFilas_->setValue(0);
     refrescarFilas();
 }
 
@@ -160,12 +157,12 @@ void FormXYinput::textoCambiado(Columna columna, int k)
     if (escribiendoTexto_) return;
     const QString texto = caja(columna, k)->text();
     const double valor = texto.trimmed().isEmpty() ? -1 : LeerNumero(texto.toStdString(), estado_);
-    filas(columna)[static_cast<std::size_t>(VScroll1->value() + k)] = valor;
+    filas(columna)[static_cast<std::size_t>(barraFilas_->value() + k)] = valor;
 }
 
 QLineEdit* FormXYinput::caja(Columna columna, int k) const
 {
-    return (columna == Columna::X ? TxtX : TxTY)[static_cast<std::size_t>(k)];
+    return (columna == Columna::X ? TxtX : TxtY)[static_cast<std::size_t>(k)];
 }
 
 std::array<double, kFilasTablaELV>& FormXYinput::filas(Columna columna)

@@ -19,7 +19,7 @@ namespace quillon {
 
 class BotonImagen;
 
-// The main window's TxtCompA, TxtCompB, TxtMMA and txtMMB texts.
+// The main window's TxtCompA, TxtCompB, TxtMMA and TxtMMB texts.
 struct DatosCompuestos {
     QString nombreA, nombreB, masaA, masaB;
     bool operator==(const DatosCompuestos&) const = default;
@@ -73,14 +73,14 @@ private:
     using Columna = navegacion_xy::Columna;
 
     void crearControles();
-    void colocarBotones();
-    void AjustaIDIOMA_GUI();
+    void crearBotones();
+    void ponerTextos();
     void refrescarFilas();
     void mostrarDesdeArriba();
     void textoCambiado(Columna columna, int k);
     bool teclaEnCaja(QLineEdit* caja, Columna columna, int k, QKeyEvent* evento);
     bool ubicarCaja(const QObject* objeto, Columna& columna, int& k) const;
-    void MouseWheel(int rotacion);
+    void moverConRueda(int rotacion);
     QString leerTabla(const QString& ruta);
     QString escribirTabla(const QString& ruta) const;
     QLineEdit* caja(Columna columna, int k) const;
@@ -96,11 +96,12 @@ private:
     Resultado resultado_ = Resultado::Cancelada;
     TablaELV tabla_;
 
-    std::array<QLabel*, kFilasVisibles> LblNUM{};
-    std::array<QLineEdit*, kFilasVisibles> TxtX{}, TxTY{};
-    QScrollBar* VScroll1 = nullptr;
-    std::array<QLabel*, 2> Label1{};  // the X and Y column explanations
-    std::array<BotonImagen*, 5> LabelB{};
+    std::array<QLabel*, kFilasVisibles> numerosFila_{};
+    std::array<QLineEdit*, kFilasVisibles> TxtX{}, TxtY{};
+    QScrollBar* barraFilas_ = nullptr;  // its value is the table row shown in visible row 0
+    QLabel *explicacionX_ = nullptr, *explicacionY_ = nullptr;
+    BotonImagen *botonAceptar_ = nullptr, *botonCancelar_ = nullptr, *botonBorrar_ = nullptr,
+                *botonAbrir_ = nullptr, *botonGuardarComo_ = nullptr;
 };
 
 }  // namespace quillon

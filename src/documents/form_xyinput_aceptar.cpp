@@ -4,6 +4,7 @@
 #include "documents/form_xyinput_textos.h"
 #include "documents/formats/documento.h"
 #include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -46,7 +47,7 @@ void FormXYinput::Aceptar()
     // Only pure components: the volatility would be undefined everywhere.
     if (!fallo && !tablaUtilizable(completa)) fallo = &textos_xy::sinPuntoIntermedio;
     if (fallo) {
-        plataforma::mensajeError(this, textos_xy::texto(*fallo));
+        plataforma::mensajeError(this, qtr(*fallo));
         return;
     }
     TablaX = completa.x;

@@ -11,13 +11,15 @@
 #include "documents/formats/archivo_tabla.h"
 #include "platform/archivos.h"
 #include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
 
 plataforma::PeticionArchivo peticion(const QString& pathTabla, const Texto& filtro, const Texto& titulo)
 {
-    return {pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla, textos_xy::texto(filtro), textos_xy::texto(titulo), {}};
+    const QString carpeta = pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla;
+    return {carpeta, qtr(filtro), qtr(titulo), {}};
 }
 
 // A missing tag leaves the editor's text as it was.
@@ -49,7 +51,7 @@ void FormXYinput::abrirArchivo(const QString& ruta)
 QString FormXYinput::leerTabla(const QString& ruta)
 {
     const plataforma::LecturaArchivo archivo = plataforma::leerArchivo(ruta);
-    if (archivo.fallo) return plataforma::mensajeFallo(textos_xy::texto(textos::noSeAbrio), ruta, *archivo.fallo);
+    if (archivo.fallo) return plataforma::mensajeFallo(qtr(textos::noSeAbrio), ruta, *archivo.fallo);
     const QByteArray& bytes = archivo.bytes;
     const std::string rutaVisible = QDir::toNativeSeparators(ruta).toStdString();
     const LecturaVle leido =
@@ -92,7 +94,7 @@ QString FormXYinput::escribirTabla(const QString& ruta) const
     const auto fallo = plataforma::escribirArchivo(ruta, bytes);
     if (!fallo) return {};
     const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos_xy::noSeGuardo;
-    return plataforma::mensajeFallo(textos_xy::texto(cabecera), ruta, *fallo);
+    return plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo);
 }
 
 }  // namespace quillon

@@ -48,7 +48,7 @@ bool FormXYinput::ubicarCaja(const QObject* objeto, Columna& columna, int& k) co
     for (k = 0; k < kFilasVisibles; ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (objeto == TxtX[i]) return columna = Columna::X, true;
-        if (objeto == TxTY[i]) return columna = Columna::Y, true;
+        if (objeto == TxtY[i]) return columna = Columna::Y, true;
     }
     return false;
 }
@@ -90,11 +90,12 @@ bool FormXYinput::teclaEnCaja(QLineEdit* c, Columna columna, int k, QKeyEvent* e
     }
     const auto tecla = teclaDeNavegacion(evento->key());
     if (!tecla || (evento->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    const navegacion_xy::Situacion s{columna, k, alInicio(c), alFinal(c), VScroll1->value(),
-                                     VScroll1->minimum(), VScroll1->maximum(), kFilasVisibles};
+    const QScrollBar* b = barraFilas_;
+    const navegacion_xy::Situacion s{columna, k, alInicio(c), alFinal(c), b->value(), b->minimum(), b->maximum(),
+                                     kFilasVisibles};
     const auto destino = navegacion_xy::destinoTecla(*tecla, s);
     if (destino.mover) {
-        if (destino.desplazamiento != 0) VScroll1->setValue(VScroll1->value() + destino.desplazamiento);
+        if (destino.desplazamiento != 0) barraFilas_->setValue(b->value() + destino.desplazamiento);
         QLineEdit* nueva = caja(destino.columna, destino.fila);
         nueva->setFocus(Qt::OtherFocusReason);
         // Rewritten by the scroll, the box keeps the focus: ready to type over.
@@ -109,15 +110,15 @@ bool FormXYinput::teclaEnCaja(QLineEdit* c, Columna columna, int k, QKeyEvent* e
 void FormXYinput::wheelEvent(QWheelEvent* evento)
 {
     const int rotacion = evento->angleDelta().y();
-    if (rotacion != 0) MouseWheel(rotacion);
+    if (rotacion != 0) moverConRueda(rotacion);
     evento->accept();
 }
 
-void FormXYinput::MouseWheel(int rotacion)
+void FormXYinput::moverConRueda(int rotacion)
 {
-    if (!VScroll1->isVisible()) return;
-    VScroll1->setValue(navegacion_xy::valorTrasRueda(VScroll1->value(), VScroll1->minimum(), VScroll1->maximum(),
-                                                     VScroll1->singleStep(), rotacion));
+    QScrollBar* b = barraFilas_;
+    if (!b->isVisible()) return;
+    b->setValue(navegacion_xy::valorTrasRueda(b->value(), b->minimum(), b->maximum(), b->singleStep(), rotacion));
 }
 
 // Only the five buttons and the close box close the editor.

@@ -1,14 +1,9 @@
 #pragma once
 // The table editor's captions and messages, in both languages.
 
-#include <QString>
-
 #include "model/idioma.h"
 
 namespace quillon::textos_xy {
-
-// The build language's twin as a QString.
-inline QString texto(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
 
 inline constexpr Texto titulo{"VLE: Vapor-Liquid Equilibrium table", "Tabla de equilibrio Líquido-Vapor"};
 inline constexpr Texto botonOk{"Ok", "Aceptar"};

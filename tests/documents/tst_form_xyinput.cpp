@@ -1,337 +1,214 @@
-// The table editor's window, display, typing and Ok/Cancel/Clear, driven
-// through its widgets.
+// The table editor driven as a user drives it: rows typed and checked by
+// Ok, Cancel and Clear, the display, the keys and the wheel.
 
-#include <QLabel>
+#include <QApplication>
+#include <QKeySequence>
+#include <QWheelEvent>
 
-#include "documents/formats/documento.h"
-
-#include "documents/tst_form_xyinput_apoyo.h"
+#include "documents/editor_tabla.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
 using Resultado = FormXYinput::Resultado;
 
-Q_DECLARE_METATYPE(FormXYinput::Resultado)
+// A key, a click, the wheel ("wheel" and its distance) or the bar's thumb
+// dragged ("drag" and where to) over `desde` (a box, the bar or, "", the
+// window), with the view at `barra` and the caret at the start, inside, at
+// the end or over the whole text ('s', 'i', 'e', 'a'); the box that has the
+// focus then ("": not looked at), and the view.
+struct Paso {
+    const char* desde;
+    int barra;
+    char caret;
+    const char* gesto;
+    const char* hasta;
+    int barraTras;
+};
+Q_DECLARE_METATYPE(Paso)
 
 class TstFormXYinput : public QObject {
     Q_OBJECT
-    ConDialogos dialogos;
-    DialogosPrueba& d = dialogos.d;
 
 private slots:
-    void initTestCase() { fijarLocale(); }
-    void init() { d.olvidar(); }
-
-    void ventanaComoSeDibuja()
+    // Rows typed from the top into an empty table (or one of zeros, as a
+    // fresh shared table is), then what the user presses: the buttons
+    // Aceptar (Ok), Cancelar and Borrar (Clear), the close box, Escape, or
+    // "fix", the first X typed again as 0.3.
+    void editar_data()
     {
-        Banco b;
-        FormXYinput& v = b.abrir();
-        QCOMPARE(v.windowTitle(), QStringLiteral("VLE: Vapor-Liquid Equilibrium table"));
-        QCOMPARE(v.minimumSize(), v.maximumSize());
-        QCOMPARE(v.font().family(), QStringLiteral("Arial"));
-        QCOMPARE(v.grab().toImage().pixelColor(4, 4), QColor(207, 232, 255));
-        QCOMPARE(v.findChildren<QLineEdit*>().size(), 24);
-        QCOMPARE(b.scroll()->minimum(), 0);
-        QCOMPARE(b.scroll()->maximum(), 87);
-        QCOMPARE(b.scroll()->singleStep(), 1);
-        QCOMPARE(b.scroll()->pageStep(), 11);
-        const QString textos[5] = {"Ok", "Cancel", "Clear", "Open...", "Save as..."};
-        const QPoint lugares[5] = {{160, 409}, {305, 409}, {305, 450}, {15, 450}, {160, 450}};
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(b.boton(i)->texto(), textos[i]);
-            QCOMPARE(b.boton(i)->pos(), lugares[i]);
-            QVERIFY(v.rect().contains(b.boton(i)->geometry()));
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("gestos");
+        QTest::addColumn<QString>("resumen");
+        const QString invalido = "ERROR: Invalid data / cancelled after Ok";
+        const QString rango = "ERROR: Data out of range [0, 1] / cancelled after Ok";
+        QTest::newRow("ends added") << "0.1;0.2 0.5;0.7" << "Aceptar" << "accepted 0;0 0.1;0.2 0.5;0.7 1;1";
+        QTest::newRow("after X = 1 dropped") << "0;0 0.5;0.7 1;1 0.8;0.9" << "Aceptar" << "accepted 0;0 0.5;0.7 1;1";
+        QTest::newRow("fraction, comma key") << "1/4;0,5" << "Aceptar" << "accepted 0;0 0.25;0.5 1;1";
+        QTest::newRow("first row empty") << "" << "Aceptar" << "no table";
+        QTest::newRow("X not increasing") << "0.2;0.3 0.2;0.4" << "Aceptar Cancelar" << invalido;
+        QTest::newRow("above 1") << "0.5;1.5" << "Aceptar Cancelar" << rango;
+        QTest::newRow("Y empty") << "0.5;" << "Aceptar Cancelar" << rango;
+        QTest::newRow("not a number") << "0.5;1/0" << "Aceptar close" << rango;
+        QTest::newRow("only pure components") << "0;0 1;1" << "Aceptar"
+                                              << "ERROR: Invalid data: the table needs a point with X between 0 "
+                                                 "and 1 / open 0;0 1;1";
+        QTest::newRow("refused, then put right") << "0.5;0.4 0.4;0.6" << "Aceptar fix Aceptar"
+                                                 << "ERROR: Invalid data / accepted 0;0 0.3;0.4 0.4;0.6 1;1";
+        QTest::newRow("Cancel") << "0.3;0.5" << "Cancelar" << "cancelled";
+        QTest::newRow("close box") << "0.3;0.5" << "close" << "cancelled";
+        QTest::newRow("Escape") << "0.3;0.5" << "Escape" << "open 0.3;0.5";
+        QTest::newRow("refused, rows after X = 1 gone") << "0;0.1 1;1 0.8;0.9" << "Aceptar"
+                                                        << "ERROR: Invalid data / open 0;0.1 1;1";
+        QTest::newRow("zeros, cleared") << "zeros" << "Aceptar Borrar Aceptar" << "ERROR: Invalid data / no table";
+    }
+    void editar()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, gestos);
+        QFETCH(QString, resumen);
+        Editor e;
+        if (tecleado == "zeros") e.tabla = TablaELV{};
+        e.abrir();
+        if (tecleado != "zeros") e.escribirFilas(tecleado);
+        for (const QString& g : gestos.split(' ')) {
+            if (g == "close") e.v->close();
+            else if (g == "Escape") QTest::keyClick(e.y(0), Qt::Key_Escape);
+            else if (g == "fix") e.escribir(e.x(0), "0.3");
+            else e.pulsar("boton" + g);
         }
-        QCOMPARE(v.findChild<QLabel*>("Label1_3")->text(),
-                 QStringLiteral("X: Mole fraction of most volatile component in liquid phase."));
-        QCOMPARE(v.findChild<QLabel*>("Label1_4")->text(),
-                 QStringLiteral("Y: Mole fraction of most volatile component in vapor phase."));
-        // The rows sit between the explanations and the buttons, the Y box
-        // right of the X box, the bar right of both.
-        QVERIFY(b.x(0)->geometry().top() > v.findChild<QLabel*>("Label1_3")->geometry().bottom());
-        QVERIFY(b.x(11)->geometry().bottom() < 409);
-        QVERIFY(b.y(5)->geometry().left() > b.x(5)->geometry().right());
-        QVERIFY(b.scroll()->geometry().left() > b.y(5)->geometry().right());
+        QCOMPARE(e.resumen(), resumen);
     }
 
-    // Six significant digits; a row not in use shows empty boxes, a row with
-    // X and without Y shows -1; the labels number the rows from 1.
-    void filasVisibles()
-    {
-        Banco b;
-        b.tabla = tablaCon({{0, 0}, {1.0 / 3, 0.123456789}, {0.5, -1}, {1, 1}});
-        b.abrir();
-        QCOMPARE(b.x(1)->text(), QStringLiteral("0.333333"));
-        QCOMPARE(b.y(1)->text(), QStringLiteral("0.123457"));
-        QCOMPARE(b.y(2)->text(), QStringLiteral("-1"));
-        QCOMPARE(b.x(3)->text(), QStringLiteral("1"));
-        QVERIFY(b.x(4)->text().isEmpty() && b.y(4)->text().isEmpty());
-        QCOMPARE(b.ventana->findChild<QLabel*>("LblNUM0")->text(), QStringLiteral("1"));
-        b.scroll()->setValue(87);
-        QCOMPARE(b.ventana->findChild<QLabel*>("LblNUM0")->text(), QStringLiteral("88"));
-        QCOMPARE(b.ventana->findChild<QLabel*>("LblNUM11")->text(), QStringLiteral("99"));
-    }
-
-    void okCompletaLaTabla()
-    {
-        Banco b;
-        b.abrir();
-        b.escribirFila(0, "0.1", "0.2");
-        b.escribirFila(1, "0.5", "0.7");
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-        QVERIFY(!b.ventana->isVisible());
-        const TablaELV& t = b.ventana->tabla();
-        QCOMPARE(t.ultPunto, 3);
-        const double xs[4] = {0, 0.1, 0.5, 1}, ys[4] = {0, 0.2, 0.7, 1};
-        for (std::size_t i = 0; i < 4; ++i) {
-            QCOMPARE(t.x[i], xs[i]);
-            QCOMPARE(t.y[i], ys[i]);
-        }
-        QCOMPARE(t.x[4], -1.0);
-        QCOMPARE(b.ventana->datos(), b.datos);
-        QVERIFY(d.mensajes.isEmpty());
-    }
-
-    // Each row is "X;Y" as typed from the top; expected outcome and message.
-    void okRevisaLasFilas_data()
-    {
-        QTest::addColumn<QStringList>("filas");
-        QTest::addColumn<Resultado>("resultado");
-        QTest::addColumn<QString>("mensaje");
-        QTest::addColumn<int>("ultPunto");
-        QTest::newRow("rows after X = 1 dropped")
-            << QStringList{"0;0", "0.5;0.7", "1;1", "0.8;0.9"} << Resultado::Aceptada << QString() << 2;
-        QTest::newRow("first X empty") << QStringList{} << Resultado::SinTabla << QString() << 0;
-        QTest::newRow("X not increasing") << QStringList{"0.2;0.3", "0.2;0.4"} << Resultado::Cancelada
-                                          << "ERROR: Invalid data" << 0;
-        QTest::newRow("Y not increasing") << QStringList{"0.2;0.4", "0.3;0.4"} << Resultado::Cancelada
-                                          << "ERROR: Invalid data" << 0;
-        QTest::newRow("pure A with Y") << QStringList{"0;0.1"} << Resultado::Cancelada << "ERROR: Invalid data" << 0;
-        QTest::newRow("Y of 1 without X") << QStringList{"0.5;1"} << Resultado::Cancelada << "ERROR: Invalid data"
-                                          << 0;
-        QTest::newRow("out of range") << QStringList{"0.5;1.5"} << Resultado::Cancelada
-                                      << "ERROR: Data out of range [0, 1]" << 0;
-        // Letters read as 0 (the leading-number reading); a number that cannot
-        // be computed gives the invalid-value sentinel.
-        QTest::newRow("letters") << QStringList{"0.5;abc"} << Resultado::Cancelada << "ERROR: Invalid data" << 0;
-        QTest::newRow("division by zero") << QStringList{"0.5;1/0"} << Resultado::Cancelada
-                                          << "ERROR: Data out of range [0, 1]" << 0;
-        QTest::newRow("Y empty") << QStringList{"0.5;"} << Resultado::Cancelada << "ERROR: Data out of range [0, 1]"
-                                 << 0;
-        QTest::newRow("only pure components")
-            << QStringList{"0;0", "1;1"} << Resultado::Cancelada
-            << "ERROR: Invalid data: the table needs a point with X between 0 and 1" << 0;
-        QTest::newRow("fraction and comma") << QStringList{"1/4;0,5"} << Resultado::Aceptada << QString() << 2;
-    }
-    void okRevisaLasFilas()
-    {
-        QFETCH(QStringList, filas);
-        QFETCH(Resultado, resultado);
-        QFETCH(QString, mensaje);
-        Banco b;
-        b.abrir();
-        for (int k = 0; k < filas.size(); ++k) {
-            const QStringList xy = filas[k].split(';');
-            b.escribirFila(k, xy[0], xy[1]);
-        }
-        b.ok();
-        if (mensaje.isEmpty()) {
-            QVERIFY(d.mensajes.isEmpty());
-            QCOMPARE(b.ventana->resultado(), resultado);
-            QVERIFY(!b.ventana->isVisible());
-            if (resultado == Resultado::Aceptada) {
-                QFETCH(int, ultPunto);
-                QCOMPARE(b.ventana->tabla().ultPunto, ultPunto);
-                QCOMPARE(b.ventana->tabla().x[static_cast<std::size_t>(ultPunto)], 1.0);
-                QCOMPARE(b.ventana->tabla().x[static_cast<std::size_t>(ultPunto) + 1], -1.0);
-            }
-            return;
-        }
-        QCOMPARE(d.mensajes.size(), 1);
-        QCOMPARE(d.mensajes[0].texto, mensaje);
-        QCOMPARE(d.mensajes[0].titulo, QStringLiteral("Error"));
-        QCOMPARE(d.mensajes[0].icono, plataforma::Icono::Exclamacion);
-        QVERIFY(b.ventana->isVisible());
-        // Closing now must take the main window out of table mode.
-        b.cancelar();
-        QCOMPARE(b.ventana->resultado(), Resultado::CanceladaTrasOkFallido);
-    }
-
-    void okFalloMuestraLasFilasDescartadas()
-    {
-        Banco b;
-        b.tabla = tablaCon({{0, 0}, {1, 1}, {0.5, 0.6}});
-        b.abrir();
-        b.ok();
-        QCOMPARE(d.ultimoMensaje(), QStringLiteral("ERROR: Invalid data: the table needs a point with X between 0 and 1"));
-        QVERIFY(b.x(2)->text().isEmpty());
-    }
-
-    // Emptying an X box ends the rows in use there.
-    void vaciarUnaXTerminaLaTabla()
-    {
-        Banco b;
-        b.tabla = tablaCon({{0, 0}, {0.2, 0.3}, {0.5, 0.6}, {0.8, 0.9}, {1, 1}});
-        b.abrir();
-        b.escribir(b.x(2), "");
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-        QCOMPARE(b.ventana->tabla().ultPunto, 2);
-        QCOMPARE(b.ventana->tabla().x[1], 0.2);
-        QCOMPARE(b.ventana->tabla().x[2], 1.0);
-    }
-
-    // A fresh shared table holds zeros: shown as such, refused until cleared.
-    void tablaDeCerosYBorrar()
-    {
-        Banco b;
-        b.tabla = TablaELV{};
-        b.abrir();
-        for (int k = 0; k < FormXYinput::kFilasVisibles; ++k) {
-            QCOMPARE(b.x(k)->text(), QStringLiteral("0"));
-            QCOMPARE(b.y(k)->text(), QStringLiteral("0"));
-        }
-        b.ok();
-        QCOMPARE(d.ultimoMensaje(), QStringLiteral("ERROR: Invalid data"));
-        QVERIFY(b.ventana->isVisible());
-        b.scroll()->setValue(40);
-        b.borrar();
-        QCOMPARE(b.scroll()->value(), 0);
-        for (int k = 0; k < FormXYinput::kFilasVisibles; ++k) QVERIFY(b.x(k)->text().isEmpty());
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::SinTabla);
-    }
-
-    // Cancel and the close box hand nothing back.
-    void cancelarYCerrar_data()
-    {
-        QTest::addColumn<bool>("cajaDeCierre");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("close box") << true;
-    }
-    void cancelarYCerrar()
-    {
-        QFETCH(bool, cajaDeCierre);
-        Banco b;
-        b.tabla = tablaCon({{0, 0}, {0.4, 0.6}, {1, 1}});
-        const TablaELV antes = b.tabla;
-        b.abrir();
-        b.escribirFila(1, "0.3", "0.5");
-        if (cajaDeCierre)
-            b.ventana->close();
-        else
-            b.cancelar();
-        QVERIFY(!b.ventana->isVisible());
-        QCOMPARE(b.ventana->resultado(), Resultado::Cancelada);
-        QVERIFY(b.tabla == antes);
-    }
-
-    // A press shows the caption pressed; only a release on it runs the action.
-    void botonesDeImagen()
-    {
-        Banco b;
-        b.abrir();
-        BotonImagen* cancelar = b.boton(1);
-        QTest::mousePress(cancelar, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(cancelar->pulsado());
-        QTest::mouseRelease(cancelar, Qt::LeftButton, {}, QPoint(-20, 10));
-        QVERIFY(!cancelar->pulsado());
-        QVERIFY(b.ventana->isVisible());
-        b.cancelar();
-        QVERIFY(!b.ventana->isVisible());
-    }
-
-    // Escape must not throw away what was typed.
-    void escapeNoCierra()
-    {
-        Banco b;
-        b.abrir();
-        QTest::keyClick(b.x(0), Qt::Key_Escape);
-        QVERIFY(b.ventana->isVisible());
-    }
-
-    // Only a table read from a file can fill all 100 rows; one that would
-    // need a 101st row for (0, 0) or (1, 1) is refused and stays editable.
+    // Only a file fills all 100 rows; one that needs a 101st for (0, 0) or
+    // (1, 1) is refused.
     void cienFilas_data()
     {
         QTest::addColumn<double>("primeraX");
         QTest::addColumn<double>("ultimaX");
-        QTest::addColumn<bool>("cabe");
-        QTest::addColumn<int>("ultPuntoConSitio");  // after the row numbered 99 is emptied
-        QTest::newRow("both ends given") << 0.0 << 1.0 << true << 99;
-        QTest::newRow("needs (0, 0)") << 0.005 << 1.0 << false << 99;
-        QTest::newRow("needs (1, 1)") << 0.0 << 0.995 << false << 98;
+        QTest::newRow("both ends given") << 0.0 << 1.0;
+        QTest::newRow("needs (0, 0)") << 0.005 << 1.0;
+        QTest::newRow("needs (1, 1)") << 0.0 << 0.995;
     }
     void cienFilas()
     {
         QFETCH(double, primeraX);
         QFETCH(double, ultimaX);
-        QFETCH(bool, cabe);
-        Banco b;
-        for (std::size_t i = 0; i < kFilasTablaELV; ++i) {
-            const double x = primeraX + (ultimaX - primeraX) * static_cast<double>(i) / (kFilasTablaELV - 1);
-            b.tabla.x[i] = x;
-            b.tabla.y[i] = x;
-        }
-        b.abrir();
-        b.ok();
-        if (cabe) {
-            QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-            QCOMPARE(b.ventana->tabla().ultPunto, 99);
-            return;
-        }
-        QCOMPARE(d.ultimoMensaje(), QString::fromUtf8(quillon::tr(mensajes::demasiadosPuntos)));
-        QVERIFY(b.ventana->isVisible());
-        // Making room by emptying the bottom row lets it through.
-        b.scroll()->setValue(87);
-        QCOMPARE(b.ventana->findChild<QLabel*>("LblNUM11")->text(), QStringLiteral("99"));
-        b.escribir(b.x(11), "");
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-        QFETCH(int, ultPuntoConSitio);
-        QCOMPARE(b.ventana->tabla().ultPunto, ultPuntoConSitio);
+        Editor e;
+        for (std::size_t i = 0; i < kFilasTablaELV; ++i)
+            e.tabla.x[i] = e.tabla.y[i] = primeraX + (ultimaX - primeraX) * static_cast<double>(i) / 99;
+        e.abrir();
+        e.pulsar("botonAceptar");
+        const bool cabe = primeraX == 0 && ultimaX == 1;
+        QCOMPARE(e.dialogos.mensajes.size(), cabe ? 0 : 1);
+        QCOMPARE(e.v->resultado() == Resultado::Aceptada && e.v->tabla().ultPunto == 99, cabe);
     }
 
-    // Both decimal keys type the separator in use.
-    void teclaDecimal_data()
+    // Six significant digits with the separator in use, -1 for a missing Y,
+    // nothing for a row not in use. Both decimal keys type the separator.
+    void mostrar_data()
     {
-        QTest::addColumn<char>("separador");
-        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<char>("sep");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
         QTest::addColumn<QString>("visto");
-        QTest::newRow("point with comma separator") << ',' << "0.25" << "0,25";
-        QTest::newRow("comma with point separator") << '.' << "0,25" << "0.25";
-        QTest::newRow("point with point separator") << '.' << "0.25" << "0.25";
+        QTest::newRow("point") << '.' << 1.0 / 3 << 0.123456789 << "0.333333 0.123457";
+        QTest::newRow("comma") << ',' << 0.5 << 2.0 / 3 << "0,5 0,666667";
+        QTest::newRow("Y missing") << '.' << 0.25 << -1.0 << "0.25 -1";
+        QTest::newRow("zero") << '.' << 0.0 << 0.0 << "0 0";
+        QTest::newRow("not in use") << '.' << -1.0 << 0.5 << " ";
     }
-    void teclaDecimal()
+    void mostrar()
     {
-        QFETCH(char, separador);
-        QFETCH(QString, tecleado);
+        QFETCH(char, sep);
+        QFETCH(double, x);
+        QFETCH(double, y);
         QFETCH(QString, visto);
-        Banco b;
-        b.estado.sepDecimal = separador;
-        b.abrir();
-        b.escribirFila(0, tecleado, "0.5");
-        QCOMPARE(b.x(0)->text(), visto);
-        b.ok();
-        QCOMPARE(b.ventana->tabla().x[1], 0.25);
+        Editor e;
+        e.estado.sepDecimal = sep;
+        e.tabla.x[30] = x;
+        e.tabla.y[30] = y;
+        e.abrir();
+        e.barra()->setValue(25);
+        QCOMPARE(e.numero(5), QStringLiteral("31"));
+        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), visto);
+        // Typed into the row shown, as the view shows it again.
+        e.escribir(e.x(5), "0.25");
+        e.escribir(e.y(5), "0,5");
+        e.barra()->setValue(0);
+        e.barra()->setValue(25);
+        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), QString("0_25 0_5").replace('_', QChar(sep)));
     }
 
-    void focoSeleccionaTodo()
+    void navegacion_data()
     {
-        Banco b;
-        b.tabla = tablaCon({{0.25, 0.5}, {0.5, 0.75}});
-        b.abrir();
-        QTest::mouseClick(b.y(1), Qt::LeftButton, {}, QPoint(3, 5));
-        QVERIFY(b.y(1)->hasFocus());
-        QCOMPARE(b.y(1)->selectedText(), QStringLiteral("0.75"));
-        // A second click places the caret.
-        QTest::mouseClick(b.y(1), Qt::LeftButton, {}, QPoint(2, 5));
-        QVERIFY(!b.y(1)->hasSelectedText());
-        QTest::keyClick(b.y(1), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), b.x(2));
-        QTest::keyClick(b.x(2), Qt::Key_Backtab);
-        QCOMPARE(b.y(1)->selectedText(), QStringLiteral("0.75"));
+        QTest::addColumn<Paso>("p");
+        QTest::newRow("X down") << Paso{"TxtX3", 0, 'a', "Down", "TxtX4", 0};
+        QTest::newRow("X down, bottom") << Paso{"TxtX11", 0, 'a', "Down", "TxtX11", 1};
+        QTest::newRow("X down, last view") << Paso{"TxtX11", 87, 'a', "Down", "TxtX11", 87};
+        QTest::newRow("X up, top") << Paso{"TxtX0", 5, 'a', "Up", "TxtX0", 4};
+        QTest::newRow("X up") << Paso{"TxtX3", 5, 'a', "Up", "TxtX2", 5};
+        QTest::newRow("X left at start") << Paso{"TxtX3", 0, 's', "Left", "TxtY2", 0};
+        QTest::newRow("X left inside") << Paso{"TxtX3", 0, 'i', "Left", "TxtX3", 0};
+        QTest::newRow("X left, top, anywhere") << Paso{"TxtX0", 5, 'i', "Left", "TxtY0", 4};
+        QTest::newRow("X right, all selected") << Paso{"TxtX3", 0, 'a', "Right", "TxtY3", 0};
+        QTest::newRow("X right inside") << Paso{"TxtX3", 0, 'i', "Right", "TxtX3", 0};
+        QTest::newRow("X enter") << Paso{"TxtX11", 0, 'i', "Return", "TxtY11", 0};
+        QTest::newRow("Y down") << Paso{"TxtY3", 0, 'a', "Down", "TxtY4", 0};
+        QTest::newRow("Y up") << Paso{"TxtY5", 3, 'a', "Up", "TxtY4", 3};
+        QTest::newRow("Y left at start") << Paso{"TxtY0", 5, 's', "Left", "TxtX0", 5};
+        QTest::newRow("Y left inside") << Paso{"TxtY5", 0, 'i', "Left", "TxtY5", 0};
+        QTest::newRow("Y right inside") << Paso{"TxtY5", 0, 'i', "Right", "TxtY5", 0};
+        QTest::newRow("Y right at end") << Paso{"TxtY5", 0, 'e', "Right", "TxtX6", 0};
+        QTest::newRow("Y right, bottom") << Paso{"TxtY11", 0, 'e', "Right", "TxtX11", 1};
+        QTest::newRow("Y enter") << Paso{"TxtY5", 0, 'i', "Return", "TxtX6", 0};
+        QTest::newRow("Y keypad enter, bottom") << Paso{"TxtY11", 2, 'i', "Num+Enter", "TxtX11", 3};
+        QTest::newRow("a click in the box") << Paso{"TxtY4", 0, 'a', "click", "TxtY4", 0};
+        // One row per wheel message whatever its distance; the bar alone
+        // would move three.
+        QTest::newRow("wheel away from the user") << Paso{"TxtX3", 10, 'a', "wheel 120", "", 9};
+        QTest::newRow("wheel, three notches") << Paso{"TxtY7", 10, 'a', "wheel -360", "", 11};
+        QTest::newRow("wheel, a touchpad's step") << Paso{"TxtX7", 10, 'a', "wheel 15", "", 9};
+        QTest::newRow("wheel on the bar") << Paso{"barraFilas", 10, 'a', "wheel -120", "", 11};
+        QTest::newRow("wheel on the window") << Paso{"", 10, 'a', "wheel 120", "", 9};
+        QTest::newRow("thumb dragged") << Paso{"barraFilas", 0, 'a', "drag 30", "", 30};
+    }
+    void navegacion()
+    {
+        QFETCH(Paso, p);
+        Editor e;
+        for (std::size_t i = 0; i < kFilasTablaELV; ++i) e.tabla.x[i] = e.tabla.y[i] = (i + 1.0) / 128;
+        e.abrir();
+        e.barra()->setValue(p.barra);
+        QWidget* desde = *p.desde ? e.hijo(p.desde) : e.v.get();
+        auto* caja = qobject_cast<QLineEdit*>(desde);
+        if (caja) {
+            caja->setFocus();
+            caja->setCursorPosition(p.caret == 's' ? 0 : p.caret == 'i' ? 2 : int(caja->text().size()));
+            if (p.caret == 'a') caja->selectAll();
+        }
+        const QString gesto = p.gesto;
+        if (gesto == "click") {
+            QTest::mouseClick(desde, Qt::LeftButton, {}, QPoint(3, 5));
+        } else if (gesto.startsWith("drag")) {
+            e.barra()->setSliderDown(true);
+            e.barra()->setSliderPosition(gesto.mid(5).toInt());
+        } else if (gesto.startsWith("wheel")) {
+            const QPointF c = QRectF(desde->rect()).center();
+            QWheelEvent w(c, desde->mapToGlobal(c), {}, {0, gesto.mid(6).toInt()}, {}, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(desde, &w);
+        } else {
+            const QKeyCombination tecla = QKeySequence(gesto)[0];
+            QTest::keyClick(desde, tecla.key(), tecla.keyboardModifiers());
+        }
+        QCOMPARE(e.numero(0), QString::number(p.barraTras + 1));
+        if (!*p.hasta) return;
+        auto* hasta = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QCOMPARE(hasta->objectName(), QString(p.hasta));
+        // Moved or scrolled, the box is ready to type over; otherwise Left
+        // and Right move the caret, and a click places it.
+        if (hasta != caja || p.barra != p.barraTras) QCOMPARE(hasta->selectedText(), hasta->text());
+        else if (p.caret == 'i' && gesto == "Left") QCOMPARE(caja->cursorPosition(), 1);
+        else if (gesto == "click") QCOMPARE(caja->selectedText(), QString());
     }
 };
 

@@ -1,222 +1,126 @@
-// The table editor's Open... and Save as..., through its buttons, with the
-// file dialogs answered by the test and files in a temporary folder.
+// The table editor's Open... and Save as..., with the file dialogs answered
+// by the test and real files: a temporary folder and a full disk.
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <optional>
 
-#include "documents/tst_form_xyinput_apoyo.h"
+#include "documents/editor_tabla.h"
+#include "support/disco_lleno.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
-using Resultado = FormXYinput::Resultado;
-
-namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escribir(const QString& ruta, const QByteArray& bytes)
-{
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-}  // namespace
 
 class TstFormXYinputArchivos : public QObject {
     Q_OBJECT
-    ConDialogos dialogos;
-    DialogosPrueba& d = dialogos.d;
     QTemporaryDir carpeta;
 
-    QString ruta(const char* nombre) const { return carpeta.filePath(QString::fromUtf8(nombre)); }
-
 private slots:
-    void initTestCase()
+    // What a file gives: names, molar masses and rows, of a table or a
+    // distillation file (nothing else of it), shown from the top; a missing
+    // tag keeps the old text; without the block the names still count and
+    // the rows stay. Cancelled or unreadable, nothing changes. %1: the path.
+    void abrir_data()
     {
-        fijarLocale();
-        QVERIFY(carpeta.isValid());
+        QTest::addColumn<QByteArray>("contenido");  // empty: no such file
+        QTest::addColumn<QString>("resumen");       // after Open and Ok
+        const QString formato = "ERROR: Invalid format:\r\n%1 / accepted 0;0 0.3;0.4 1;1 with ";
+        QTest::newRow("distillation file")
+            << QByteArray("<A=ethanol>\r\n<B=water>\r\n<MMA=46.07>\r\n<MMB=18.015>\r\n<ALPHA=2.5>\r\n<X0=0.3>\r\n"
+                          "<VLE=TABLE>\r\n[[\r\n0,2  0,5\r\n0.6  0.75\r\n]]\r\n")
+            << "accepted 0;0 0.2;0.5 0.6;0.75 1;1 with ethanol water 46.07 18.015";
+        QTest::newRow("no tags") << QByteArray("[[\r\n0.15  0.3\r\n]]\r\n") << "accepted 0;0 0.15;0.3 1;1";
+        QTest::newRow("no block") << QByteArray("<A=acetone>\r\n<MMA=58.08>\r\n0.1  0.2\r\n")
+                                  << formato + "acetone toluene 58.08 92.14";
+        QTest::newRow("block not closed") << QByteArray("<B=hexane>\r\n[[\r\n0.15  0.3\r\n")
+                                          << formato + "benzene hexane 78.11 92.14";
+        QTest::newRow("no such file") << QByteArray()
+                                      << "ERROR: Unable to open the file:\r\n%1\r\nError : 2 - No such file or "
+                                         "directory / accepted 0;0 0.3;0.4 1;1";
+        QTest::newRow("cancelled") << QByteArray() << "accepted 0;0 0.3;0.4 1;1";
     }
-    void init() { d.olvidar(); }
-
-    // Three typed rows are saved with 97 empty rows after them and come back
-    // as they were; the dialogs start in the remembered folder.
-    void guardarYAbrir()
-    {
-        Banco b;
-        b.abrir();
-        b.escribirFila(0, "0.1", "0.25");
-        b.escribirFila(1, "0.4", "0.6");
-        b.escribirFila(2, "0.7", "0.85");
-        d.respuestasGuardar << ruta("tres.vle");
-        b.guardarComo();
-        QCOMPARE(d.pedidosGuardar.size(), 1);
-        QCOMPARE(d.pedidosGuardar[0].carpeta, plataforma::carpetaPrograma());
-        QCOMPARE(d.pedidosGuardar[0].titulo, QStringLiteral("Save as"));
-        QCOMPARE(d.pedidosGuardar[0].filtro,
-                 QStringLiteral("Vapor-liquid equilibrium file (*.vle)|*.vle|All files (*.*)|*.*"));
-        QCOMPARE(b.pathTabla, carpeta.path());
-        QVERIFY(d.mensajes.isEmpty());
-
-        const QList<QByteArray> lineas = leer(ruta("tres.vle")).split('\n');
-        QCOMPARE(lineas.size(), 107);  // 106 lines, each ended by CR LF
-        QCOMPARE(lineas[0], QByteArray("<A=benzene>\r"));
-        QCOMPARE(lineas[3], QByteArray("<MMB=92.1387>\r"));
-        QCOMPARE(lineas[4], QByteArray("[[\r"));
-        QCOMPARE(lineas[5], QByteArray("0.1  0.25\r"));
-        QCOMPARE(lineas[7], QByteArray("0.7  0.85\r"));
-        for (int i = 8; i < 105; ++i) QCOMPARE(lineas[i], QByteArray("-1  -1\r"));
-        QCOMPARE(lineas[105], QByteArray("]]\r"));
-
-        b.borrar();
-        d.respuestasAbrir << ruta("tres.vle");
-        b.abrirArchivo();
-        QCOMPARE(d.pedidosAbrir[0].carpeta, carpeta.path());
-        QCOMPARE(d.pedidosAbrir[0].titulo, QStringLiteral("Open"));
-        QCOMPARE(d.pedidosAbrir[0].filtro,
-                 QStringLiteral("Vapor-liquid equilibrium file (*.vle)|*.vle|Binary distillation file (*.bdf)|*.bdf|"
-                                "All files (*.*)|*.*"));
-        QCOMPARE(b.x(2)->text(), QStringLiteral("0.7"));
-        QVERIFY(b.x(3)->text().isEmpty());
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-        QCOMPARE(b.ventana->tabla().ultPunto, 4);
-        QCOMPARE(b.ventana->tabla().y[2], 0.6);
-    }
-
-    // A distillation file gives its names, molar masses and rows, nothing
-    // else; the view goes back to the top.
-    void abrirDestilacion()
-    {
-        escribir(ruta("mezcla.bdf"), "<A=ethanol>\r\n<B=water>\r\n<MMA=46.07>\r\n<MMB=18.015>\r\n<ALPHA=2.5>\r\n"
-                                     "<X0=0.3>\r\n<VLE=TABLE>\r\n[[\r\n0,2  0,5\r\n0.6  0.75\r\n]]\r\n");
-        Banco b;
-        b.pathTabla = carpeta.path();
-        b.tabla = tablaCon({{0, 0}, {0.3, 0.4}, {0.5, 0.6}, {1, 1}});
-        b.abrir();
-        b.scroll()->setValue(20);
-        d.respuestasAbrir << ruta("mezcla.bdf");
-        b.abrirArchivo();
-        QVERIFY(d.mensajes.isEmpty());
-        QCOMPARE(b.scroll()->value(), 0);
-        QCOMPARE(b.x(0)->text(), QStringLiteral("0.2"));
-        QVERIFY(b.x(2)->text().isEmpty());
-        b.ok();
-        QCOMPARE(b.ventana->resultado(), Resultado::Aceptada);
-        QCOMPARE(b.ventana->datos(), (DatosCompuestos{"ethanol", "water", "46.07", "18.015"}));
-        QCOMPARE(b.ventana->tabla().ultPunto, 3);
-        QCOMPARE(b.ventana->tabla().x[2], 0.6);
-    }
-
-    // Without the block: the names read count, the rows stay, the path is
-    // reported. Without tags: only the rows change.
-    void abrirIncompleto_data()
-    {
-        QTest::addColumn<QByteArray>("contenido");
-        QTest::addColumn<QString>("nombreA");
-        QTest::addColumn<QString>("primeraX");
-        QTest::addColumn<bool>("errorDeFormato");
-        QTest::newRow("tags without block") << QByteArray("<A=acetone>\r\n<MMA=58.08>\r\n0.1  0.2\r\n") << "acetone"
-                                            << "0.3" << true;
-        QTest::newRow("block without tags") << QByteArray("[[\r\n0.15  0.3\r\n]]\r\n") << "benzene" << "0.15"
-                                            << false;
-        QTest::newRow("no end of block") << QByteArray("<A=hexane>\r\n[[\r\n0.15  0.3\r\n") << "hexane" << "0.3"
-                                         << true;
-    }
-    void abrirIncompleto()
+    void abrir()
     {
         QFETCH(QByteArray, contenido);
-        QFETCH(QString, nombreA);
-        QFETCH(QString, primeraX);
-        QFETCH(bool, errorDeFormato);
-        escribir(ruta("incompleto.vle"), contenido);
-        Banco b;
-        b.tabla = tablaCon({{0.3, 0.4}});
-        b.abrir();
-        d.respuestasAbrir << ruta("incompleto.vle");
-        b.abrirArchivo();
-        if (errorDeFormato) {
-            QCOMPARE(d.ultimoMensaje(), "ERROR: Invalid format:\r\n" + QDir::toNativeSeparators(ruta("incompleto.vle")));
-            QCOMPARE(d.mensajes[0].titulo, QStringLiteral("Error"));
-        } else {
-            QVERIFY(d.mensajes.isEmpty());
+        QFETCH(QString, resumen);
+        const QString ruta = carpeta.filePath(QTest::currentDataTag());
+        const bool elegido = QTest::currentDataTag() != QLatin1String("cancelled");
+        QFile archivo(ruta);
+        if (!contenido.isEmpty() && archivo.open(QIODevice::WriteOnly)) archivo.write(contenido);
+        archivo.close();
+        Editor e;
+        e.pathTabla = QStringLiteral("/elsewhere");
+        e.tabla.x[0] = 0.3;
+        e.tabla.y[0] = 0.4;
+        e.abrir();
+        e.barra()->setValue(20);
+        if (elegido) e.dialogos.rutasAbrir << ruta;
+        e.pulsar("botonAbrir");
+        QCOMPARE(e.dialogos.peticiones[0].carpeta, QStringLiteral("/elsewhere"));
+        QVERIFY(e.dialogos.peticiones[0].filtro.contains("*.bdf"));
+        QCOMPARE(e.pathTabla, elegido ? carpeta.path() : QStringLiteral("/elsewhere"));
+        QCOMPARE(e.barra()->value(), contenido.contains("]]") ? 0 : 20);
+        e.pulsar("botonAceptar");
+        QCOMPARE(e.resumen(), resumen.replace("%1", QDir::toNativeSeparators(ruta)));
+    }
+
+    // The names and the rows as they stand go out byte for byte, empty rows
+    // included, under the name typed (".vle" added when it has none) and
+    // over an old file; a full disk keeps the old file whole.
+    void guardar_data()
+    {
+        QTest::addColumn<QString>("tecleado");  // "" cancels
+        QTest::addColumn<QString>("archivo");
+        QTest::addColumn<QString>("mensaje");  // %1: the path
+        QTest::newRow("with .vle") << "a.vle" << "a.vle" << "";
+        QTest::newRow("without extension") << "b" << "b.vle" << "";
+        QTest::newRow("over an old file") << "old.vle" << "old.vle" << "";
+        QTest::newRow("cancelled") << "" << "old.vle" << "";
+        const QString sistema = "\r\n%1\r\nError : ";
+        QTest::newRow("no such folder") << "no/t.vle" << "no/t.vle"
+                                        << "ERROR: Unable to save the file:" + sistema + "2 - No such file or directory";
+        QTest::newRow("disk full") << "full" << "old.vle"
+                                   << "ERROR: Unable to replace the file:" + sistema + "28 - No space left on device";
+    }
+    void guardar()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, archivo);
+        QFETCH(QString, mensaje);
+        std::optional<DiscoLleno> disco;
+        QTemporaryDir temporal;
+        if (tecleado == "full") {
+            disco.emplace();
+            if (!disco->montado()) QSKIP("no tmpfs could be mounted (needs root)");
+            tecleado = archivo;
         }
-        QCOMPARE(b.x(0)->text(), primeraX);
-        b.ok();
-        QCOMPARE(b.ventana->datos().nombreA, nombreA);
-        QCOMPARE(b.ventana->datos().nombreB, QStringLiteral("toluene"));
-    }
-
-    // Cancelling either dialog changes nothing, the folder included.
-    void cancelarDialogos()
-    {
-        Banco b;
-        b.pathTabla = QStringLiteral("/somewhere/else");
-        b.tabla = tablaCon({{0.3, 0.4}});
-        b.abrir();
-        b.abrirArchivo();
-        b.guardarComo();
-        QCOMPARE(d.pedidosAbrir.size(), 1);
-        QCOMPARE(d.pedidosGuardar.size(), 1);
-        QCOMPARE(d.pedidosAbrir[0].carpeta, QStringLiteral("/somewhere/else"));
-        QCOMPARE(b.pathTabla, QStringLiteral("/somewhere/else"));
-        QCOMPARE(b.x(0)->text(), QStringLiteral("0.3"));
-        QVERIFY(d.mensajes.isEmpty());
-    }
-
-    // Saving over a file replaces it whole.
-    void guardarEncima()
-    {
-        escribir(ruta("viejo.vle"), QByteArray(5000, 'x'));
-        Banco b;
-        b.tabla = tablaCon({{0.3, 0.4}});
-        b.abrir();
-        d.respuestasGuardar << ruta("viejo.vle");
-        b.guardarComo();
-        QVERIFY(d.mensajes.isEmpty());
-        const QByteArray bytes = leer(ruta("viejo.vle"));
-        QVERIFY(bytes.startsWith("<A=benzene>\r\n"));
-        QVERIFY(bytes.endsWith("]]\r\n"));
-        QVERIFY(!bytes.contains('x'));
-        // Nothing is left behind in the folder but the file itself.
-        QCOMPARE(QDir(carpeta.path()).entryList({"viejo*"}, QDir::Files), QStringList{"viejo.vle"});
-    }
-
-    // Failures name the file and the system's reason, and change nothing.
-    void fallosDelSistema_data()
-    {
-        QTest::addColumn<bool>("guardar");
-        QTest::addColumn<QString>("cabecera");
-        QTest::newRow("save into a missing folder") << true << "ERROR: Unable to save the file:";
-        QTest::newRow("open a missing file") << false << "ERROR: Unable to open the file:";
-    }
-    void fallosDelSistema()
-    {
-        QFETCH(bool, guardar);
-        QFETCH(QString, cabecera);
-        const QString perdido = ruta("no-such-folder/t.vle");
-        Banco b;
-        b.tabla = tablaCon({{0.3, 0.4}});
-        b.abrir();
-        (guardar ? d.respuestasGuardar : d.respuestasAbrir) << perdido;
-        guardar ? b.guardarComo() : b.abrirArchivo();
-        QCOMPARE(d.mensajes.size(), 1);
-        const QStringList lineas = d.mensajes[0].texto.split(QStringLiteral("\r\n"));
-        QCOMPARE(lineas.size(), 3);
-        QCOMPARE(lineas[0], cabecera);
-        QCOMPARE(lineas[1], QDir::toNativeSeparators(perdido));
-        QVERIFY2(QRegularExpression("^Error : \\d+ - \\S.*$").match(lineas[2]).hasMatch(), qPrintable(lineas[2]));
-        QCOMPARE(d.mensajes[0].icono, plataforma::Icono::Exclamacion);
-        QCOMPARE(d.mensajes[0].titulo, QStringLiteral("Error"));
-        QVERIFY(!QFileInfo::exists(ruta("no-such-folder")));
-        QCOMPARE(b.x(0)->text(), QStringLiteral("0.3"));
+        const auto en = [&](const QString& nombre) { return disco ? disco->ruta(nombre) : temporal.filePath(nombre); };
+        QFile viejo(en("old.vle"));
+        QVERIFY(viejo.open(QIODevice::WriteOnly) && viejo.write("old") == 3);
+        viejo.close();
+        if (disco) disco->llenar();
+        Editor e;
+        e.datos.nombreA = QStringLiteral("éter");
+        e.abrir();
+        e.escribirFilas("0.1;0.25 0.4;0.6 0.7;");
+        if (!tecleado.isEmpty()) e.dialogos.rutasGuardar << en(tecleado);
+        e.pulsar("botonGuardarComo");
+        QCOMPARE(e.dialogos.peticiones[0].carpeta, plataforma::carpetaPrograma());
+        QCOMPARE(e.pathTabla, tecleado.isEmpty() ? QString() : QFileInfo(en(archivo)).path());
+        // The rows stay as they stand.
+        const QString filas = "open 0.1;0.25 0.4;0.6 0.7;";
+        mensaje.replace("%1", QDir::toNativeSeparators(en(archivo)));
+        QCOMPARE(e.resumen(), mensaje.isEmpty() ? filas : mensaje + " / " + filas);
+        QByteArray esperado = "<A=\xe9ter>\r\n<B=toluene>\r\n<MMA=78.11>\r\n<MMB=92.14>\r\n[[\r\n"
+                              "0.1  0.25\r\n0.4  0.6\r\n0.7  -1\r\n";
+        for (int i = 0; i < 97; ++i) esperado += "-1  -1\r\n";
+        const bool guardado = !tecleado.isEmpty() && mensaje.isEmpty();
+        QFile escrito(en(guardado ? archivo : "old.vle"));
+        QVERIFY(escrito.open(QIODevice::ReadOnly));
+        QCOMPARE(escrito.readAll(), guardado ? esperado + "]]\r\n" : QByteArray("old"));
+        if (disco) QCOMPARE(disco->archivos(), QStringList{"old.vle"});
     }
 };
 

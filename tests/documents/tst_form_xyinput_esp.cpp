@@ -1,70 +1,44 @@
-// The table editor in the Spanish build: captions, messages and dialogs.
+// The table editor of the Spanish build: captions, dialogs and messages.
 
-#include <QLabel>
-
-#include "documents/tst_form_xyinput_apoyo.h"
+#include "documents/editor_tabla.h"
+#include "platform/boton_imagen.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
 
 class TstFormXYinputEsp : public QObject {
     Q_OBJECT
-    ConDialogos dialogos;
-    DialogosPrueba& d = dialogos.d;
 
 private slots:
-    void initTestCase() { fijarLocale(); }
-    void init() { d.olvidar(); }
-
+    // The captions, then the message of each rule of Ok and of each file
+    // failure (their first lines), then the titles of the file dialogs.
     void textos()
     {
-        Banco b;
-        b.estado.sepDecimal = ',';
-        FormXYinput& v = b.abrir();
-        QCOMPARE(v.windowTitle(), QStringLiteral("Tabla de equilibrio Líquido-Vapor"));
-        const QString botones[5] = {"Aceptar", "Cancelar", "Borrar", "Abrir...", "Guardar como..."};
-        for (int i = 0; i < 5; ++i) QCOMPARE(b.boton(i)->texto(), botones[i]);
-        QCOMPARE(v.findChild<QLabel*>("Label1_3")->text(),
-                 QStringLiteral("X: Fracción molar del componente más volátil en fase líquida."));
-        QCOMPARE(v.findChild<QLabel*>("Label1_4")->text(),
-                 QStringLiteral("Y: Fracción molar del componente más volátil en equilibrio en fase vapor."));
-        b.abrirArchivo();
-        b.guardarComo();
-        QCOMPARE(d.pedidosAbrir[0].titulo, QStringLiteral("Abrir"));
-        QCOMPARE(d.pedidosGuardar[0].titulo, QStringLiteral("Guardar como"));
-    }
-
-    // Each rule has its own Spanish message; the point key types the comma.
-    void mensajesDeOk_data()
-    {
-        QTest::addColumn<QStringList>("filas");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("order") << QStringList{"0.2", "0.3", "0.2", "0.4"} << "ERROR: Los valores no son consecutivos";
-        QTest::newRow("pure") << QStringList{"0", "0.1"}
-                              << "ERROR: Valores incompatibles para disolución pura de un componente";
-        QTest::newRow("range") << QStringList{"0.5", "2"} << "ERROR: Datos fuera del rango [0, 1]";
-    }
-    void mensajesDeOk()
-    {
-        QFETCH(QStringList, filas);
-        QFETCH(QString, mensaje);
-        Banco b;
-        b.estado.sepDecimal = ',';
-        b.abrir();
-        for (int k = 0; 2 * k < filas.size(); ++k) b.escribirFila(k, filas[2 * k], filas[2 * k + 1]);
-        QCOMPARE(b.x(0)->text(), QString(filas[0]).replace('.', ','));
-        b.ok();
-        QCOMPARE(d.ultimoMensaje(), mensaje);
-    }
-
-    // Six significant digits with the comma in use.
-    void muestraConComa()
-    {
-        Banco b;
-        b.estado.sepDecimal = ',';
-        b.tabla = tablaCon({{1.0 / 3, 0.5}});
-        b.abrir();
-        QCOMPARE(b.x(0)->text(), QStringLiteral("0,333333"));
+        Editor e;
+        e.abrir();
+        QStringList vistos{e.v->windowTitle()};
+        for (const char* b : {"botonAceptar", "botonCancelar", "botonBorrar", "botonAbrir", "botonGuardarComo"})
+            vistos << e.hijo<BotonImagen>(b)->texto();
+        vistos << e.hijo<QLabel>("explicacionX")->text() << e.hijo<QLabel>("explicacionY")->text();
+        for (const char* filas : {"0.2;0.3 0.2;0.4", "0;0.1", "0.5;2"}) {
+            e.pulsar("botonBorrar");
+            e.escribirFilas(filas);
+            e.pulsar("botonAceptar");
+        }
+        e.dialogos.rutasAbrir << "/no/such/folder/t.vle";
+        e.dialogos.rutasGuardar << "/no/such/folder/t.vle";
+        e.pulsar("botonAbrir");
+        e.pulsar("botonGuardarComo");
+        for (const QString& m : e.dialogos.mensajes) vistos << m.section("\r\n", 0, 0);
+        vistos << e.dialogos.peticiones[0].titulo << e.dialogos.peticiones[1].titulo;
+        QCOMPARE(vistos, (QStringList{"Tabla de equilibrio Líquido-Vapor", "Aceptar", "Cancelar", "Borrar", "Abrir...",
+                                      "Guardar como...",
+                                      "X: Fracción molar del componente más volátil en fase líquida.",
+                                      "Y: Fracción molar del componente más volátil en equilibrio en fase vapor.",
+                                      "ERROR: Los valores no son consecutivos",
+                                      "ERROR: Valores incompatibles para disolución pura de un componente",
+                                      "ERROR: Datos fuera del rango [0, 1]", "ERROR: No se pudo abrir el archivo:",
+                                      "ERROR: No se pudo guardar la tabla:", "Abrir", "Guardar como"}));
     }
 };
 
