@@ -1,5 +1,7 @@
 #include "platform/plataforma.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -75,10 +77,23 @@ Dialogos& dialogos()
 
 void fijarDialogos(Dialogos* d) { instalados = d; }
 
+namespace {
+
+// "mix 1.5" has a dot but no extension: an extension is a short word with a
+// letter in it after the last dot.
+bool tieneExtension(const QString& ruta)
+{
+    const QString sufijo = QFileInfo(ruta).suffix();
+    if (sufijo.isEmpty() || sufijo.size() > 5 || sufijo.contains(QLatin1Char(' '))) return false;
+    return std::any_of(sufijo.begin(), sufijo.end(), [](QChar c) { return c.isLetter(); });
+}
+
+}  // namespace
+
 QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p)
 {
     const QString ruta = dialogos().guardarArchivo(padre, p);
-    if (ruta.isEmpty() || p.sufijo.isEmpty() || !QFileInfo(ruta).suffix().isEmpty()) return ruta;
+    if (ruta.isEmpty() || p.sufijo.isEmpty() || tieneExtension(ruta)) return ruta;
     return ruta + QLatin1Char('.') + p.sufijo;
 }
 

@@ -76,6 +76,7 @@ private slots:
         QTest::addColumn<QString>("mensaje");  // %1: the path
         QTest::newRow("with .vle") << "a.vle" << "a.vle" << "";
         QTest::newRow("without extension") << "b" << "b.vle" << "";
+        QTest::newRow("a dot that is no extension") << "mix 1.5" << "mix 1.5.vle" << "";
         QTest::newRow("over an old file") << "old.vle" << "old.vle" << "";
         QTest::newRow("cancelled") << "" << "old.vle" << "";
         const QString sistema = "\r\n%1\r\nError : ";
