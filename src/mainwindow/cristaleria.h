@@ -25,6 +25,13 @@ QSize tamano(Pieza pieza);
 // pixels (origin at its top left).
 void pintar(QPainter& p, Pieza pieza, Capa capa);
 
+// A thermometer down the still's neck, its bulb just above the liquid, its
+// column standing at `celsius` on a scale from 0 to 250 °C (held at the ends).
+void pintarTermometro(QPainter& p, double celsius);
+// The row of the top of the column at `celsius`, and the scale's ends.
+double yColumnaTermometro(double celsius);
+inline constexpr double kTermometroMaximo = 250;
+
 // The layer rendered at a device pixel ratio (transparent around the glass),
 // made once per ratio and kept.
 const QPixmap& imagen(Pieza pieza, Capa capa, qreal dpr);

@@ -11,6 +11,7 @@
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "model/cortes.h"
+#include "model/formato.h"
 #include "model/magnitudes.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
@@ -19,6 +20,9 @@ namespace quillon {
 namespace {
 
 QColor aColor(const ColorRGB& c) { return QColor(c.r, c.g, c.b); }
+
+constexpr Texto kEbullicion{"Boiling point: ", "Temp. ebullición: "};
+constexpr Texto kExtrapolada{" (extrapolated)", " (extrapolada)"};
 
 }  // namespace
 
@@ -43,9 +47,17 @@ void FilaEtapas::DibujarNivelErlem(int k)
     const QString u = QString::fromUtf8(unidad.nombre.data(), static_cast<qsizetype>(unidad.nombre.size()));
 
     const auto still = static_cast<std::size_t>(k - 1);
+    // The still's boiling temperature, when both components are known compounds.
+    std::optional<termo::Burbuja> ebullicion;
+    if (const termo::Sistema* s = sim_.sistemaTermico()) ebullicion = s->burbuja(r.alambique.x);
+    dibujos_[still]->fijarTermometro(ebullicion ? std::optional<double>(ebullicion->T - 273.15) : std::nullopt);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
     escribirContenido(k - 1, r.alambique, u);
+    if (ebullicion)
+        textos_[still]->appendPlainText(QStringLiteral("\n") + qtr(kEbullicion) +
+                                        QString::fromStdString(FormatoNumero(ebullicion->T - 273.15, 4, sim_.separador())) +
+                                        QStringLiteral(" °C") + (ebullicion->extrapolada ? qtr(kExtrapolada) : QString()));
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);

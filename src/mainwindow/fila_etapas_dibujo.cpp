@@ -23,8 +23,9 @@ void DibujoEtapa::fijarFondo(cristaleria::Pieza fondo)
 
 void DibujoEtapa::limpiar()
 {
-    if (filas_.empty()) return;
+    if (filas_.empty() && !termometro_) return;
     filas_.clear();
+    termometro_.reset();
     componer();
 }
 
@@ -49,6 +50,7 @@ void DibujoEtapa::componer()
     for (const FilaLiquido& f : filas_)
         p.fillRect(QRectF(f.izquierda, f.y, f.derecha - f.izquierda, 1), color_);
     p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Delante, dpr));
+    if (termometro_ && fondo_ == cristaleria::Pieza::Alambique) cristaleria::pintarTermometro(p, *termometro_);
     p.end();
     update();
 }

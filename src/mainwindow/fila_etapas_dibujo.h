@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "mainwindow/cristaleria.h"
@@ -27,6 +28,10 @@ public:
     void limpiar();
     // Draws these rows of liquid in one colour, over the glass.
     void dibujarLiquido(std::vector<FilaLiquido> filas, const QColor& color);
+    // The thermometer in a still's neck, reading this temperature (°C), or
+    // none; it shows at the next drawing.
+    void fijarTermometro(std::optional<double> celsius) { termometro_ = celsius; }
+    std::optional<double> termometro() const { return termometro_; }
 
     int filasLiquido() const { return static_cast<int>(filas_.size()); }
     QColor colorLiquido() const { return color_; }
@@ -41,6 +46,7 @@ private:
 
     cristaleria::Pieza fondo_;
     std::vector<FilaLiquido> filas_;
+    std::optional<double> termometro_;
     QColor color_;
     QPixmap imagen_;
 };

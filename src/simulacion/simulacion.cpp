@@ -85,6 +85,7 @@ void Simulacion::borrar()
     p0a_.clear();
     condiciones_ = {};
     tieneCondiciones_ = false;
+    sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
@@ -111,7 +112,7 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
     pedirRefresco();
 }
 

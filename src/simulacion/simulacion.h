@@ -19,6 +19,7 @@
 #include "model/equilibrio.h"
 #include "model/numero.h"
 #include "model/tabla_texto.h"
+#include "model/temperaturas.h"
 
 namespace quillon {
 
@@ -79,6 +80,12 @@ public:
     const CondicionesTermo& condiciones() const { return condiciones_; }
     bool tieneCondiciones() const { return tieneCondiciones_; }
     void fijarCondiciones(const CondicionesTermo& c);
+    // The binary of the boiling temperatures: the names typed when both are
+    // known compounds, at the document's pressure, with the model the table
+    // was predicted with (ideal otherwise); null when there is none.
+    const termo::Sistema* sistemaTermico();
+    // "UNIFAC, 1 atm": what the temperatures are computed with.
+    std::string textoSistemaTermico();
     // The slider cursors of x0 and alpha, dragged.
     void arrastrarX0(double x0);
     void arrastrarAlfa(double alfa);
@@ -123,6 +130,13 @@ private:
     std::string& textoDe(Entrada e);
     void escribir(Entrada e, const std::string& texto);  // the program writes a box
     void fijarModificado(bool m);
+    // The names, the source or the conditions changed: the curve and the
+    // temperatures follow.
+    void cambiarEquilibrio()
+    {
+        sistemaTermicoAlDia_ = false;
+        emit equilibrioCambiado();
+    }
     void modificar() { fijarModificado(true); }
     void invalidar() { cadena_->invalidar(1, doc_.numEtapas); }
     void pedirRefresco() { emit refrescoPedido(); }
@@ -143,6 +157,10 @@ private:
     std::string p0a_;           // the mass percentage box
     CondicionesTermo condiciones_;
     bool tieneCondiciones_ = false;
+    // The temperatures' binary, made again when a name, the conditions or
+    // the source change.
+    std::optional<termo::Sistema> sistemaTermico_;
+    bool sistemaTermicoAlDia_ = false;
     EstadoNumerico numero_;
     bool modificado_ = false;
     std::unique_ptr<SuperTablaELV> superTabla_;

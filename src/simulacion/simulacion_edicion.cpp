@@ -27,7 +27,7 @@ void Simulacion::editar(Entrada e, const QString& texto)
     case Entrada::P0A: return editarP0A();
     case Entrada::Alfa:
         reajustarCursores();
-        emit equilibrioCambiado();
+        cambiarEquilibrio();
         invalidar();
         return pedirRefresco();
     case Entrada::Masa0: return pedirRefresco();  // the stage tables do not depend on the mass
@@ -47,7 +47,7 @@ void Simulacion::editarNombre(Entrada nombre, Entrada masa)
         escribir(masa, std::string(c->textoMasa));
         editarMasaMolar();
     }
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
     pedirRefresco();
 }
 
@@ -105,7 +105,7 @@ void Simulacion::arrastrarX0(double x0)
 void Simulacion::arrastrarAlfa(double alfa)
 {
     escribir(Entrada::Alfa, formato(alfa, numero_.sepDecimal));
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
     invalidar();
     pedirRefresco();
     modificar();
@@ -139,7 +139,7 @@ void Simulacion::elegirVolatilidad()
     cadena_->invalidar();
     if (doc_.modoTabla) modificar();
     doc_.modoTabla = false;
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
 }
 
 void Simulacion::elegirTabla()
@@ -152,7 +152,7 @@ void Simulacion::elegirTabla()
         fijarTablaELV(doc_.tabla);
         doc_.modoTabla = true;
     }
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
 }
 
 void Simulacion::aceptarTabla(const TablaELV& tabla)
@@ -162,7 +162,7 @@ void Simulacion::aceptarTabla(const TablaELV& tabla)
     // The stills must follow the new table, not the old one.
     cadena_->invalidar();
     modificar();
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
     pedirRefresco();
 }
 
@@ -172,6 +172,7 @@ void Simulacion::fijarCondiciones(const CondicionesTermo& c)
     condiciones_ = c;
     tieneCondiciones_ = true;
     modificar();
+    cambiarEquilibrio();
     pedirRefresco();
 }
 
@@ -180,7 +181,7 @@ void Simulacion::perderTabla()
     if (doc_.modoTabla) modificar();
     doc_.modoTabla = false;
     cadena_->invalidar();
-    emit equilibrioCambiado();
+    cambiarEquilibrio();
 }
 
 }  // namespace quillon

@@ -98,6 +98,21 @@ ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
     return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p);
 }
 
+const termo::Sistema* Simulacion::sistemaTermico()
+{
+    if (!sistemaTermicoAlDia_) {
+        sistemaTermico_ = sistemaDeTemperaturas(doc_.compA, doc_.compB, condiciones_, doc_.modoTabla && tieneCondiciones_);
+        sistemaTermicoAlDia_ = true;
+    }
+    return sistemaTermico_ ? &*sistemaTermico_ : nullptr;
+}
+
+std::string Simulacion::textoSistemaTermico()
+{
+    const termo::Sistema* s = sistemaTermico();
+    return s ? textoModelo(*s, condiciones_) : std::string();
+}
+
 bool Simulacion::equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error)
 {
     error = nullptr;
