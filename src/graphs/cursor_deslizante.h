@@ -38,8 +38,8 @@ public:
     double x1() const;
     double x2() const;
 
-    // Moves the cursor to the fraction `f` (0..1) of its line
-    // (ReajustarCursores; see posicionCursorAlfa and posicionCursorX0).
+    // Moves the cursor to the fraction `f` (0..1) of its line, where the
+    // typed value puts it (see posicionCursorAlfa and posicionCursorX0).
     void colocarEnValor(double f);
 
     QSize sizeHint() const override { return {11, 15}; }

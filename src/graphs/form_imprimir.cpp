@@ -10,10 +10,10 @@
 #include <QSignalBlocker>
 #include <cmath>
 
-#include "model/idioma.h"
 #include "model/numero.h"
 #include "platform/boton_imagen.h"
 #include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -28,8 +28,12 @@ constexpr Texto kArchivoPdf{"PDF file", "Archivo PDF"};
 constexpr Texto kCopiasNoValidas{"The number of copies isn't valid. Max. 1999 copies.",
                                  "El número de copias no es válido. Máximo 1999 copias."};
 
-// quillon::tr by its full name: inside a QObject, tr means QObject::tr.
-QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
+template <typename W>
+W* nombrado(W* w, const char* nombre)
+{
+    w->setObjectName(QLatin1String(nombre));
+    return w;
+}
 
 }  // namespace
 
@@ -55,89 +59,87 @@ FormImprimir::FormImprimir(AjustesImpresion& ajustes, const QStringList& impreso
     setFixedSize(464, 262);
     ajustes_.imprimirOK = false;
 
-    Label2 = new QLabel(qtr(kImpresora), this);
-    Label2->setGeometry(16, 14, 300, 18);
-    Combo1 = new QComboBox(this);
-    Combo1->setGeometry(16, 34, 432, 26);
+    etiquetaImpresora_ = nombrado(new QLabel(qtr(kImpresora), this), "etiquetaImpresora");
+    etiquetaImpresora_->setGeometry(16, 14, 300, 18);
+    listaImpresoras_ = nombrado(new QComboBox(this), "listaImpresoras");
+    listaImpresoras_->setGeometry(16, 34, 432, 26);
     llenarImpresoras(impresoras);
 
-    Label1 = new QLabel(qtr(kCopias), this);
-    Label1->setGeometry(16, 90, 140, 18);
-    Text1 = new QLineEdit(QStringLiteral(" 1"), this);
-    Text1->setGeometry(160, 86, 64, 26);
-    Text1->setContextMenuPolicy(Qt::NoContextMenu);
-    Text1->setDragEnabled(false);
-    Text1->setAcceptDrops(false);
-    Text1->installEventFilter(this);
-    VScroll1 = new QScrollBar(Qt::Vertical, this);
-    VScroll1->setGeometry(225, 86, 18, 26);
+    etiquetaCopias_ = nombrado(new QLabel(qtr(kCopias), this), "etiquetaCopias");
+    etiquetaCopias_->setGeometry(16, 90, 140, 18);
+    cajaCopias_ = nombrado(new QLineEdit(QStringLiteral(" 1"), this), "cajaCopias");
+    cajaCopias_->setGeometry(160, 86, 64, 26);
+    cajaCopias_->setContextMenuPolicy(Qt::NoContextMenu);
+    cajaCopias_->setDragEnabled(false);
+    cajaCopias_->setAcceptDrops(false);
+    cajaCopias_->installEventFilter(this);
+    spinnerCopias_ = nombrado(new QScrollBar(Qt::Vertical, this), "spinnerCopias");
+    spinnerCopias_->setGeometry(225, 86, 18, 26);
     // 1999 copies at the top end and 1 at the bottom: the upper arrow raises
     // the number of copies, one per click.
-    VScroll1->setRange(1, kMaxCopias);
+    spinnerCopias_->setRange(1, kMaxCopias);
     fijarSpinner(1);
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this] {
-        if (!moviendoSpinner_) Text1->setText(QString::number(copiasDelSpinner()));
+    connect(spinnerCopias_, &QScrollBar::valueChanged, this, [this] {
+        if (!moviendoSpinner_) cajaCopias_->setText(QString::number(copiasDelSpinner()));
     });
-    connect(Text1, &QLineEdit::textChanged, this, &FormImprimir::Text1_Change);
+    connect(cajaCopias_, &QLineEdit::textChanged, this, &FormImprimir::copiasEditadas);
 
-    ChK_BN = new QCheckBox(qtr(kBlancoYNegro), this);
-    ChK_BN->setGeometry(16, 136, 300, 22);
+    casillaBlancoYNegro_ = nombrado(new QCheckBox(qtr(kBlancoYNegro), this), "casillaBlancoYNegro");
+    casillaBlancoYNegro_->setGeometry(16, 136, 300, 22);
 
-    const std::array<Texto, 2> captions{kImprimir, kCancelar};
-    for (std::size_t i = 0; i < 2; ++i) {
-        Image1[i] = new BotonImagen(qtr(captions[i]), this);
-        Image1[i]->move(i == 0 ? 160 : 312, 220);
-        Image1[i]->resize(136, 30);
-    }
-    connect(Image1[0], &BotonImagen::clicked, this, &FormImprimir::Aceptar);
-    connect(Image1[1], &BotonImagen::clicked, this, &FormImprimir::Cancelar);
+    botonImprimir_ = nombrado(new BotonImagen(qtr(kImprimir), this), "botonImprimir");
+    botonCancelar_ = nombrado(new BotonImagen(qtr(kCancelar), this), "botonCancelar");
+    botonImprimir_->setGeometry(160, 220, 136, 30);
+    botonCancelar_->setGeometry(312, 220, 136, 30);
+    connect(botonImprimir_, &BotonImagen::clicked, this, &FormImprimir::Aceptar);
+    connect(botonCancelar_, &BotonImagen::clicked, this, &FormImprimir::Cancelar);
 }
 
 void FormImprimir::llenarImpresoras(const QStringList& impresoras)
 {
-    for (const QString& nombre : impresoras) Combo1->addItem(nombre, false);
-    Combo1->addItem(qtr(kArchivoPdf), true);
-    int actual = Combo1->count() - 1;
+    for (const QString& nombre : impresoras) listaImpresoras_->addItem(nombre, false);
+    listaImpresoras_->addItem(qtr(kArchivoPdf), true);
+    int actual = listaImpresoras_->count() - 1;
     if (!ajustes_.aPdf) {
         const int i = impresoras.indexOf(ajustes_.impresora);
         if (i >= 0) actual = i;
     }
-    Combo1->setCurrentIndex(actual);
-    Combo1_Click(actual);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &FormImprimir::Combo1_Click);
+    listaImpresoras_->setCurrentIndex(actual);
+    elegirImpresora(actual);
+    connect(listaImpresoras_, &QComboBox::currentIndexChanged, this, &FormImprimir::elegirImpresora);
 }
 
-void FormImprimir::Combo1_Click(int indice)
+void FormImprimir::elegirImpresora(int indice)
 {
     if (indice < 0) return;
-    ajustes_.aPdf = Combo1->itemData(indice).toBool();
-    ajustes_.impresora = ajustes_.aPdf ? QString() : Combo1->itemText(indice);
+    ajustes_.aPdf = listaImpresoras_->itemData(indice).toBool();
+    ajustes_.impresora = ajustes_.aPdf ? QString() : listaImpresoras_->itemText(indice);
 }
 
 long FormImprimir::numeroEnCaja() const
 {
-    const auto v = valorInicial(Text1->text().toStdString());
+    const auto v = valorInicial(cajaCopias_->text().toStdString());
     if (!v) return 0;
     // Far outside 1..1999 either way; keeps the rounding inside a long.
     if (std::abs(*v) > 1e9) return *v > 0 ? 1000000000L : -1000000000L;
     return std::lround(*v);
 }
 
-int FormImprimir::copiasDelSpinner() const { return kMaxCopias + 1 - VScroll1->value(); }
+int FormImprimir::copiasDelSpinner() const { return kMaxCopias + 1 - spinnerCopias_->value(); }
 
 void FormImprimir::fijarSpinner(long copias)
 {
     // The spinner cannot hold a number outside its range; it stops at the ends.
     const long n = std::clamp(copias, 1L, static_cast<long>(kMaxCopias));
     moviendoSpinner_ = true;
-    VScroll1->setValue(static_cast<int>(kMaxCopias + 1 - n));
+    spinnerCopias_->setValue(static_cast<int>(kMaxCopias + 1 - n));
     moviendoSpinner_ = false;
 }
 
-void FormImprimir::Text1_Change()
+void FormImprimir::copiasEditadas()
 {
-    if (Text1->text().trimmed().isEmpty()) {
-        Text1->setText(QStringLiteral("1"));
+    if (cajaCopias_->text().trimmed().isEmpty()) {
+        cajaCopias_->setText(QStringLiteral("1"));
         return;
     }
     fijarSpinner(numeroEnCaja());
@@ -146,14 +148,14 @@ void FormImprimir::Text1_Change()
 void FormImprimir::normalizarCopias()
 {
     fijarSpinner(numeroEnCaja());
-    Text1->setText(QString::number(copiasDelSpinner()));
+    cajaCopias_->setText(QString::number(copiasDelSpinner()));
 }
 
-bool FormImprimir::Text1_KeyDown(QKeyEvent* e)
+bool FormImprimir::teclaEnCopias(QKeyEvent* e)
 {
     const int k = e->key();
     if (k == Qt::Key_Up || k == Qt::Key_Down) {
-        Text1->setText(QString::number(numeroEnCaja() + (k == Qt::Key_Up ? 1 : -1)));
+        cajaCopias_->setText(QString::number(numeroEnCaja() + (k == Qt::Key_Up ? 1 : -1)));
         normalizarCopias();
         return true;
     }
@@ -167,20 +169,20 @@ bool FormImprimir::Text1_KeyDown(QKeyEvent* e)
 
 bool FormImprimir::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == Text1 && e->type() == QEvent::KeyPress) return Text1_KeyDown(static_cast<QKeyEvent*>(e));
-    if (o == Text1 && e->type() == QEvent::ShortcutOverride) {
+    if (o == cajaCopias_ && e->type() == QEvent::KeyPress) return teclaEnCopias(static_cast<QKeyEvent*>(e));
+    if (o == cajaCopias_ && e->type() == QEvent::ShortcutOverride) {
         // Keep editing shortcuts (paste, undo) from reaching the box.
         e->accept();
         return true;
     }
-    if (o == Text1 && e->type() == QEvent::FocusOut) normalizarCopias();
+    if (o == cajaCopias_ && e->type() == QEvent::FocusOut) normalizarCopias();
     return QDialog::eventFilter(o, e);
 }
 
 void FormImprimir::Aceptar()
 {
     ajustes_.imprimirOK = true;
-    ajustes_.imprimirBN = ChK_BN->isChecked();
+    ajustes_.imprimirBN = casillaBlancoYNegro_->isChecked();
     const long n = numeroEnCaja();
     if (n < 1 || n > kMaxCopias) {
         plataforma::mensajeError(this, qtr(kCopiasNoValidas));

@@ -1,11 +1,10 @@
 #pragma once
-// frmImprimir: the small print dialog. The printer (every installed printer
-// plus a "PDF file" entry), the number of copies 1..1999 in a box with its
-// spinner, black and white, and the Print and Cancel buttons.
+// The small print dialog: the printer (every installed printer plus a "PDF
+// file" entry), the number of copies 1..1999 in a box with its spinner, black
+// and white, and the Print and Cancel buttons.
 
 #include <QDialog>
 #include <QStringList>
-#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -17,8 +16,8 @@ namespace quillon {
 
 class BotonImagen;
 
-// The print settings of the run (ImprimirOK, ImprimirBN, NumCopias) and the
-// current printer, which the dialog replaces.
+// The print settings of the run: confirmed or not, black and white, the
+// number of copies, and the current printer, which the dialog replaces.
 struct AjustesImpresion {
     bool imprimirOK = false;
     bool imprimirBN = false;
@@ -41,34 +40,39 @@ class FormImprimir : public QDialog {
 public:
     FormImprimir(AjustesImpresion& ajustes, const QStringList& impresoras, QWidget* padre = nullptr);
 
+    // Print: keeps the settings and closes, unless the number of copies is
+    // outside 1..1999 (then a message, and the dialog stays).
     void Aceptar();
+    // Cancel, and Escape anywhere in the dialog.
     void Cancelar();
     void reject() override { Cancelar(); }
-
-    // The number in the copies box: its leading number, rounded.
-    long numeroEnCaja() const;
-    // The number of copies the spinner shows.
-    int copiasDelSpinner() const;
-
-    QLabel *Label1 = nullptr, *Label2 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QCheckBox* ChK_BN = nullptr;
-    std::array<BotonImagen*, 2> Image1{};  // "Print", "Cancel"
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void llenarImpresoras(const QStringList& impresoras);
-    void Combo1_Click(int indice);
-    void Text1_Change();
-    void normalizarCopias();  // Text1_LostFocus
+    void elegirImpresora(int indice);
+    // The number in the copies box: its leading number, rounded.
+    long numeroEnCaja() const;
+    int copiasDelSpinner() const;
     void fijarSpinner(long copias);
-    bool Text1_KeyDown(QKeyEvent* e);
+    // Every change of the box moves the spinner; an emptied box shows 1.
+    void copiasEditadas();
+    // Leaving the box: the number the spinner can hold, written back.
+    void normalizarCopias();
+    // Digits and editing keys pass, Up and Down step, the rest is dropped.
+    bool teclaEnCopias(QKeyEvent* e);
 
     AjustesImpresion& ajustes_;
+    QLabel* etiquetaImpresora_ = nullptr;
+    QComboBox* listaImpresoras_ = nullptr;
+    QLabel* etiquetaCopias_ = nullptr;
+    QLineEdit* cajaCopias_ = nullptr;
+    QScrollBar* spinnerCopias_ = nullptr;
+    QCheckBox* casillaBlancoYNegro_ = nullptr;
+    BotonImagen* botonImprimir_ = nullptr;
+    BotonImagen* botonCancelar_ = nullptr;
     bool moviendoSpinner_ = false;
 };
 

@@ -91,11 +91,11 @@ std::vector<double> puntosAvance()
     return p;
 }
 
-Tamano tamanoEnPapel(Tamano imprimible, Tamano picture)
+Tamano tamanoEnPapel(Tamano imprimible, Tamano imagen)
 {
     Tamano t = imprimible;
-    if (t.alto / t.ancho < picture.alto / picture.ancho) t.ancho = picture.ancho * t.alto / picture.alto;
-    else t.alto = picture.alto * t.ancho / picture.ancho;
+    if (t.alto / t.ancho < imagen.alto / imagen.ancho) t.ancho = imagen.ancho * t.alto / imagen.alto;
+    else t.alto = imagen.alto * t.ancho / imagen.ancho;
     return t;
 }
 

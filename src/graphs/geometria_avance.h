@@ -16,8 +16,8 @@ struct CargaEtapa {
 };
 CargaEtapa cargaDeEtapa(double x0, double masa, double mma, double mmb, double gramos);
 
-// Axis maximum of item `item` of LstEJEX (0..5) or LstEjeY (0..16); 0 for
-// no item (-1).
+// Axis maximum of item `item` of the horizontal list (0..5) or of the
+// vertical list (0..16); 0 for no item (-1).
 double maximoEjeX(int item, const CargaEtapa& c);
 double maximoEjeY(int item, const CargaEtapa& c);
 // The drawing goes on only with a maximum inside (1e-199, 1e+199).
@@ -60,7 +60,7 @@ inline bool dentroDeBanda(double y, double t, double alto) { return y >= t && y 
 struct Tamano {
     double ancho, alto;
 };
-Tamano tamanoEnPapel(Tamano imprimible, Tamano picture);
+Tamano tamanoEnPapel(Tamano imprimible, Tamano imagen);
 
 // Pen unit on paper: printer pixels in 0.4 mm, 1 if not positive.
 double unidadPlumaPapel(double dpi);

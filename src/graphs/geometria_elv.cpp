@@ -69,9 +69,9 @@ std::vector<PuntoDiagrama> puntosCurva(const ModeloELV& elv)
     return p;
 }
 
-Lectura lecturaRaton(double X, double Y, double anchoPicture, double altoPicture)
+Lectura lecturaRaton(double X, double Y, double anchoImagen, double altoImagen)
 {
-    return {(X - 25) / (anchoPicture - 50), (altoPicture - 25 - Y) / (altoPicture - 50)};
+    return {(X - 25) / (anchoImagen - 50), (altoImagen - 25 - Y) / (altoImagen - 50)};
 }
 
 double yCurvaEn(const ModeloELV& elv, double xg)

@@ -51,7 +51,7 @@ std::vector<PuntoDiagrama> puntosCurva(const ModeloELV& elv);
 struct Lectura {
     double xg, yg;
 };
-Lectura lecturaRaton(double X, double Y, double anchoPicture, double altoPicture);
+Lectura lecturaRaton(double X, double Y, double anchoImagen, double altoImagen);
 
 // Strictly inside the plot: the frame itself counts as outside.
 inline bool dentroDelDiagrama(const Lectura& l) { return l.xg > 0 && l.xg < 1 && l.yg > 0 && l.yg < 1; }

@@ -13,9 +13,9 @@
 #include "graphs/form_imprimir.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
-#include "model/idioma.h"
 #include "platform/archivos.h"
 #include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 
 namespace quillon {
 namespace {
@@ -24,9 +24,6 @@ constexpr Texto kPapelPequeno{"ERROR: Paper size too small.",
                               "ERROR: El tamaño del papel de la impresora es demasiado pequeño."};
 constexpr Texto kTituloPdf{"Print to a PDF file", "Imprimir en un archivo PDF"};
 constexpr Texto kFiltroPdf{"PDF file (*.pdf)|*.pdf", "Archivo PDF (*.pdf)|*.pdf"};
-
-// quillon::tr by its full name: inside a QObject, tr means QObject::tr.
-QString qtr(const Texto& t) { return QString::fromUtf8(quillon::tr(t)); }
 
 // Where the pages go: an installed printer, or a PDF drawn in memory and
 // written to its file only once complete, through the same checked write as

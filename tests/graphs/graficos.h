@@ -1,0 +1,80 @@
+#pragma once
+// The graphs on their own, fed by a simulation as the window feeds them, and
+// where a colour lies in a picture.
+
+#include <QSignalSpy>
+#include <QtTest>
+#include <QtWidgets>
+#include <memory>
+
+#include "graphs/geometria_elv.h"
+#include "graphs/grafico_avance.h"
+#include "graphs/grafico_elv.h"
+#include "graphs/panel_avance.h"
+#include "simulacion/simulacion.h"
+
+namespace quillon::prueba {
+
+struct Graficos {
+    Simulacion sim;
+    GraficoELV elv{sim};
+    PanelAvance panel;
+    GraficoAvance avance{sim, panel};
+    QString mensaje = QStringLiteral("none yet");  // the last message of a graph
+
+    Graficos()
+    {
+        QLocale::setDefault(QLocale::c());
+        // As in the window: the diagram follows the equilibrium.
+        QObject::connect(&sim, &Simulacion::equilibrioCambiado, &elv, &GraficoELV::Dibujar_VLE);
+        const auto guardar = [this](const QString& t) { mensaje = t; };
+        QObject::connect(&elv, &GraficoELV::mensaje, &elv, guardar);
+        QObject::connect(&avance, &GraficoAvance::mensaje, &avance, guardar);
+        // A plot of 400 pixels: hundredths of the diagram fall on whole pixels.
+        elv.resize(450, 450);
+        avance.resize(650, 600);
+    }
+    bool mostrar()
+    {
+        for (QWidget* w : std::initializer_list<QWidget*>{&elv, &panel, &avance})
+            if (w->show(); !QTest::qWaitForWindowExposed(w)) return false;
+        elv.Dibujar_VLE();
+        avance.Dibujar_XAV();
+        // A move to where the pointer already is gives no event: start aside.
+        QTest::mouseMove(&elv, QPoint());
+        return true;
+    }
+    // The pixel of the diagram's point (x, y).
+    QPoint punto(double x, double y) const
+    {
+        const GeometriaELV g = geometriaPantalla(elv.width(), elv.height());
+        return QPointF(g.xDe(x), g.yDe(y)).toPoint();
+    }
+    QLabel* lectura() const { return elv.findChild<QLabel*>(QStringLiteral("lecturaELV")); }
+    // Table mode, with the equilibrium points of alpha 3.
+    void tablaDeAlfa3()
+    {
+        TablaELV t;
+        t.x = {0, 0.5, 1};
+        t.y = {0, 0.75, 1};
+        t.ultPunto = 2;
+        sim.aceptarTabla(t);
+    }
+};
+
+// The pixels within `tolerancia` of a colour in every channel.
+inline QPolygon mancha(const QImage& imagen, const QColor& c, int tolerancia = 40)
+{
+    const QImage im = imagen.convertToFormat(QImage::Format_RGB32);
+    QPolygon m;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) {
+            const QColor p = im.pixelColor(x, y);
+            if (qAbs(p.red() - c.red()) <= tolerancia && qAbs(p.green() - c.green()) <= tolerancia &&
+                qAbs(p.blue() - c.blue()) <= tolerancia)
+                m << QPoint(x, y);
+        }
+    return m;
+}
+
+}  // namespace quillon::prueba

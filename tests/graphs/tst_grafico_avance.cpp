@@ -1,0 +1,212 @@
+// The progress graph and its panel: one tick per list through clicks, the
+// stage options, the curve where its quantities put it, nothing but white
+// when there is nothing to draw, and the ticks of the axes.
+#include "graphs/geometria_avance.h"
+#include "graphs/graficos.h"
+#include "graphs/pintar_avance.h"
+
+using namespace quillon;
+using namespace quillon::prueba;
+
+namespace {
+
+QList<int> marcadas(const QListWidget* l)
+{
+    QList<int> m;
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->checkState() == Qt::Checked) m << i;
+    return m;
+}
+
+// A click on the tick box of row `fila`, or on its name.
+void pulsar(QListWidget* l, int fila, bool enCasilla)
+{
+    QStyleOptionViewItem o;
+    o.initFrom(l);
+    o.rect = l->visualItemRect(l->item(fila));
+    o.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect casilla = l->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &o, l);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, (enCasilla ? casilla : o.rect).center());
+}
+
+// The mean row of a curve near its left end and near its middle.
+std::pair<double, double> filas(const QPolygon& m)
+{
+    const QRect caja = m.boundingRect();
+    double suma[2] = {0, 0};
+    int n[2] = {0, 0};
+    for (const QPoint& p : m)
+        for (int i : {0, 1})
+            if (qAbs(p.x() - (i ? caja.center().x() : caja.left() + 2)) <= 2) suma[i] += p.y(), ++n[i];
+    return {suma[0] / n[0], suma[1] / n[1]};
+}
+
+}  // namespace
+
+// A click on a list, and the ticked rows of both lists after it.
+struct Clic { bool vertical; int fila; bool enCasilla; QList<int> marcadasY, marcadasX; };
+// An input typed (an Entrada, or -1: the ticked item unticked), the message
+// of the graph, and whether the table is still built.
+struct Blanco { int caja; QString texto, mensaje; bool tablaAcepta; };
+// An axis: its maximum, its tick step and the labels of every second tick.
+struct Eje { double maximo; bool vertical; double paso; QStringList etiquetas; };
+Q_DECLARE_METATYPE(Clic)
+Q_DECLARE_METATYPE(Blanco)
+Q_DECLARE_METATYPE(Eje)
+
+class TstGraficoAvance : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Graficos> g_;
+    QListWidget* lista(const char* nombre) { return g_->panel.findChild<QListWidget*>(QLatin1String(nombre)); }
+    // Ticks the items named, by a click on each name, and draws.
+    QPolygon dibujar(const QString& y, const QString& x)
+    {
+        for (const auto& [l, nombre] : {std::pair{lista("LstEjeY"), y}, {lista("LstEjeX"), x}})
+            pulsar(l, l->row(l->findItems(nombre, Qt::MatchExactly).value(0)), false);
+        g_->avance.Dibujar_XAV();
+        return mancha(g_->avance.imagen(), kColorCurvaAvance);
+    }
+
+private slots:
+    void init()
+    {
+        g_ = std::make_unique<Graficos>();
+        QVERIFY(g_->mostrar());
+    }
+
+    void marcaUnica_data()
+    {
+        QTest::addColumn<Clic>("c");
+        QTest::newRow("box of another item") << Clic{true, 4, true, {4}, {0}};
+        QTest::newRow("name of another item") << Clic{true, 6, false, {6}, {0}};
+        QTest::newRow("name of the ticked item") << Clic{true, 0, false, {0}, {0}};
+        QTest::newRow("box of the ticked item") << Clic{true, 0, true, {}, {0}};
+        QTest::newRow("the horizontal list") << Clic{false, 5, true, {0}, {5}};
+    }
+    void marcaUnica()
+    {
+        QFETCH(Clic, c);
+        QListWidget* l = lista(c.vertical ? "LstEjeY" : "LstEjeX");
+        pulsar(l, c.fila, c.enCasilla);
+        QCOMPARE(marcadas(lista("LstEjeY")), c.marcadasY);
+        QCOMPARE(marcadas(lista("LstEjeX")), c.marcadasX);
+        QCOMPARE(g_->panel.itemY(), c.marcadasY.value(0, -1));
+        // A click on another name leaves that one alone ticked.
+        const int otra = (c.fila + 1) % l->count();
+        pulsar(l, otra, false);
+        QCOMPARE(marcadas(l), QList<int>{otra});
+    }
+
+    void etapas()
+    {
+        const auto opcion = [this](int k) { return g_->panel.findChild<QRadioButton*>(QStringLiteral("OptETAXAV%1").arg(k)); };
+        QSignalSpy elegidas(&g_->panel, &PanelAvance::etapaElegida);
+        g_->panel.mostrarEtapas(2);
+        QVERIFY(opcion(2)->isVisible() && !opcion(3)->isVisible());
+        QCOMPARE(g_->panel.etapa(), 1);
+        const QImage primera = g_->avance.imagen();
+        // Stage 2 is charged with what stage 1 distilled.
+        g_->sim.editarCorte(1, QStringLiteral("50"));
+        QTest::mouseClick(opcion(2), Qt::LeftButton, {}, opcion(2)->rect().center());
+        QCOMPARE(elegidas.count(), 1);
+        QCOMPARE(elegidas.at(0).at(0).toInt(), 2);
+        g_->avance.Dibujar_XAV();
+        QVERIFY(!mancha(g_->avance.imagen(), kColorCurvaAvance).isEmpty());
+        QVERIFY(g_->avance.imagen() != primera);
+    }
+
+    void curva_data()
+    {
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<bool>("sube");  // from the left edge to the middle
+        const QString destilado = QStringLiteral("% Total mass distilled");
+        QTest::newRow("x of A in the still falls") << "Mole fraction of A in still pot" << destilado << false;
+        QTest::newRow("x of B in the still rises") << "Mole fraction of B in still pot" << destilado << true;
+        QTest::newRow("A distilled rises") << "% Accumulated mass of A distilled" << destilado << true;
+        QTest::newRow("A left against mass left") << "Mass of A in still pot" << "Total mass in still pot" << true;
+    }
+    void curva()
+    {
+        QFETCH(QString, y);
+        QFETCH(QString, x);
+        QFETCH(bool, sube);
+        const QPolygon curva = dibujar(y, x);
+        QVERIFY(!curva.isEmpty());
+        const QRect ejes = mancha(g_->avance.imagen(), kColorEjesAvance, 10).boundingRect();
+        QVERIFY(ejes.adjusted(-2, -2, 2, 2).contains(curva.boundingRect()));
+        const auto [izquierda, centro] = filas(curva);
+        QCOMPARE(izquierda > centro, sube);
+    }
+    void vapor()
+    {
+        // The vapour is richer in A than the liquid it leaves, all along.
+        const QString x = QStringLiteral("% Total mass distilled");
+        const auto liquido = filas(dibujar(QStringLiteral("Mole fraction of A in still pot"), x));
+        const auto vapor = filas(dibujar(QStringLiteral("Mole fraction of A in distilled vapor"), x));
+        // Remove once the stage a view gets keeps its equilibrium alive: the
+        // model Simulacion::etapaParaGrafico points to is a temporary.
+        QEXPECT_FAIL("", "the vapour is computed from an equilibrium that no longer exists", Abort);
+        QVERIFY(vapor.first < liquido.first && vapor.second < liquido.second);
+    }
+
+    void enBlanco_data()
+    {
+        QTest::addColumn<Blanco>("b");
+        QTest::newRow("no ticked item") << Blanco{-1, "", "", true};
+        QTest::newRow("molar mass 0") << Blanco{int(Entrada::MMA), "0", "ERROR: Molar mass is not valid", false};
+        QTest::newRow("initial mass 0") << Blanco{int(Entrada::Masa0), "0", "ERROR: Initial mass is not valid", true};
+        QTest::newRow("x0 above 1") << Blanco{int(Entrada::X0), "1.5", "ERROR: The initial mole fraction is not valid", false};
+        QTest::newRow("mass percentage") << Blanco{int(Entrada::P0A), "150", "ERROR: Mass percentage of A is not valid", false};
+        QTest::newRow("alpha 1") << Blanco{int(Entrada::Alfa), "1", "ERROR: Relative volatility is out of range", false};
+    }
+    void enBlanco()
+    {
+        QFETCH(Blanco, b);
+        const auto blanco = [this] {
+            const QImage im = g_->avance.imagen();
+            return mancha(im, Qt::white, 0).size() == im.width() * im.height();
+        };
+        QVERIFY(!blanco());
+        if (b.caja < 0) pulsar(lista("LstEjeY"), 0, true);
+        else g_->sim.editar(Entrada(b.caja), b.texto);
+        g_->avance.Dibujar_XAV();
+        QCOMPARE(g_->mensaje, b.mensaje);
+        QVERIFY(blanco());
+        // The table wants no charge to draw.
+        QCOMPARE(g_->sim.tablaTexto({}).error == nullptr, b.tablaAcepta);
+    }
+
+    void marcas_data()
+    {
+        QTest::addColumn<Eje>("e");
+        const auto serie = [](int n, double paso) {
+            QStringList l;
+            for (int i = 0; i < n; ++i) l << QString::number(i * paso);
+            return l;
+        };
+        QTest::newRow("percent") << Eje{100.0001, false, 5, serie(11, 10)};
+        QTest::newRow("mole fraction") << Eje{1.000001, true, 0.05, serie(11, 0.1)};
+        QTest::newRow("250 g") << Eje{250, true, 10, serie(13, 20)};
+        QTest::newRow("700") << Eje{700, false, 20, serie(18, 40)};
+        QTest::newRow("below log 2") << Eje{1.99, false, 0.05, serie(20, 0.1)};
+        QTest::newRow("2 is past log 2") << Eje{2, false, 0.1, serie(11, 0.2)};
+        // The vertical axis goes on half a step past its maximum.
+        QTest::newRow("249 upwards") << Eje{249, true, 10, serie(13, 20)};
+    }
+    void marcas()
+    {
+        QFETCH(Eje, e);
+        QCOMPARE(pasoMarcas(e.maximo), e.paso);
+        QStringList escritas;
+        const auto m = marcasEje(e.paso, e.maximo, e.vertical);
+        for (const Marca& k : m)
+            if (k.conEtiqueta) escritas << QString::fromStdString(etiquetaMarca(k.valor));
+        QCOMPARE(escritas, e.etiquetas);
+        const double fin = e.vertical ? e.maximo + e.paso / 2 : e.maximo;
+        QVERIFY(m.back().valor <= fin && m.back().valor + e.paso > fin);
+    }
+};
+
+QTEST_MAIN(TstGraficoAvance)
+#include "tst_grafico_avance.moc"
