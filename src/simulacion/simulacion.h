@@ -165,6 +165,9 @@ private:
     bool modificado_ = false;
     std::unique_ptr<SuperTablaELV> superTabla_;
     std::unique_ptr<CadenaEtapas> cadena_;
+    // The equilibrium a view's stage evaluation points to: it must outlive
+    // the call that hands the evaluation out.
+    ModeloELV modeloVista_;
 };
 
 }  // namespace quillon

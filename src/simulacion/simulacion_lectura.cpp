@@ -81,7 +81,8 @@ EtapaParaVista Simulacion::etapaParaGrafico(int k)
     if ((v.error = corteNoValido(cortes, k - 1))) return v;
     if (!asegurar(k, e)) return v;
     v.calculada = true;
-    v.evaluable = etapaEvaluable(*cadena_, modelo(e.alfa), e, cortes, k);
+    modeloVista_ = modelo(e.alfa);
+    v.evaluable = etapaEvaluable(*cadena_, modeloVista_, e, cortes, k);
     return v;
 }
 
