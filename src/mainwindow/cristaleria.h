@@ -1,7 +1,7 @@
 #pragma once
 // The glassware of the stage row, drawn with QPainter in the pictures' own
-// pixel coordinates: the round-bottom still (ImgC0), the receiving
-// Erlenmeyer flask (ImgR0) and the connecting tube (PicMid).
+// pixel coordinates: the round-bottom still, the receiving Erlenmeyer flask
+// and the connecting tube.
 //
 // Each piece has two layers: the glass behind the liquid (walls and the pale
 // inside) and the glass in front of it (the rim over the liquid's edges, the

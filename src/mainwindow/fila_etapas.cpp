@@ -21,7 +21,7 @@ constexpr Texto kMasaDestilada{"% Mass distilled (% progress)", "% Masa destilad
 constexpr Texto kEtapa{"Stage ", "Etapa "};
 
 // The band under the pictures that carries the progress controls and the
-// two arrow buttons (ShaMain), and its line (LineMain).
+// two arrow buttons, and its line.
 constexpr int kArribaBanda = 412;
 constexpr int kYLinea = 430;
 constexpr int kXAnterior = 6;

@@ -1,5 +1,5 @@
 #pragma once
-// The stage row of the Main view (PicMain): one still per stage and, after
+// The stage row of the Main view: one still per stage and, after
 // the last, the receiver, each with the text of its contents; under every
 // still a slider and a percent box set how far that stage has progressed.
 // The row scrolls one stage at a time with its two arrow buttons.
@@ -41,14 +41,14 @@ public:
     void Siguiente();
     void Anterior();
 
-    int primeraEtapa() const { return primeraEtapa_; }  // PrimeraEtapa
+    int primeraEtapa() const { return primeraEtapa_; }
     void fijarPrimeraEtapa(int f);
     // Liquid colour scheme 0..4; the row is drawn again when `redibujar`.
     void fijarEsquemaColor(int i, bool redibujar = true);
     int esquemaColor() const { return esquema_; }
-    const EsquemaColor& colorLiquido() const { return colorLiquido_; }  // ColorLiquido
+    const EsquemaColor& colorLiquido() const { return colorLiquido_; }
 
-    // Empties the text and clears the picture of every picture 0..NumEtapas
+    // Empties the text and clears the picture of every picture of the row
     // (a message stands: no stale result stays beside an error). The next
     // redraw then starts again from stage 1.
     void blanquear();

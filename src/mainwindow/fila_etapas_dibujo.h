@@ -1,6 +1,6 @@
 #pragma once
-// One picture of the stage row: a still or the receiver (PicDes) with its
-// liquid, or the connecting tube (PicMid). The picture keeps a persistent
+// One picture of the stage row: a still or the receiver with its liquid, or
+// the connecting tube. The picture keeps a persistent
 // image at the screen's pixel ratio, made when its contents change, so a
 // repaint only copies it.
 

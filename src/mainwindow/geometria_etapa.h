@@ -15,11 +15,11 @@
 namespace quillon {
 
 // Sizes of the row's pieces, in pixels.
-inline constexpr int kAnchoDibujo = 142, kAltoDibujo = 343;  // PicDes, ImgC0, ImgR0
-inline constexpr int kAnchoPieza = 162, kAltoPieza = 120;    // PicMid
-inline constexpr int kAnchoTexto = 160, kAltoTexto = 197;    // TxtDES
-inline constexpr int kAnchoAvance = kAnchoTexto + 130;       // HScroll1, TxtAVAN, LblAVAN
-inline constexpr int kAnchoEtiquetaEtapa = 300;              // LblETAP
+inline constexpr int kAnchoDibujo = 142, kAltoDibujo = 343;  // a still or the receiver
+inline constexpr int kAnchoPieza = 162, kAltoPieza = 120;    // the connecting tube
+inline constexpr int kAnchoTexto = 160, kAltoTexto = 197;    // the text of a liquid
+inline constexpr int kAnchoAvance = kAnchoTexto + 130;       // a stage's progress controls
+inline constexpr int kAnchoEtiquetaEtapa = 300;              // "Stage k"
 inline constexpr int kNumDibujos = kMaxEtapas + 1;           // the stills and the receiver
 inline constexpr int kDesdeDerechaSiguiente = 100;           // the next-stage button from the right edge
 
@@ -53,7 +53,7 @@ std::vector<FilaLiquido> filasAlambique(int h);
 // The rows of the receiver holding h2 rows, from y = 336 upwards.
 std::vector<FilaLiquido> filasReceptor(int h2);
 
-// A liquid colour scheme (ColorLiquido): red, green, blue of pure B (x = 0)
+// A liquid colour scheme: red, green, blue of pure B (x = 0)
 // followed by those of pure A (x = 1).
 using EsquemaColor = std::array<double, 6>;
 
@@ -84,10 +84,10 @@ int primeraTrasAnterior(int primera);
 
 // Heights of the controls under a still, which the arrangement stacks.
 struct AltosFila {
-    int etiquetaAvance = 16;  // LblAVAN
-    int cajaAvance = 22;      // TxtAVAN
-    int deslizador = 17;      // HScroll1
-    int etiquetaEtapa = 18;   // LblETAP
+    int etiquetaAvance = 16;  // "% Mass distilled"
+    int cajaAvance = 22;      // the percent box
+    int deslizador = 17;      // the slider
+    int etiquetaEtapa = 18;   // "Stage k"
 };
 
 // Where the row's controls go and which are shown. Index j of the picture
@@ -96,9 +96,9 @@ struct AltosFila {
 struct DisposicionFila {
     int caben = 0;
     int ultima = 0;  // last stage shown
-    std::array<bool, kNumDibujos> dibujoVisible{};  // PicDes, TxtDES, ShaBoc
+    std::array<bool, kNumDibujos> dibujoVisible{};  // the picture, its text and frame
     std::array<QRect, kNumDibujos> dibujo, texto, marco;
-    std::array<bool, kNumDibujos> etapaVisible{};  // PicMid, HScroll1, TxtAVAN, LblAVAN, LblETAP
+    std::array<bool, kNumDibujos> etapaVisible{};  // the tube, the progress controls, the stage label
     std::array<QRect, kNumDibujos> pieza, deslizador, cajaAvance, etiquetaAvance, etiquetaEtapa;
 };
 

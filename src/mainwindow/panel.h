@@ -11,7 +11,7 @@ class Panel : public QFrame {
 public:
     explicit Panel(QWidget* padre = nullptr, QColor fondo = QColor(236, 243, 252));
 
-    // The scale line Line1 of a slider cursor: from x1 to x2 at height y.
+    // The scale line of a slider cursor: from x1 to x2 at height y.
     void setLinea(int y, int x1, int x2);
     void setLineaVisible(bool visible);
     int lineaY() const { return lineaY_; }
