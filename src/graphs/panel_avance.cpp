@@ -94,9 +94,11 @@ PanelAvance::PanelAvance(QWidget* padre) : QWidget(padre)
     titulo(this, kEjeY, 54);
     LstEjeY = crearLista(72, 256, nombresDe(listaEjeY()));
     LstEjeY->setObjectName(QStringLiteral("LstEjeY"));
+    LstEjeY->setAccessibleName(qtr(kEjeY));
     titulo(this, kEjeX, 336);
     LstEjeX = crearLista(354, 112, nombresDe(listaEjeX()));
     LstEjeX->setObjectName(QStringLiteral("LstEjeX"));
+    LstEjeX->setAccessibleName(qtr(kEjeX));
 
     botonCopiar_ = new BotonImagen(qtr(kCopiar), this);
     botonCopiar_->setObjectName(QStringLiteral("botonCopiarGrafico"));

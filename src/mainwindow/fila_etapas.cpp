@@ -1,6 +1,7 @@
 #include "mainwindow/fila_etapas.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,9 @@ namespace {
 
 constexpr Texto kMasaDestilada{"% Mass distilled (% progress)", "% Masa destilada (% avance)"};
 constexpr Texto kEtapa{"Stage ", "Etapa "};
+constexpr Texto kEtapaAnterior{"Previous stage", "Etapa anterior"};
+constexpr Texto kColector{"Receiver", "Colector"};
+constexpr Texto kEtapaSiguiente{"Next stage", "Etapa siguiente"};
 
 // The band under the pictures that carries the progress controls and the
 // two arrow buttons, and its line.
@@ -86,6 +90,8 @@ void FilaEtapas::crearControles()
     siguiente_ = new BotonImagen(QString(), this, BotonImagen::Dibujo::FlechaDerecha);
     anterior_->setObjectName(QStringLiteral("botonAnterior"));
     siguiente_->setObjectName(QStringLiteral("botonSiguiente"));
+    anterior_->setAccessibleName(qtr(kEtapaAnterior));
+    siguiente_->setAccessibleName(qtr(kEtapaSiguiente));
     anterior_->move(kXAnterior, kYLinea);
     siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
     connect(anterior_, &BotonImagen::clicked, this, &FilaEtapas::Anterior);
@@ -102,18 +108,26 @@ void FilaEtapas::crearEtapa(int k)
     piezas_[i] = new DibujoEtapa(cristaleria::Pieza::Tubo, this);
     piezas_[i]->setObjectName(QStringLiteral("tubo%1").arg(k));
 
+    // The box first: the keyboard reaches it before the slider under it.
+    cajas_[i] = new QLineEdit(sim_.textoCorte(k), this);
+    cajas_[i]->setObjectName(QStringLiteral("cajaAvance%1").arg(k));
+    cajas_[i]->setValidator(new ValidadorGuardable(cajas_[i]));
+    cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
+    cajas_[i]->installEventFilter(this);
+
     deslizadores_[i] = new QScrollBar(Qt::Horizontal, this);
     deslizadores_[i]->setObjectName(QStringLiteral("deslizador%1").arg(k));
     deslizadores_[i]->setRange(0, 100);
     deslizadores_[i]->setSingleStep(1);
     deslizadores_[i]->setPageStep(10);
     deslizadores_[i]->resize(kAnchoAvance, kAltos.deslizador);
-
-    cajas_[i] = new QLineEdit(sim_.textoCorte(k), this);
-    cajas_[i]->setObjectName(QStringLiteral("cajaAvance%1").arg(k));
-    cajas_[i]->setValidator(new ValidadorGuardable(cajas_[i]));
-    cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
-    cajas_[i]->installEventFilter(this);
+    // A slider takes the focus and its keys, as any slider does.
+    deslizadores_[i]->setFocusPolicy(Qt::StrongFocus);
+    deslizadores_[i]->setInvertedControls(false);  // a scroll bar's keys move the view, a slider's the value
+    deslizadores_[i]->installEventFilter(this);
+    const QString nombre = qtr(kEtapa) + QString::number(k) + QStringLiteral(": ") + qtr(kMasaDestilada);
+    cajas_[i]->setAccessibleName(nombre);
+    deslizadores_[i]->setAccessibleName(nombre);
 
     etiquetasAvance_[i] = new QLabel(qtr(kMasaDestilada), this);
     etiquetasAvance_[i]->setFont(pequena);
@@ -144,6 +158,13 @@ void FilaEtapas::conectarEtapa(int k)
 
 bool FilaEtapas::eventFilter(QObject* objeto, QEvent* evento)
 {
+    // The page keys scroll the row, unless a slider has the focus: then they
+    // move it by ten, and Home and End take it to the ends.
+    if (evento->type() == QEvent::ShortcutOverride && qobject_cast<QScrollBar*>(objeto)) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown || tecla == Qt::Key_Home || tecla == Qt::Key_End)
+            evento->accept();
+    }
     if (evento->type() == QEvent::FocusIn) {
         const int k = etapaDe(objeto);
         // Entering a box selects its whole text, after the click that gave it
@@ -165,9 +186,11 @@ void FilaEtapas::Actualizar()
     const int n = sim_.numEtapas();
     emit mensaje(QString());
     aplicarDisposicion(disponerFila(width(), primeraEtapa_, n, kAltos));
-    for (int j = 0; j < kNumDibujos; ++j)
+    for (int j = 0; j < kNumDibujos; ++j) {
         dibujos_[static_cast<std::size_t>(j)]->fijarFondo(j == n ? cristaleria::Pieza::Receptor
                                                                  : cristaleria::Pieza::Alambique);
+        textos_[static_cast<std::size_t>(j)]->setAccessibleName(j == n ? qtr(kColector) : qtr(kEtapa) + QString::number(j + 1));
+    }
     // The row is drawn from stage 1 as its percent box gives it. Redrawing is
     // not an edit: the document's changed flag is left alone.
     redibujarDesde(1);

@@ -176,6 +176,8 @@ void FormMain::ponerTextos()
         accionesColor_[static_cast<std::size_t>(i)]->setText(qtr(esquemasLiquido()[static_cast<std::size_t>(i)].nombre));
     paneles_->ponerTextos();
     panelTabla_->ponerTextos();
+    barraVistas_->setAccessibleName(qtr(textos::menuVer).remove(QLatin1Char('&')));
+    TxtXAvan->setAccessibleName(qtr(textos::vistas[TablaProgreso]));
 }
 
 void FormMain::resizeEvent(QResizeEvent* e)

@@ -82,6 +82,10 @@ void PanelTabla::ponerTextos()
         l->adjustSize();
     }
     botonCopiar_->setTexto(qtr(textos::copiar));
+    LstTABLA->setAccessibleName(tituloElementos_->text());
+    for (int j = 1; j <= kMaxEtapas; ++j)
+        OptETATAB[static_cast<std::size_t>(j)]->setAccessibleName(tituloEtapa_->text() + QStringLiteral(": ") + QString::number(j));
+    for (QRadioButton* o : OptFILTAB) o->setAccessibleName(tituloFilas_->text() + QStringLiteral(": ") + o->text());
 }
 
 int PanelTabla::etapa() const

@@ -181,6 +181,22 @@ void PanelesEntrada::ponerTextos()
         l->setText(l == unidadP0A_ ? QStringLiteral("%") : QStringLiteral("g/mol"));
         l->adjustSize();
     }
+    // What a screen reader says of each box: its panel's title and its caption.
+    const std::pair<QWidget*, QString> nombres[] = {
+        {TxtCompA, tituloComponenteA_->text() + QStringLiteral(", ") + nombreA_->text()},
+        {TxtMMA, tituloComponenteA_->text() + QStringLiteral(", ") + masaMolarA_->text()},
+        {TxtCompB, tituloComponenteB_->text() + QStringLiteral(", ") + nombreB_->text()},
+        {TxtMMB, tituloComponenteB_->text() + QStringLiteral(", ") + masaMolarB_->text()},
+        {TxtX0A, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaX0_->text()},
+        {TxtP0A, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaP0A_->text()},
+        {TxtAlfa, etiquetaAlfa_->text()},
+        {TxtMasa0, tituloMasa_->text()},
+        {cursorX0_, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaX0_->text()},
+        {cursorAlfa_, etiquetaAlfa_->text()},
+    };
+    for (const auto& [w, nombre] : nombres) w->setAccessibleName(nombre);
+    for (int k = 1; k <= kMaxEtapas; ++k)
+        OptETAP[static_cast<std::size_t>(k)]->setAccessibleName(tituloEtapas_->text() + QStringLiteral(": ") + QString::number(k));
     OptVOL->setText(qtr(textos::optVolatilidad));
     OptTAB->setText(qtr(textos::optTabla));
     OptVOL->adjustSize();

@@ -1,6 +1,7 @@
 #include "platform/boton_imagen.h"
 
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,12 +13,17 @@ BotonImagen::BotonImagen(const QString& texto, QWidget* padre, Dibujo dibujo)
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
+    // Reached with Tab; a click leaves the focus where it was, as on a label
+    // (the print dialog's copies box is checked when it loses the focus).
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(texto);
     resize(sizeHint());
 }
 
 void BotonImagen::setTexto(const QString& texto)
 {
     texto_ = texto;
+    setAccessibleName(texto);
     update();
 }
 
@@ -67,6 +73,12 @@ void BotonImagen::paintEvent(QPaintEvent*)
     p.fillPath(forma, fondo);
     p.setPen(QPen(activa ? QColor(60, 110, 180) : QColor(140, 155, 175), 1));
     p.drawPath(forma);
+    if (hasFocus()) {
+        // Where the keyboard is.
+        p.setPen(QPen(QColor(40, 100, 200), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(marco.adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+    }
 
     if (flecha) {
         const QPointF c = marco.center();
@@ -91,6 +103,13 @@ void BotonImagen::mousePressEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton) return;
     pulsado_ = true;
     update();
+}
+
+void BotonImagen::keyPressEvent(QKeyEvent* e)
+{
+    const int k = e->key();
+    if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) emit clicked();
+    else QWidget::keyPressEvent(e);
 }
 
 void BotonImagen::mouseReleaseEvent(QMouseEvent* e)

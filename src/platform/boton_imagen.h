@@ -1,7 +1,8 @@
 #pragma once
 // A picture button with a caption: pressing the mouse on it moves picture and
 // caption one pixel right and down; releasing puts them back; a click runs
-// its action. Used for the label buttons of every window.
+// its action. It takes the focus like any button, and Space or Enter press
+// it. Used for the label buttons of every window.
 
 #include <QWidget>
 
@@ -30,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     QString texto_;

@@ -3,7 +3,9 @@
 // remember the last documents, start its dialogs in a folder it can write,
 // and say plainly when nothing can open the manual.
 
+#include <QAccessible>
 #include <QDir>
+#include <QScrollBar>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -108,6 +110,58 @@ private slots:
         v.orden(QStringLiteral("accionGuardarComo"));
         const QString carpeta = v.dialogos().peticiones.last().carpeta;
         QVERIFY2(QFileInfo(carpeta).isWritable(), qPrintable(carpeta));
+    }
+
+    // Every control a keyboard can reach has a name a screen reader can say,
+    // and Tab goes through the input panels from top to bottom.
+    void elTecladoLlegaATodoYTodoTieneNombre()
+    {
+        prueba::Ventana v;
+        QStringList sinNombre;
+        for (QWidget* w : v.w().findChildren<QWidget*>()) {
+            // The lists' and the text's own scroll bars are theirs.
+            const bool barraAjena = qobject_cast<QScrollBar*>(w) && !w->objectName().startsWith(QLatin1String("deslizador"));
+            if (!(w->focusPolicy() & Qt::TabFocus) || barraAjena) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty()) sinNombre << w->objectName() + QLatin1Char('/') + QLatin1String(w->metaObject()->className());
+        }
+        QVERIFY2(sinNombre.isEmpty(), qPrintable(sinNombre.join(QLatin1String(", "))));
+
+        QStringList orden;
+        v.caja(QStringLiteral("TxtCompA"))->setFocus();
+        for (int i = 0; i < 14; ++i) {
+            orden << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(orden, (QStringList{"TxtCompA", "TxtMMA", "TxtCompB", "TxtMMB", "TxtX0A", "TxtP0A", "OptVOL", "TxtAlfa",
+                                     "botonPredecirTabla", "TxtMasa0", "OptUNIT_g", "OptETAP1", "botonCalcular", "botonBorrar"}));
+    }
+
+    // A stage's slider answers the keys of any slider.
+    void elDeslizadorResponde_data()
+    {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<int>("valor");
+        QTest::newRow("right") << int(Qt::Key_Right) << 41;
+        QTest::newRow("left") << int(Qt::Key_Left) << 39;
+        QTest::newRow("page up") << int(Qt::Key_PageUp) << 50;
+        QTest::newRow("page down") << int(Qt::Key_PageDown) << 30;
+        QTest::newRow("home") << int(Qt::Key_Home) << 0;
+        QTest::newRow("end") << int(Qt::Key_End) << 100;
+    }
+    void elDeslizadorResponde()
+    {
+        QFETCH(int, tecla);
+        QFETCH(int, valor);
+        prueba::Ventana v;
+        v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
+        auto* d = v.hijo<QScrollBar>(QStringLiteral("deslizador1"));
+        d->setFocus();
+        QVERIFY(d->hasFocus());
+        QTest::keyClick(d, static_cast<Qt::Key>(tecla));
+        QCOMPARE(d->value(), valor);
+        QCOMPARE(v.caja(QStringLiteral("cajaAvance1"))->text(), QString::number(valor) + QStringLiteral(" %"));
+        QVERIFY(v.contenido(0).startsWith(QStringLiteral("Total mass: ") + QString::number(500 - 5 * valor) + QStringLiteral(" g")));
     }
 
     // The manual missing, and the manual there with nothing to open it.
