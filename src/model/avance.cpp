@@ -14,8 +14,8 @@ enum class Pasada { Primera, Segunda };
 // One pass over rows 1..9999 from the charge, each step taking h of the
 // charge mass. The first pass (full steps of 1/10000) stops when a component
 // runs out and returns that row; the second, with the step shrunk to that
-// exhaustion point, cannot run out: it takes absolute values and keeps x a
-// mole fraction. Returns 0 when the pass ran to the end.
+// exhaustion point, cannot run out: it takes absolute values. Returns 0 when
+// the pass ran to the end.
 template <Pasada pasada>
 int integrar(const ModeloELV& elv, double mma, double mmb, double x0, double h, ColumnaAvance& col)
 {
@@ -32,10 +32,12 @@ int integrar(const ModeloELV& elv, double mma, double mmb, double x0, double h, 
             if (!(mA > 0 && mB > 0)) return i;
             x = fraccionMolar(mA, mB, mma, mmb);
         } else {
+            // With both masses taken as absolute values x is already within
+            // 0..1 (a / (b + a) with a, b >= 0 rounds to at most 1): nothing
+            // is left to clamp.
             mA = std::fabs(mA);
             mB = std::fabs(mB);
             x = fraccionMolar(mA, mB, mma, mmb);
-            x = x < 0 ? 0 : (x > 1 ? 1 : x);
         }
         col[static_cast<std::size_t>(i)] = x;
         wPrevio = wy;
