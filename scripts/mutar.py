@@ -17,6 +17,9 @@ CARPETAS = ["src/model", "src/documents/formats"]
 # Texts only: mutating them says nothing about the arithmetic or the grammar.
 EXCLUIDOS = {"src/model/idioma.cpp", "src/model/idioma.h", "src/model/mensajes.h"}
 PROGRAMAS = ["model_tests", "format_tests", "companion_tests"]
+# Headers that hold arithmetic and that few files include: sampled as fully
+# as a source file.
+CABECERAS_DE_FORMULAS = {"src/model/composicion.h"}
 OBJETIVOS = PROGRAMAS + ["quillon-table"]
 
 # Mutants known to change nothing a program can observe, skipped so that the
@@ -146,7 +149,8 @@ def muestra(root, limite_por_archivo):
             if not cands:
                 continue
             # Headers rebuild most of the project: fewer of them.
-            tope = limite_por_archivo if ruta.suffix == ".cpp" else max(2, limite_por_archivo // 3)
+            completo = ruta.suffix == ".cpp" or rel in CABECERAS_DE_FORMULAS
+            tope = limite_por_archivo if completo else max(2, limite_por_archivo // 3)
             paso = max(1.0, len(cands) / tope)
             elegidos = [cands[int(k * paso)] for k in range(min(tope, len(cands)))]
             for c in elegidos:

@@ -33,10 +33,10 @@ TEST(TablaTexto, UnitsMolarMassesAndLegendInTheHeader)
     Entradas e = entradasArranque();
     e.mmb = 18.01528;
     const PeticionTabla p{"benzene", "water", 1, 200, {MasaAResid, MolesAResid, PctMasaAResid, YAVapor}, '.'};
-    const char* masa[] = {"0 g", "2 kg", "2 oz = 56.699 g  (1 oz = 28.3495 g)", "2 lb = 907.18 g  (1 lb = 453.592 g)"};
+    const char* masa[] = {"0 g", "123.46 kg", "2 oz = 56.699 g  (1 oz = 28.3495 g)", "2 lb = 907.18 g  (1 lb = 453.592 g)"};
     for (int u = 0; u < 4; ++u) {
         e.unidad = u;
-        e.m0 = u == 0 ? 0 : 2;
+        e.m0 = u == 0 ? 0 : u == 1 ? 123.456 : 2;
         const auto l = lineas(e, p);
         ASSERT_EQ(l.size(), 12u + 201);
         EXPECT_EQ(l[1], std::string("Initial mass of mixture = ") + masa[u]);
