@@ -220,7 +220,9 @@ TEST(StageChain, AStageIsComputedOnceUntilInvalidatedAndFailuresAreToldInTheView
         ASSERT_TRUE(cadena.asegurar(1, alfa(kAlfa), kMMA, kMMB));
     }
     EXPECT_EQ(cadena.columna(1)[0], 0.4);  // not seen while the flag is set
+    ASSERT_TRUE(cadena.asegurar(2, alfa(kAlfa), kMMA, kMMB));
     cadena.invalidar(1, 1);
+    EXPECT_TRUE(cadena.calculada(2));
     EXPECT_TRUE(!cadena.calculada(1) && cadena.asegurar(1, alfa(kAlfa), kMMA, kMMB) && cadena.columna(1)[0] == 0.7);
     cadena.invalidar();
     Entradas e = entradasArranque();

@@ -83,7 +83,7 @@ TEST(BdfTable, RowsAreCompletedWithThePureComponentsHowEverTheyAreWritten)
     EXPECT_TRUE(!alfa.doc.modoTabla && alfa.doc.tabla == r.doc.tabla);  // kept, not in force
     // Blank parts of a row read as 0; a row of one number has no Y.
     EXPECT_EQ(LeerBdf("[[\r\n0.2 \r\n]]", kRuta).doc.tabla.y[0], 0.0);
-    EXPECT_EQ(leerBloque("0.2\r\n").error, "ERROR: Data out of range [0, 1]");
+    EXPECT_EQ(leerBloque("0.1  0.2\r\n0.3\r\n0.6  0.8\r\n").error, "ERROR: Data out of range [0, 1]");
 }
 
 TEST(BdfTable, HundredRowsAtMostWithRoomForThePureComponents)
@@ -122,7 +122,7 @@ TEST(BdfTable, TableModeRefusesBrokenRulesWithTheMessageAlphaModeKeepsTheRowsAsR
         const LecturaBdf r = LeerBdf(std::string("<A=benzene>") + texto, kRuta);
         EXPECT_EQ(r.error + "|" + r.doc.compA, "ERROR: Invalid format:\r\n" + kRuta + "|benzene") << texto;
     }
-    EXPECT_TRUE(LeerBdf("<A=benzene><VLE=ALPHA>", kRuta).ok());
+    EXPECT_TRUE(LeerBdf("<A=benzene><VLE=ALPHA>", kRuta).ok() && LeerBdf("<VLE=TABLE>[[]]", kRuta).ok());
 }
 
 TEST(EntradasDeDocumento, ParsesAsTheBoxesDoAndRefusedCutsLeaveTheSliderAt0)

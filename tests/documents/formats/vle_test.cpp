@@ -11,7 +11,7 @@
 #include "documents/formats/archivo_tabla.h"
 #include "documents/formats/codificacion.h"
 #include "documents/formats/documento_prueba.h"
-#include "model/tabla_texto.h"
+#include "model/cadena.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
@@ -55,7 +55,7 @@ TEST(Windows1252, EveryByteReadsAsItsCharacterAndIsWrittenBack)
     for (int b = 0x80; b < 0xA2; ++b) bytes += static_cast<char>(b);
     EXPECT_EQ(desdeWindows1252(bytes + "\xE9\xF7\xFF"), "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0¡é÷ÿ");
     for (int b = 0; b < 256; ++b) EXPECT_EQ(aWindows1252(desdeWindows1252(std::string(1, static_cast<char>(b)))), std::string(1, static_cast<char>(b)));
-    EXPECT_EQ(aWindows1252("Ñandú ≈ H₂O"), "\xD1" "and\xFA ? H?O");
+    EXPECT_EQ(aWindows1252("Ñandú ≈ H₂O ह"), "\xD1" "and\xFA ? H?O ?");
 }
 
 std::string leer(const std::filesystem::path& ruta)
@@ -70,20 +70,16 @@ TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
     for (const std::string nombre : {"benzene-toluene-3-stages", "ethanol-water-1atm", "isopropanol-water-1atm"}) {
         const std::string bytes = leer(carpeta / (nombre + ".bdf"));
         const LecturaBdf l = LeerBdf(bytes, nombre);
-        ASSERT_TRUE(l.ok()) << nombre << ": " << l.error;
-        EXPECT_EQ(EscribirBdf(l.doc), bytes) << nombre;
+        ASSERT_TRUE(l.ok() && EscribirBdf(l.doc) == bytes) << nombre << ": " << l.error;
         std::array<double, kMaxEtapas> cortes{};
         EstadoNumerico estado;
         const Entradas e = entradasDeDocumento(l.doc, cortes, estado);
         SuperTablaELV superTabla{};
         if (e.modoTabla) CrearSuperTABLA_ELV(l.doc.tabla, superTabla);
-        const ModeloELV elv{e.modoTabla, e.alfa, &superTabla};
         CadenaEtapas cadena;
         for (int k = 1; k <= l.doc.numEtapas; ++k) {
-            const EstadoEtapa etapa = calcularEtapa(cadena, elv, e, cortes, k);
+            const EstadoEtapa etapa = calcularEtapa(cadena, ModeloELV{e.modoTabla, e.alfa, &superTabla}, e, cortes, k);
             ASSERT_TRUE(etapa.error == nullptr && etapa.destilado.masa > 0) << nombre << " stage " << k;
-            const PeticionTabla p{l.doc.compA, l.doc.compB, k, 20, {0, 4, 22}, '.'};
-            EXPECT_NE(CrearTablaTexto(cadena, elv, e, cortes, p).texto.find(l.doc.compA + " (A)"), std::string::npos);
         }
         if (!e.modoTabla) continue;
         // Its table file is what the editor writes, and holds the same points
