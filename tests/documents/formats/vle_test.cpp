@@ -36,9 +36,9 @@ TEST(Vle, ThreeTypedRowsAreWrittenUntrimmedThenNinetySevenEmptyOnesAndReadBack)
 
 TEST(Vle, RowsAreNeitherCheckedNorCompletedAndATagOrTheBlockMayBeMissing)
 {
-    LecturaVle r = LeerVle("[[\r\n0,5  1.7\r\n0.2  0.1\r\n]]", kRuta);
+    LecturaVle r = LeerVle("[[1E-1  1.7\r\n0,2  0.1\r\n]]", kRuta);
     EXPECT_TRUE(r.error.empty() && !r.nombreA && !r.nombreB && !r.masaA && !r.masaB && r.x && r.y);
-    EXPECT_TRUE((*r.x)[0] == 0.5 && (*r.y)[0] == 1.7 && (*r.x)[1] == 0.2 && (*r.x)[2] == -1);
+    EXPECT_TRUE((*r.x)[0] == 0.1 && (*r.y)[0] == 1.7 && (*r.x)[1] == 0.2 && (*r.x)[2] == -1 && (*r.y)[2] == -1);
     r = LeerVle(EscribirBdf(documentoPrueba()), kRuta);  // a distillation file gives names, masses and rows
     EXPECT_EQ(r.error + *r.nombreA + "|" + *r.nombreB + "|" + *r.masaA + "|" + *r.masaB, "alcohol metílico|toluene|78.1121|92.14");
     EXPECT_TRUE(r.x == documentoPrueba().tabla.x && r.y == documentoPrueba().tabla.y);
