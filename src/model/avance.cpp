@@ -3,62 +3,49 @@
 #include <cmath>
 #include <memory>
 
+#include "model/composicion.h"
 #include "model/numero.h"
 
 namespace quillon {
 namespace {
 
-// Mass percentage of A in a mixture of mole fraction x.
-inline double porcentajeMasico(double mma, double mmb, double x)
-{
-    return 100 * mma * x / ((1 - x) * mmb + mma * x);
-}
+enum class Pasada { Primera, Segunda };
 
-inline double fraccionMolar(double mA, double mB, double mma, double mmb)
+// One pass over rows 1..9999 from the charge, each step taking h of the
+// charge mass. The first pass (full steps of 1/10000) stops when a component
+// runs out and returns that row; the second, with the step shrunk to that
+// exhaustion point, cannot run out: it takes absolute values. Returns 0 when
+// the pass ran to the end.
+template <Pasada pasada>
+int integrar(const ModeloELV& elv, double mma, double mmb, double x0, double h, ColumnaAvance& col)
 {
-    return (mA / mma) / (mB / mmb + mA / mma);
-}
-
-// First pass: full steps of 1/10000 of the charge until a component runs out.
-// Returns the row at which it ran out, or 0 when it never did.
-int primeraPasada(const ModeloELV& elv, double mma, double mmb, double x0, ColumnaAvance& col)
-{
-    const double h = 1.0 / kPasosAvance;
-    const double w0 = porcentajeMasico(mma, mmb, x0);
+    const double w0 = porcentajeMasicoIntegracion(x0, mma, mmb);
     double mA = w0 / 100, mB = 1 - w0 / 100, x = x0, wPrevio = w0;
     for (int i = 1; i < kPasosAvance; ++i) {
-        const double y = elv.yEq(x);
-        const double wy = porcentajeMasico(mma, mmb, y);
+        // The vapour leaving the liquid at the start of the step, averaged
+        // with the previous step's (the charge itself for the first step).
+        const double wy = porcentajeMasicoIntegracion(elv.yEq(x), mma, mmb);
         const double wm = (wy + wPrevio) / 2;
         mA = mA - (wm / 100) * h;
         mB = mB - (1 - wm / 100) * h;
-        if (!(mA > 0 && mB > 0)) return i;
-        x = fraccionMolar(mA, mB, mma, mmb);
+        if constexpr (pasada == Pasada::Primera) {
+            if (!(mA > 0 && mB > 0)) return i;
+            x = fraccionMolar(mA, mB, mma, mmb);
+        } else {
+            // With both masses taken as absolute values x is already within
+            // 0..1 (a / (b + a) with a, b >= 0 rounds to at most 1): nothing
+            // is left to clamp.
+            mA = std::fabs(mA);
+            mB = std::fabs(mB);
+            x = fraccionMolar(mA, mB, mma, mmb);
+        }
         col[static_cast<std::size_t>(i)] = x;
         wPrevio = wy;
     }
     return 0;
 }
 
-// Second pass: the same 9999 rows with the step shrunk to the exhaustion point.
-void segundaPasada(const ModeloELV& elv, double mma, double mmb, double x0, double agotamiento,
-                   ColumnaAvance& col)
-{
-    const double h = agotamiento / kPasosAvance;
-    const double w0 = porcentajeMasico(mma, mmb, x0);
-    double mA = w0 / 100, mB = 1 - w0 / 100, x = x0, wPrevio = w0;
-    for (int i = 1; i < kPasosAvance; ++i) {
-        const double y = elv.yEq(x);
-        const double wy = porcentajeMasico(mma, mmb, y);
-        const double wm = (wy + wPrevio) / 2;
-        mA = std::fabs(mA - (wm / 100) * h);
-        mB = std::fabs(mB - (1 - wm / 100) * h);
-        x = fraccionMolar(mA, mB, mma, mmb);
-        x = x < 0 ? 0 : (x > 1 ? 1 : x);
-        col[static_cast<std::size_t>(i)] = x;
-        wPrevio = wy;
-    }
-}
+constexpr double kPaso = 1.0 / kPasosAvance;
 
 }  // namespace
 
@@ -69,8 +56,12 @@ bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0
     if (!masasMolaresValidas(mma, mmb)) return false;
 
     col[0] = x0;
-    const int agotado = primeraPasada(elv, mma, mmb, x0, col);
-    if (agotado > 0) segundaPasada(elv, mma, mmb, x0, static_cast<double>(agotado) / kPasosAvance, col);
+    const int agotado = integrar<Pasada::Primera>(elv, mma, mmb, x0, kPaso, col);
+    if (agotado > 0) {
+        // The rows of the first pass are all replaced.
+        const double agotamiento = static_cast<double>(agotado) / kPasosAvance;
+        integrar<Pasada::Segunda>(elv, mma, mmb, x0, agotamiento / kPasosAvance, col);
+    }
     col[kPasosAvance] = 0;
     return true;
 }
@@ -78,13 +69,9 @@ bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0
 int pasoDeAgotamiento(const ModeloELV& elv, double mma, double mmb, double x0)
 {
     const auto borrador = std::make_unique<ColumnaAvance>();
-    return primeraPasada(elv, mma, mmb, x0, *borrador);
+    return integrar<Pasada::Primera>(elv, mma, mmb, x0, kPaso, *borrador);
 }
 
-int filaDeAvance(double P)
-{
-    const long fila = redondearPar(P * 100);
-    return fila < 0 ? 0 : (fila > kPasosAvance ? kPasosAvance : static_cast<int>(fila));
-}
+int filaDeAvance(double P) { return filaAcotada(redondearPar(P * 100)); }
 
 }  // namespace quillon

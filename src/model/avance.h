@@ -25,6 +25,12 @@ bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0
 // of a component, or 0 when it never does and no second pass is needed.
 int pasoDeAgotamiento(const ModeloELV& elv, double mma, double mmb, double x0);
 
+// A row number limited to the column.
+inline int filaAcotada(long fila)
+{
+    return fila < 0 ? 0 : (fila > kPasosAvance ? kPasosAvance : static_cast<int>(fila));
+}
+
 // Row of the column read at progress P (percent): P*100 rounded, halves to even.
 int filaDeAvance(double P);
 

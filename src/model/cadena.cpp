@@ -1,5 +1,6 @@
 #include "model/cadena.h"
 
+#include "model/composicion.h"
 #include "model/formato.h"
 #include "model/mensajes.h"
 #include "model/numero.h"
@@ -36,11 +37,7 @@ double masaCargaVista(const std::array<double, kMaxEtapas>& cortes, int etapa, d
     return m;
 }
 
-int filaDeCorte(double P)
-{
-    const long fila = redondearPar(P / 100 * kPasosAvance);
-    return fila < 0 ? 0 : (fila > kPasosAvance ? kPasosAvance : static_cast<int>(fila));
-}
+int filaDeCorte(double P) { return filaAcotada(redondearPar(P / 100 * kPasosAvance)); }
 
 CadenaEtapas::CadenaEtapas() : tablas_(std::make_unique<std::array<ColumnaAvance, kMaxEtapas + 1>>()) {}
 
@@ -70,15 +67,15 @@ Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, doub
     Contenido c;
     c.masa = masa;
     c.x = x;
-    c.wA = x * mma / (x * mma + (1 - x) * mmb);
+    c.wA = fraccionMasica(x, mma, mmb);
     c.masaA = c.wA * masa;
     c.wB = 1 - c.wA;
     c.masaB = masa * c.wB;
     c.xB = 1 - x;
     // An empty still reads as zeros, not as pure B.
     if (c.wA == 0) c.wB = c.xB = 0;
-    c.molesA = c.masaA * gramos / mma;
-    c.molesB = c.masaB * gramos / mmb;
+    c.molesA = moles(c.masaA, gramos, mma);
+    c.molesB = moles(c.masaB, gramos, mmb);
     return c;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/texto.h"
+
 namespace quillon {
 namespace {
 
@@ -137,10 +139,7 @@ std::span<const Compuesto> listaCompuestos() { return kLista; }
 
 std::string normalizarNombre(std::string_view nombre)
 {
-    const auto inicio = nombre.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    nombre = nombre.substr(inicio, nombre.find_last_not_of(' ') - inicio + 1);
-    std::string s = aMinusculas(nombre);
+    const std::string s = aMinusculas(recortar(nombre));
     // Only the acute vowels are folded: á é í ó ú.
     std::string r;
     for (std::size_t i = 0; i < s.size(); ++i) {

@@ -39,12 +39,9 @@ bool tablaUtilizable(const TablaELV& t)
 
 bool volatilidadesFinitas(const TablaELV& t)
 {
-    for (int i = 0; i <= t.ultPunto && i < kFilasTablaELV; ++i) {
-        const double a = volatilidadLocal(t, i);
-        const double x = t.x[static_cast<std::size_t>(i)];
-        if (x > 0 && x < 1 && !(std::isfinite(a) && a > 0)) return false;
-    }
-    // Entries no segment reaches keep a harmless 1.
+    // Every interior point's volatility is an end of the segments beside it,
+    // so checking the dense table checks the points too. Entries no segment
+    // reaches keep a harmless 1.
     SuperTablaELV densa;
     densa.fill(1);
     CrearSuperTABLA_ELV(t, densa);

@@ -21,17 +21,11 @@ double Redondear(double v, double k, int& errorEntrada)
 std::string TextoNumero(double v)
 {
     char buf[64];
-    // to_chars ignores the process locale: the point is always ".".
+    // The general form with 15 digits is %.15g without the locale: the point
+    // is always ".", trailing zeros are dropped and a leading point gets its
+    // "0". No exponent: callers pass 0.01 <= |v| <= 100000 or a mantissa.
     auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15).ptr;
     std::string s(buf, fin);
-    // Drop the trailing zeros of a fraction ("2.50000" cannot come from
-    // to_chars general, but a mantissa like "1.0" could from other paths).
-    if (s.find('.') != std::string::npos && s.find('e') == std::string::npos) {
-        while (s.back() == '0') s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    if (s.rfind("-.", 0) == 0) s.insert(s.begin() + 1, '0');
-    if (!s.empty() && s[0] == '.') s.insert(s.begin(), '0');
     reemplazarTodo(s, ".", "&.");
     return s;
 }

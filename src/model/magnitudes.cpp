@@ -1,6 +1,32 @@
 #include "model/magnitudes.h"
 
+#include "model/composicion.h"
+
 namespace quillon {
+namespace {
+
+// The still's liquid or the distillate: percentages, masses and moles of A
+// and B of `masa` mass units of mole fraction x.
+struct Liquido {
+    double pctA, masaA, pctB, masaB, xB, molesA, molesB;
+};
+
+Liquido liquido(double x, double masa, double mma, double mmb, double gramos)
+{
+    Liquido l;
+    l.pctA = porcentajeMasico(x, mma, mmb);
+    l.masaA = l.pctA * masa / 100;
+    // B is shown as 0 whenever A is 0, so an empty still and a distillate not
+    // yet begun read as zeros instead of pure B.
+    l.pctB = l.pctA == 0 ? 0 : 100 - l.pctA;
+    l.masaB = l.pctB * masa / 100;
+    l.xB = l.pctA == 0 ? 0 : 1 - x;
+    l.molesA = moles(l.masaA, gramos, mma);
+    l.molesB = moles(l.masaB, gramos, mmb);
+    return l;
+}
+
+}  // namespace
 
 const std::array<InfoMagnitud, kNumMagnitudes>& magnitudes()
 {
@@ -53,10 +79,10 @@ bool esMagnitudDeMasa(int indice)
 const std::array<UnidadMasa, 4>& unidadesMasa()
 {
     static const std::array<UnidadMasa, 4> lista{{
-        {"g", "1", 1.0},
-        {"kg", "1000", 1000.0},
-        {"oz", "28.349523125", 28.349523125},
-        {"lb", "453.59237", 453.59237},
+        {"g", 1.0},
+        {"kg", 1000.0},
+        {"oz", 28.349523125},
+        {"lb", 453.59237},
     }};
     return lista;
 }
@@ -65,12 +91,12 @@ double GetXD_DEST(double P, double x, double x0, double mma, double mmb)
 {
     if (x0 == 0 || P == 0) return 0;
     if (x0 == 1) return 1;
-    const double wA0 = x0 * mma / ((1 - x0) * mmb + x0 * mma);
-    const double wAs = (1 - P / 100) * x * mma / ((1 - x) * mmb + x * mma);
-    const double mAd = wA0 - wAs;
+    // Per unit mass of the charge: A in the charge, A left in the still, and
+    // what was distilled of each.
+    const double mAd = fraccionMasica(x0, mma, mmb) - masaDeAEn(1 - P / 100, x, mma, mmb);
     const double mBd = P / 100 - mAd;
     if (mAd == 0 && mBd == 0) return 0;
-    return (mAd / mma) / (mBd / mmb + mAd / mma);
+    return fraccionMolar(mAd, mBd, mma, mmb);
 }
 
 ValoresMagnitudes EvaluarMagnitudes(const EtapaEvaluable& e, double P)
@@ -87,25 +113,25 @@ ValoresMagnitudes EvaluarMagnitudes(const EtapaEvaluable& e, double P)
     v[MasaTotalDest] = P * M / 100;
     v[MasaTotalResid] = M - v[MasaTotalDest];
 
-    // B is shown as 0 whenever A is 0, so an empty still and a distillate not
-    // yet begun read as zeros instead of pure B.
-    v[PctMasaAResid] = 100 * xAs * mma / ((1 - xAs) * mmb + xAs * mma);
-    v[MasaAResid] = v[PctMasaAResid] * v[MasaTotalResid] / 100;
-    v[PctMasaBResid] = v[PctMasaAResid] == 0 ? 0 : 100 - v[PctMasaAResid];
-    v[MasaBResid] = v[PctMasaBResid] * v[MasaTotalResid] / 100;
-    v[XBResid] = v[PctMasaAResid] == 0 ? 0 : 1 - xAs;
-    v[MolesAResid] = g * v[MasaAResid] / mma;
-    v[MolesBResid] = g * v[MasaBResid] / mmb;
-    v[MolesTotalResid] = v[MolesAResid] + v[MolesBResid];
+    const Liquido s = liquido(xAs, v[MasaTotalResid], mma, mmb, g);
+    v[PctMasaAResid] = s.pctA;
+    v[MasaAResid] = s.masaA;
+    v[PctMasaBResid] = s.pctB;
+    v[MasaBResid] = s.masaB;
+    v[XBResid] = s.xB;
+    v[MolesAResid] = s.molesA;
+    v[MolesBResid] = s.molesB;
+    v[MolesTotalResid] = s.molesA + s.molesB;
 
-    v[PctMasaADest] = 100 * xAd * mma / ((1 - xAd) * mmb + xAd * mma);
-    v[MasaADest] = v[PctMasaADest] * v[MasaTotalDest] / 100;
-    v[PctMasaBDest] = v[PctMasaADest] == 0 ? 0 : 100 - v[PctMasaADest];
-    v[MasaBDest] = v[MasaTotalDest] * v[PctMasaBDest] / 100;
-    v[XBDest] = v[PctMasaADest] == 0 ? 0 : 1 - xAd;
-    v[MolesADest] = g * v[MasaADest] / mma;
-    v[MolesBDest] = g * v[MasaBDest] / mmb;
-    v[MolesTotalDest] = v[MolesADest] + v[MolesBDest];
+    const Liquido d = liquido(xAd, v[MasaTotalDest], mma, mmb, g);
+    v[PctMasaADest] = d.pctA;
+    v[MasaADest] = d.masaA;
+    v[PctMasaBDest] = d.pctB;
+    v[MasaBDest] = d.masaB;
+    v[XBDest] = d.xB;
+    v[MolesADest] = d.molesA;
+    v[MolesBDest] = d.molesB;
+    v[MolesTotalDest] = d.molesA + d.molesB;
 
     v[PctMasaTotalDest] = P;
     const double molesTotales = v[MolesTotalDest] + v[MolesTotalResid];

@@ -53,10 +53,9 @@ const std::array<int, 6>& listaEjeX();
 // and no "%").
 bool esMagnitudDeMasa(int indice);
 
-// Mass units: caption and grams per unit (its Tag).
+// Mass units: caption and grams per unit.
 struct UnidadMasa {
     std::string_view nombre;
-    std::string_view tag;
     double gramos;
 };
 const std::array<UnidadMasa, 4>& unidadesMasa();

@@ -1,5 +1,6 @@
 #include "model/numero.h"
 
+#include "model/composicion.h"
 #include "model/texto.h"
 #include <charconv>
 #include <cmath>
@@ -102,14 +103,12 @@ bool masaInicialValida(double m0) { return m0 >= 0 && m0 <= kMasaMaxima; }
 
 bool volatilidadValida(double alfa) { return esNumero(alfa) && alfa > 1 && alfa <= 100; }
 
-double porcentajeMasicoDeFraccion(double x0, double mma, double mmb)
-{
-    return 100 * x0 * mma / ((1 - x0) * mmb + x0 * mma);
-}
+double porcentajeMasicoDeFraccion(double x0, double mma, double mmb) { return porcentajeMasico(x0, mma, mmb); }
 
 double fraccionDePorcentajeMasico(double p0a, double mma, double mmb)
 {
-    return (p0a / mma) / ((100 - p0a) / mmb + p0a / mma);
+    // 100 g of the charge hold p0a g of A and 100 - p0a g of B.
+    return fraccionMolar(p0a, 100 - p0a, mma, mmb);
 }
 
 double leerTextoAvance(std::string_view texto)

@@ -18,4 +18,11 @@ void reemplazarTodo(std::string& s, std::string_view de, std::string_view por)
     s = std::move(r);
 }
 
+std::string recortar(std::string_view s)
+{
+    const auto inicio = s.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) return {};
+    return std::string(s.substr(inicio, s.find_last_not_of(' ') - inicio + 1));
+}
+
 }  // namespace quillon

@@ -35,13 +35,6 @@ double leerValor(std::string texto)
 
 }  // namespace
 
-std::string recortar(std::string_view s)
-{
-    const auto inicio = s.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    return std::string(s.substr(inicio, s.find_last_not_of(' ') - inicio + 1));
-}
-
 std::string textoGuardable(std::string_view utf8)
 {
     std::string s;

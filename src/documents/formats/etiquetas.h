@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/equilibrio.h"
+#include "model/texto.h"  // recortar
 
 namespace quillon {
 
@@ -30,9 +31,6 @@ std::optional<FilasTabla> leerBloqueTabla(std::string_view texto);
 // The 100 rows as written: X, two blanks, Y, CR LF each.
 std::string escribirFilas(const std::array<double, kFilasTablaELV>& x,
                           const std::array<double, kFilasTablaELV>& y, char sep);
-
-// Blanks (spaces) removed at both ends.
-std::string recortar(std::string_view s);
 
 // A typed text as a file can hold it. The grammar has no escape: "<" and ">"
 // would open and close a tag and "[[" or "]]" the table block, so the brackets
