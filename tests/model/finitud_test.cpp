@@ -15,7 +15,7 @@ namespace {
 
 Entradas entradas(double mma, double mmb, double m0, double x0 = 0.4, double alfa = 2.45, int unidad = 0)
 {
-    return Entradas{mma, mmb, alfa, x0, m0, false, unidad, kMaxEtapas};
+    return Entradas{.mma = mma, .mmb = mmb, .alfa = alfa, .x0 = x0, .m0 = m0, .unidad = unidad, .numEtapas = kMaxEtapas};
 }
 
 TEST(Finitud, InputsWhoseArithmeticOverflowsAreRefusedWithTheirMessage)
