@@ -12,9 +12,11 @@
 #include "documents/formats/documento.h"
 #include "documents/formats/etiquetas.h"
 #include "documents/formats/limites.h"
+#include "model/cortes.h"
 #include "model/mensajes.h"
 #include "model/numero.h"
 #include "model/tabla_texto.h"
+#include "model/temperaturas.h"
 
 using namespace quillon;
 
@@ -43,14 +45,19 @@ std::optional<std::string> leerDocumento(const std::string& ruta, std::string& b
     return std::nullopt;
 }
 
-std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos)
+constexpr Texto kSinTemperaturas{"ERROR: No boiling temperatures: a component is not a compound of the program's list",
+                                  "ERROR: Sin temperaturas de ebullición: un componente no es un compuesto de la lista"};
+
+// Every quantity in full precision; with a binary, the two temperatures last.
+std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos, const termo::Sistema* temperaturas)
 {
     std::string t;
-    for (int q = 0; q < kNumMagnitudes; ++q)
-    {
+    for (int q = 0; q < kNumMagnitudes; ++q) {
         if (q) t += ',';
         t += recortar(magnitudes()[static_cast<std::size_t>(q)].codigo);
     }
+    if (temperaturas)
+        for (const InfoTemperatura& m : magnitudesTemperatura()) t += "," + recortar(m.codigo);
     t += "\n";
     const double paso = 100.0 / intervalos;
     for (double P = 0; P <= 100.1; P += paso) {
@@ -58,6 +65,10 @@ std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos)
         for (int q = 0; q < kNumMagnitudes; ++q) {
             if (q) t += ',';
             t += numeroCompleto(v[static_cast<std::size_t>(q)]);
+        }
+        if (temperaturas) {
+            const Temperaturas temp = temperaturasEn(*temperaturas, v[XAResid], v[XADest], P == 0, v[YAVapor]);
+            t += "," + numeroCompleto(temp.alambique) + "," + numeroCompleto(temp.destilado);
         }
         t += "\n";
     }
@@ -88,10 +99,17 @@ int main(int argc, char** argv)
 
     std::array<double, kMaxEtapas> cortes{};
     // The separator the numbers are written with follows the one the file's
-    // texts use, as in the window after opening the file.
+    // texts use, as in the window's table view after opening the file.
     EstadoNumerico estado;
-    const Entradas e = entradasDeDocumento(d, cortes, estado);
+    const Entradas e = entradasDeDocumento(d, cortes, estado, o.etapa);
     if (const Texto* error = validarEntradas(e, false, true)) return fallo(tr(*error), kExitEntradas);
+    if (const Texto* error = corteNoValido(cortes, o.etapa - 1)) return fallo(tr(*error), kExitEntradas);
+    std::optional<termo::Sistema> temperaturas;
+    if (o.temperaturas) {
+        temperaturas = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones.value_or(CondicionesTermo{}),
+                                             d.modoTabla && d.condiciones.has_value());
+        if (!temperaturas) return fallo(tr(kSinTemperaturas), kExitEntradas);
+    }
 
     SuperTablaELV superTabla{};
     if (e.modoTabla) CrearSuperTABLA_ELV(d.tabla, superTabla);
@@ -104,11 +122,16 @@ int main(int argc, char** argv)
     if (o.csv) {
         cadena.fijarCargaInicial(e.x0);
         if (!cadena.asegurar(o.etapa, elv, e.mma, e.mmb)) return fallo(tr(mensajes::valoresIniciales), kExitEntradas);
-        std::cout << tablaCsv(etapaEvaluable(cadena, elv, e, cortes, o.etapa), o.filas);
+        std::cout << tablaCsv(etapaEvaluable(cadena, elv, e, cortes, o.etapa), o.filas, temperaturas ? &*temperaturas : nullptr);
         return 0;
     }
-    const PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, estado.sepDecimal};
-    const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion);
+    PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, estado.sepDecimal};
+    TemperaturasTabla columnas;
+    if (temperaturas) {
+        peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
+        columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones.value_or(CondicionesTermo{}))};
+    }
+    const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion, columnas);
     if (tabla.error) return fallo(tr(*tabla.error), kExitEntradas);
     if (tabla.texto.empty()) return fallo(tr(mensajes::valoresIniciales), kExitEntradas);
     std::cout << tabla.texto;

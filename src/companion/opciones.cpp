@@ -11,7 +11,7 @@ namespace quillon {
 namespace {
 
 const char* const kAyuda =
-    "Usage: quillon-table FILE [--stage K] [--rows N] [--items LIST] [--csv]\n"
+    "Usage: quillon-table FILE [--stage K] [--rows N] [--items LIST] [--csv] [--temperatures]\n"
     "       quillon-table --equilibrium A B [--model ideal|unifac] [--pressure KPA]\n"
     "                     [--points N] [--csv]\n"
     "\n"
@@ -24,6 +24,10 @@ const char* const kAyuda =
     "                (for example 0,XAd,%MBs); default 0,2,4,6\n"
     "  --csv         one line per row with all 23 quantities in full precision,\n"
     "                comma-separated, under a header of their codes\n"
+    "  --temperatures  two more columns at the end: the boiling temperatures (C)\n"
+    "                of the liquid in the still (TBs) and of the distillate (TBd),\n"
+    "                at the document's pressure (1 atm when it has none), when both\n"
+    "                components are compounds of the program's list\n"
     "  --help        this text\n"
     "  --            ends the options: what follows is the file name\n"
     "\n"
@@ -122,7 +126,7 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
         const int valores = valoresDe(a);
         if (i + static_cast<std::size_t>(valores) >= args.size())
             return a + (valores == 2 ? " needs two values" : " needs a value");
-        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items";
+        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items" || a == "--temperatures";
         deEquilibrio = deEquilibrio || a == "--model" || a == "--pressure" || a == "--points";
         if (a == "--") {
             finOpciones = true;
@@ -130,6 +134,8 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
             o.ayuda = true;
         } else if (a == "--csv") {
             o.csv = true;
+        } else if (a == "--temperatures") {
+            o.temperaturas = true;
         } else if (a == "--stage") {
             if (!leerEntero(args[++i], o.etapa) || o.etapa < 1 || o.etapa > 6)
                 return "--stage takes a stage from 1 to 6";
@@ -161,7 +167,7 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
     if (o.ayuda) return o;
     if (o.equilibrio) {
         if (!o.archivo.empty()) return "--equilibrium takes no file: " + o.archivo;
-        if (deArchivo) return "--stage, --rows and --items belong to a file's table";
+        if (deArchivo) return "--stage, --rows, --items and --temperatures belong to a file's table";
     } else {
         if (deEquilibrio) return "--model, --pressure and --points go with --equilibrium";
         if (o.archivo.empty()) return "no file given";

@@ -16,6 +16,8 @@ struct OpcionesTabla {
     std::vector<int> items{0, 2, 4, 6};  // the table view's start-up ticks
     bool csv = false;
     bool ayuda = false;
+    // The two boiling temperatures after the other columns.
+    bool temperaturas = false;
 
     // --equilibrium A B: the predicted bubble curve instead of a file's table.
     bool equilibrio = false;

@@ -65,6 +65,7 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     const long indice = leido ? redondearPar(*leido) : -1;
     if (indice >= 0 && indice <= 4) elegirColor(static_cast<int>(indice));
     sim_->reajustarCursores();
+    panelTabla_->mostrarTemperaturas(sim_->sistemaTermico() != nullptr);
     sim_->marcarGuardado();
     ponerTitulo();
     mostrarRecientes();
@@ -154,6 +155,8 @@ void FormMain::conectarSimulacion()
     connect(sim_, &Simulacion::modificadoCambiado, this, &QWidget::setWindowModified);
     connect(sim_, &Simulacion::mensaje, this, &FormMain::mostrarMensaje);
     connect(sim_, &Simulacion::equilibrioCambiado, this, &FormMain::redibujarDiagramaSiVisible);
+    connect(sim_, &Simulacion::equilibrioCambiado, this,
+            [this] { panelTabla_->mostrarTemperaturas(sim_->sistemaTermico() != nullptr); });
     connect(paneles_, &PanelesEntrada::calcular, this, &FormMain::calcular);
     connect(paneles_, &PanelesEntrada::borrar, this, &FormMain::borrar);
     connect(paneles_, &PanelesEntrada::editarTabla, this, [this] {

@@ -7,6 +7,7 @@
 
 #include "documents/textos.h"
 #include "model/magnitudes.h"
+#include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
 
@@ -108,6 +109,18 @@ std::vector<int> PanelTabla::items() const
     for (int q = 0; q < LstTABLA->count(); ++q)
         if (LstTABLA->item(q)->checkState() == Qt::Checked) v.push_back(q);
     return v;
+}
+
+void PanelTabla::mostrarTemperaturas(bool si)
+{
+    if (si && LstTABLA->count() == kNumMagnitudes) {
+        for (const InfoTemperatura& t : magnitudesTemperatura()) {
+            auto* item = new QListWidgetItem(qtr(t.nombre), LstTABLA);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+    }
+    while (!si && LstTABLA->count() > kNumMagnitudes) delete LstTABLA->takeItem(LstTABLA->count() - 1);
 }
 
 void PanelTabla::mostrarEtapas(int n)

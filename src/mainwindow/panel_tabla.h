@@ -29,6 +29,8 @@ public:
     std::vector<int> items() const;   // the ticked quantities, in list order
     // Stage options 1..n shown; selects stage 1 without a click.
     void mostrarEtapas(int n);
+    // The two temperature quantities offered after the 23, or not.
+    void mostrarTemperaturas(bool si);
 
 signals:
     void etapaElegida(int k);

@@ -1,5 +1,8 @@
 #include "model/tabla_texto.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "model/formato.h"
 
 namespace quillon {
@@ -30,19 +33,42 @@ std::string cabecera(const Entradas& e, const PeticionTabla& p, double masaCarga
     return t;
 }
 
-std::string leyenda(const PeticionTabla& p, std::string_view unidad)
+bool esTemperatura(int q) { return q >= kNumMagnitudes; }
+
+const InfoTemperatura& temperatura(int q)
+{
+    return magnitudesTemperatura()[static_cast<std::size_t>(q - kNumMagnitudes)];
+}
+
+std::string codigo(int q)
+{
+    return std::string(esTemperatura(q) ? temperatura(q).codigo : magnitudes()[static_cast<std::size_t>(q)].codigo);
+}
+
+std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::string& modelo)
 {
     std::string t;
     for (int q : p.items) {
+        if (esTemperatura(q)) {
+            t += codigo(q) + " = " + tr(temperatura(q).nombre) + " (°C; " + modelo + ")\r\n";
+            continue;
+        }
         const InfoMagnitud& m = magnitudes()[static_cast<std::size_t>(q)];
         t += std::string(m.codigo) + " = " + std::string(m.nombre);
         if (esMagnitudDeMasa(q)) t += " (" + std::string(unidad) + ")";
         t += "\r\n";
     }
     t += "\r\n";
-    for (int q : p.items) t += columna12(std::string(magnitudes()[static_cast<std::size_t>(q)].codigo));
+    for (int q : p.items) t += columna12(codigo(q));
     t += "\r\n";
     return t;
+}
+
+// The row's value of quantity q, the temperatures worked out once a row.
+double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas>& t)
+{
+    if (!esTemperatura(q)) return v[static_cast<std::size_t>(q)];
+    return q == kTempAlambique ? t->alambique : t->destilado;
 }
 
 }  // namespace
@@ -54,21 +80,27 @@ std::string columna12(std::string s)
 }
 
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
-                               const std::array<double, kMaxEtapas>& cortes, const PeticionTabla& p)
+                               const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
+                               const TemperaturasTabla& temperaturas)
 {
     ResultadoTabla r;
+    // Without a binary there are no temperatures to tabulate.
+    if (!temperaturas.sistema) std::erase_if(p.items, esTemperatura);
     if ((r.error = validarEntradas(e, false, true))) return r;
     cadena.fijarCargaInicial(e.x0);
     if (!cadena.asegurar(p.etapa, elv, e.mma, e.mmb)) return r;
 
     const EtapaEvaluable etapa = etapaEvaluable(cadena, elv, e, cortes, p.etapa);
     const std::string_view unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)].nombre;
-    std::string t = cabecera(e, p, etapa.masaCarga) + leyenda(p, unidad);
+    std::string t = cabecera(e, p, etapa.masaCarga) + leyenda(p, unidad, temperaturas.modelo);
     const double paso = 100.0 / p.intervalos;
     // Progress accumulated by repeated addition, as the rows have always been.
+    const bool conTemperaturas = std::any_of(p.items.begin(), p.items.end(), esTemperatura);
     for (double P = 0; P <= 100.1; P += paso) {
         const ValoresMagnitudes v = EvaluarMagnitudes(etapa, P);
-        for (int q : p.items) t += columna12(FormatoNumero(v[static_cast<std::size_t>(q)], 5, p.sep));
+        std::optional<Temperaturas> temp;
+        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, v[XAResid], v[XADest], P == 0, v[YAVapor]);
+        for (int q : p.items) t += columna12(FormatoNumero(valor(q, v, temp), 5, p.sep));
         t += "\r\n";
     }
     r.texto = std::move(t);

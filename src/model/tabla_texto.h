@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/cadena.h"
+#include "model/temperaturas.h"
 
 namespace quillon {
 
@@ -18,6 +19,14 @@ struct PeticionTabla {
     char sep = '.';                // decimal separator of the numbers
 };
 
+// The binary of the two temperature quantities (kTempAlambique,
+// kTempDestilado), when they can be ticked, and how the legend names its
+// model and pressure ("UNIFAC, 1 atm").
+struct TemperaturasTabla {
+    const termo::Sistema* sistema = nullptr;
+    std::string modelo;
+};
+
 struct ResultadoTabla {
     std::string texto;             // empty when the table cannot be built
     const Texto* error = nullptr;  // the message of the first failing input
@@ -26,7 +35,8 @@ struct ResultadoTabla {
 // Builds the whole text, computing the stage's column when its flag is clear.
 // The charge of the stage is the one the stage row set (X0Etapa).
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
-                               const std::array<double, kMaxEtapas>& cortes, const PeticionTabla& p);
+                               const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
+                               const TemperaturasTabla& temperaturas = {});
 
 // `s` padded with blanks or cut to exactly 12 characters.
 std::string columna12(std::string s);

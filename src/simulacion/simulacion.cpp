@@ -83,8 +83,6 @@ void Simulacion::borrar()
     doc_ = DocumentoDestilacion{};
     doc_.tabla = tabla;
     p0a_.clear();
-    condiciones_ = {};
-    tieneCondiciones_ = false;
     sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
@@ -109,6 +107,7 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     doc_.numEtapas = d.numEtapas;
     fijarTablaELV(d.tabla);
     doc_.modoTabla = d.modoTabla;
+    doc_.condiciones = d.condiciones;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();

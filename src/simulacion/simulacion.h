@@ -77,8 +77,8 @@ public:
     void perderTabla();
     // The pressure and model of the temperatures and of a predicted table;
     // a document has them once a table has been predicted.
-    const CondicionesTermo& condiciones() const { return condiciones_; }
-    bool tieneCondiciones() const { return tieneCondiciones_; }
+    CondicionesTermo condiciones() const { return doc_.condiciones.value_or(CondicionesTermo{}); }
+    bool tieneCondiciones() const { return doc_.condiciones.has_value(); }
     void fijarCondiciones(const CondicionesTermo& c);
     // The binary of the boiling temperatures: the names typed when both are
     // known compounds, at the document's pressure, with the model the table
@@ -155,8 +155,6 @@ private:
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
-    CondicionesTermo condiciones_;
-    bool tieneCondiciones_ = false;
     // The temperatures' binary, made again when a name, the conditions or
     // the source change.
     std::optional<termo::Sistema> sistemaTermico_;

@@ -168,9 +168,8 @@ void Simulacion::aceptarTabla(const TablaELV& tabla)
 
 void Simulacion::fijarCondiciones(const CondicionesTermo& c)
 {
-    if (tieneCondiciones_ && c == condiciones_) return;
-    condiciones_ = c;
-    tieneCondiciones_ = true;
+    if (doc_.condiciones == c) return;
+    doc_.condiciones = c;
     modificar();
     cambiarEquilibrio();
     pedirRefresco();

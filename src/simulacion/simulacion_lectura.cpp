@@ -96,13 +96,13 @@ ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
     if (!asegurar(p.etapa, e)) return r;
     // The numbers are written with the separator of the last number read.
     p.sep = numero_.sepDecimal;
-    return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p);
+    return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p, {sistemaTermico(), textoSistemaTermico()});
 }
 
 const termo::Sistema* Simulacion::sistemaTermico()
 {
     if (!sistemaTermicoAlDia_) {
-        sistemaTermico_ = sistemaDeTemperaturas(doc_.compA, doc_.compB, condiciones_, doc_.modoTabla && tieneCondiciones_);
+        sistemaTermico_ = sistemaDeTemperaturas(doc_.compA, doc_.compB, condiciones(), doc_.modoTabla && tieneCondiciones());
         sistemaTermicoAlDia_ = true;
     }
     return sistemaTermico_ ? &*sistemaTermico_ : nullptr;
@@ -111,7 +111,7 @@ const termo::Sistema* Simulacion::sistemaTermico()
 std::string Simulacion::textoSistemaTermico()
 {
     const termo::Sistema* s = sistemaTermico();
-    return s ? textoModelo(*s, condiciones_) : std::string();
+    return s ? textoModelo(*s, condiciones()) : std::string();
 }
 
 bool Simulacion::equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error)

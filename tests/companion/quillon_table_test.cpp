@@ -83,6 +83,58 @@ TEST_F(QuillonTable, CsvGivesAllQuantitiesInFullPrecision)
     EXPECT_TRUE(l[21].starts_with("100,100")) << l[21];
 }
 
+double campo(const std::string& linea, int i)
+{
+    std::stringstream ss(linea);
+    std::string c;
+    for (int k = 0; k <= i; ++k) std::getline(ss, c, ',');
+    return std::stod(c);
+}
+
+// With --temperatures two columns follow the others; without it nothing
+// changes. The distillate of the whole charge boils where the charge did.
+TEST_F(QuillonTable, TemperaturesComeLastAndOnlyWhenAsked)
+{
+    const auto sin = lineasCsv(correr(ejemplo() + " --csv").out);
+    const Salida s = correr(ejemplo() + " --csv --temperatures");
+    ASSERT_EQ(s.estado, 0) << s.err;
+    const auto con = lineasCsv(s.out);
+    ASSERT_EQ(con.size(), sin.size());
+    EXPECT_EQ(con[0], sin[0] + ",TBs,TBd");
+    for (std::size_t i = 1; i < con.size(); ++i) EXPECT_TRUE(con[i].starts_with(sin[i] + ",")) << con[i];
+    const double inicio = campo(con[1], 23), final = campo(con.back(), 24);
+    EXPECT_NEAR(inicio, final, 1e-9);
+    EXPECT_TRUE(inicio > 80.1 && inicio < 110.6) << inicio;  // between the pure boiling points
+    const Salida texto = correr(ejemplo() + " --temperatures --items 5");
+    EXPECT_NE(texto.out.find(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)\r\n"), std::string::npos)
+        << texto.out;
+    std::string bdf = leer(fs::path(QUILLON_EXAMPLES_DIR) / "benzene-toluene-3-stages.bdf");
+    bdf.replace(bdf.find("<A=benzene>"), 11, "<A=unobtainium>");
+    const Salida nada = correr("'" + escribir("x.bdf", bdf).string() + "' --temperatures");
+    EXPECT_EQ(nada.estado, 2);
+    EXPECT_TRUE(nada.err.starts_with("ERROR: No boiling temperatures")) << nada.err;
+}
+
+// The window's rules through the companion: a kilogram document gives a
+// thousand times the moles of the same one in grams; a cut no percent box
+// takes stops the table of a later stage with its message.
+TEST_F(QuillonTable, AFilesUnitAndCutsAreReadAsTheWindowReadsThem)
+{
+    std::string bdf = leer(fs::path(QUILLON_EXAMPLES_DIR) / "benzene-toluene-3-stages.bdf");
+    const auto g = lineasCsv(correr("'" + escribir("g.bdf", bdf).string() + "' --csv").out);
+    bdf.replace(bdf.find("<MU=g>"), 6, "<MU=kg>");
+    const auto kg = lineasCsv(correr("'" + escribir("kg.bdf", bdf).string() + "' --csv").out);
+    ASSERT_EQ(g.size(), kg.size());
+    for (std::size_t i = 1; i < g.size(); ++i) {
+        EXPECT_EQ(campo(kg[i], 12), campo(g[i], 12));                            // tMs, the number typed
+        EXPECT_NEAR(campo(kg[i], 13), 1000 * campo(g[i], 13), 1e-9 * campo(kg[i], 13));  // tNs
+    }
+    bdf.replace(bdf.find("<%E1=40 >"), 9, "<%E1=140 >");
+    const Salida s = correr("'" + escribir("corte.bdf", bdf).string() + "' --stage 2");
+    EXPECT_EQ(s.estado, 2);
+    EXPECT_EQ(s.err, "ERROR: The percentage distilled in stage 1 is not valid\n");
+}
+
 TEST_F(QuillonTable, InvalidAlphaIsReportedOnStandardErrorOnly)
 {
     std::string bdf = QuillonTable::leer(fs::path(QUILLON_EXAMPLES_DIR) / "benzene-toluene-3-stages.bdf");

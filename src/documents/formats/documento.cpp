@@ -4,6 +4,7 @@
 
 #include "documents/formats/codificacion.h"
 #include "documents/formats/etiquetas.h"
+#include "model/cortes.h"
 #include "model/numero.h"
 
 namespace quillon {
@@ -19,6 +20,21 @@ std::string minusculas(std::string s)
 {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
+}
+
+void leerCondiciones(std::string_view texto, DocumentoDestilacion& d)
+{
+    const auto presion = valorEtiqueta(texto, "<PRESSURE=");
+    if (!presion) return;
+    CondicionesTermo c;
+    c.presion = recortar(*presion);
+    if (auto unidad = valorEtiqueta(texto, "<PRESSURE_UNIT=")) {
+        for (std::size_t i = 0; i < unidadesPresion().size(); ++i)
+            if (minusculas(recortar(*unidad)) == minusculas(std::string(unidadesPresion()[i].nombre))) c.unidad = static_cast<int>(i);
+    }
+    if (auto modelo = valorEtiqueta(texto, "<MODEL="))
+        if (minusculas(recortar(*modelo)) == "ideal") c.modelo = termo::Modelo::Ideal;
+    d.condiciones = c;
 }
 
 void leerEtiquetas(std::string_view texto, LecturaBdf& r)
@@ -45,6 +61,7 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
         const long etapas = v ? redondearPar(*v) : 0;
         if (etapas >= 1 && etapas <= kMaxEtapas) d.numEtapas = static_cast<int>(etapas);
     }
+    leerCondiciones(texto, d);
 }
 
 }  // namespace
@@ -65,6 +82,11 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
         s += etiqueta("<%E" + std::to_string(n) + "=", d.avance[static_cast<std::size_t>(n - 1)], " >");
     s += d.modoTabla ? "<VLE=TABLE>\r\n" : "<VLE=ALPHA>\r\n";
     s += "[[\r\n" + escribirFilas(d.tabla.x, d.tabla.y, sep) + "]]\r\n";
+    if (const auto& c = d.condiciones) {
+        s += etiqueta("<PRESSURE=", c->presion);
+        s += etiqueta("<PRESSURE_UNIT=", unidadesPresion()[static_cast<std::size_t>(c->unidad)].nombre);
+        s += etiqueta("<MODEL=", nombreModelo(c->modelo));
+    }
     return aWindows1252(s);
 }
 
@@ -159,18 +181,26 @@ LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
 }
 
 Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes,
-                             EstadoNumerico& estado)
+                             EstadoNumerico& estado, int etapa)
 {
+    // The table view's order: the molar masses, the initial mass, x0,
+    // alpha (alpha mode), the cuts of the earlier stages; then the
+    // computation of the stage reads alpha, the molar masses and, for stage
+    // 1, x0 once more. The last separator typed in these is the table's.
     Entradas e;
     e.mma = LeerNumero(d.mma, estado);
     e.mmb = LeerNumero(d.mmb, estado);
-    e.alfa = LeerNumero(d.alfa, estado);
-    e.x0 = LeerNumero(d.x0, estado);
     e.m0 = LeerNumero(d.masa0, estado);
+    e.x0 = LeerNumero(d.x0, estado);
+    EstadoNumerico aparte;
+    e.alfa = LeerNumero(d.alfa, d.modoTabla ? aparte : estado);
     e.modoTabla = d.modoTabla;
     e.unidad = d.unidad;
     e.numEtapas = d.numEtapas;
-    for (std::size_t k = 0; k < cortes.size(); ++k) cortes[k] = corteEfectivo(leerTextoAvance(d.avance[k]), 0);
+    for (int k = 1; k <= kMaxEtapas; ++k)
+        cortes[static_cast<std::size_t>(k - 1)] = leerCorte(d.avance[static_cast<std::size_t>(k - 1)], k < etapa ? estado : aparte);
+    for (const std::string* t : {&d.alfa, &d.mma, &d.mmb, &d.x0})
+        if ((t != &d.alfa || !d.modoTabla) && (t != &d.x0 || etapa == 1)) LeerNumero(*t, estado);
     return e;
 }
 

@@ -3,10 +3,12 @@
 // count, the six cuts, the equilibrium source and the 100-row x-y table.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/cadena.h"
+#include "model/condiciones.h"
 #include "model/equilibrio.h"
 #include "model/idioma.h"
 #include "model/numero.h"
@@ -21,6 +23,11 @@ struct DocumentoDestilacion {
     std::array<std::string, kMaxEtapas> avance{"0", "0", "0", "0", "0", "0"};
     bool modoTabla = false;
     TablaELV tabla;  // the 100 rows and the index of the last point in use
+    // The pressure and model of the temperatures and of a predicted table,
+    // once a table has been predicted. Written after the table block, in
+    // tags of their own, only when there: a document without them is written
+    // as it always was, and a program that does not know them reads the rest.
+    std::optional<CondicionesTermo> condiciones;
 
     bool operator==(const DocumentoDestilacion&) const = default;
 };
@@ -46,12 +53,12 @@ struct LecturaBdf {
 // (100 rows of zeros) opens.
 LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta);
 
-// The inputs a document gives once its texts are in the boxes, parsed as the
-// window parses them (SepDecimal follows into `estado`), and the effective
-// cut of every stage: a cut text the percent box refuses leaves its slider
-// at 0, where Clear put it.
+// The inputs a document gives once its texts are in the boxes, read as the
+// window's table view of stage `etapa` reads them (the separator typed last
+// in them follows into `estado`), and the cut of every stage, VALOR_NO_VALIDO
+// where the percent box holds no percentage.
 Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, kMaxEtapas>& cortes,
-                             EstadoNumerico& estado);
+                             EstadoNumerico& estado, int etapa = 1);
 
 // Messages of the table checks, shared with the table editor.
 namespace mensajes {

@@ -55,6 +55,32 @@ TEST(Bdf, WrittenDocumentsReadBackWithABlankAfterEachCut)
     }
 }
 
+// The pressure and the model of a predicted table travel in tags of their
+// own after the table block: a document without them is written as it always
+// was; one with them reads back whole, and what the described tags give does
+// not change with them, wherever they stand.
+TEST(Bdf, ThePredictionsConditionsTravelInTagsOfTheirOwn)
+{
+    DocumentoDestilacion d = documentoPrueba();
+    const std::string sin = EscribirBdf(d);
+    EXPECT_FALSE(LeerBdf(sin, kRuta).doc.condiciones);
+    d.condiciones = CondicionesTermo{"760", 3, termo::Modelo::Ideal};
+    const std::string con = EscribirBdf(d);
+    EXPECT_EQ(con, sin + "<PRESSURE=760>\r\n<PRESSURE_UNIT=mmHg>\r\n<MODEL=IDEAL>\r\n");
+    LecturaBdf r = LeerBdf(con, kRuta);
+    EXPECT_EQ(r.doc.condiciones, d.condiciones);
+    for (const std::string& delante : {con, "<MODEL=UNIFAC><PRESSURE_UNIT=KPA><PRESSURE= 101,3 >" + sin}) {
+        r = LeerBdf(delante, kRuta);
+        ASSERT_TRUE(r.ok()) << r.error;
+        EXPECT_TRUE(r.doc.condiciones);
+        r.doc.condiciones.reset();
+        EXPECT_EQ(EscribirBdf(r.doc), EscribirBdf(LeerBdf(sin, kRuta).doc));
+    }
+    const CondicionesTermo c = *LeerBdf("<PRESSURE= 101,3 ><PRESSURE_UNIT=KPA><MODEL=x>", kRuta).doc.condiciones;
+    EXPECT_EQ(c, (CondicionesTermo{"101,3", 0, termo::Modelo::Unifac}));
+    EXPECT_DOUBLE_EQ(presionEnPascales(c), 101300);
+}
+
 TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
 {
     const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><a=x><MMB=><MMA=18", kRuta);
@@ -125,7 +151,7 @@ TEST(BdfTable, TableModeRefusesBrokenRulesWithTheMessageAlphaModeKeepsTheRowsAsR
     EXPECT_TRUE(LeerBdf("<A=benzene><VLE=ALPHA>", kRuta).ok() && LeerBdf("<VLE=TABLE>[[]]", kRuta).ok());
 }
 
-TEST(EntradasDeDocumento, ParsesAsTheBoxesDoAndRefusedCutsLeaveTheSliderAt0)
+TEST(EntradasDeDocumento, ReadsAsTheTableViewDoesAndMarksTheCutsNoPercentBoxTakes)
 {
     DocumentoDestilacion d = documentoArranque();
     d.mma = "78,1121";
@@ -134,9 +160,21 @@ TEST(EntradasDeDocumento, ParsesAsTheBoxesDoAndRefusedCutsLeaveTheSliderAt0)
     std::array<double, kMaxEtapas> cortes{};
     EstadoNumerico estado;
     const Entradas e = entradasDeDocumento(d, cortes, estado);
-    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, 0, 0, 0, 0}));
+    const double no = VALOR_NO_VALIDO;
+    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, no, no, no, no}));
     EXPECT_TRUE(e.mma == 78.1121 && e.mmb == 92.14 && e.alfa == 2.45 && e.x0 == 0.4 && e.m0 == 500);
-    EXPECT_EQ(estado.sepDecimal, ',');  // the last separator read
+    // The separator is the last one read, in the table view's order: stage
+    // 1's computation reads x0 last, a later stage's the molar mass of B.
+    EXPECT_EQ(estado.sepDecimal, '.');
+    d.x0 = "0,4";
+    entradasDeDocumento(d, cortes, estado);
+    EXPECT_EQ(estado.sepDecimal, ',');
+    entradasDeDocumento(d, cortes, estado, 3);
+    EXPECT_EQ(estado.sepDecimal, '.');
+    d.mmb = "92,14";
+    d.x0 = "0.4";
+    entradasDeDocumento(d, cortes, estado, 3);
+    EXPECT_EQ(estado.sepDecimal, ',');
 }
 
 }  // namespace
