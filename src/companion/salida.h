@@ -2,9 +2,10 @@
 // What both modes of quillon-table share: exit statuses, the error line and
 // numbers in full precision.
 
-#include <charconv>
 #include <iostream>
 #include <string>
+
+#include "model/formato.h"
 
 namespace quillon {
 
@@ -18,11 +19,6 @@ inline int fallo(const std::string& mensaje, int codigo)
 }
 
 // 17 significant digits: reads back as the same double.
-inline std::string numeroCompleto(double v)
-{
-    char buf[64];
-    const auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
-    return std::string(buf, fin);
-}
+inline std::string numeroCompleto(double v) { return textoCompleto(v); }
 
 }  // namespace quillon

@@ -75,6 +75,13 @@ inline constexpr Texto manualAsegurese{"", "Asegúrese que el archivo existe y q
 inline constexpr Texto sinLectorPdf{"No program is set to open PDF files. The user's manual is here:",
                                     "No hay ningún programa para abrir archivos PDF. El manual del usuario está aquí:"};
 
+// Exports.
+inline constexpr Texto menuExportarCsv{"&Export table as CSV...", "&Exportar tabla como CSV..."};
+inline constexpr Texto exportarCsv{"Export as CSV...", "Exportar como CSV..."};
+inline constexpr Texto filtroCsv{"CSV file (*.csv)|*.csv|All files (*.*)|*.*",
+                                 "Archivo CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*"};
+inline constexpr Texto dialogoExportar{"Export", "Exportar"};
+
 // The recent documents of the File menu.
 inline constexpr Texto menuRecientes{"Recent &files", "Archivos &recientes"};
 inline constexpr Texto recienteDesaparecido{"ERROR: The file is no longer there:", "ERROR: El archivo ya no existe:"};

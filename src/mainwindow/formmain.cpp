@@ -134,6 +134,11 @@ void FormMain::crearVistas(QWidget* central)
     panelTabla_->hide();
     connect(panelTabla_, &PanelTabla::etapaElegida, this, &FormMain::elegirEtapaVista);
     connect(panelTabla_, &PanelTabla::copiar, this, &FormMain::copiarTabla);
+    connect(panelTabla_, &PanelTabla::exportar, this, &FormMain::exportarCsv);
+    // The table follows its choices at once: building it costs a millisecond.
+    connect(panelTabla_, &PanelTabla::eleccionCambiada, this, [this] {
+        if (TxtXAvan->isVisible()) crearTabla();
+    });
     TxtXAvan = new QPlainTextEdit(central);
     TxtXAvan->setObjectName(QStringLiteral("TxtXAvan"));
     TxtXAvan->move(kIzquierdaVistas - 1, kBarraAbajo);

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <array>
 
+#include "model/tabla_texto.h"
+
 class QAction;
 class QFrame;
 class QMenu;
@@ -77,6 +79,7 @@ private:
     void redibujarDiagramaSiVisible();
     void crearTabla();
     void copiarTabla();
+    void exportarCsv();
 
     // Menus and help (formmain_menus.cpp).
     void crearMenus();
@@ -113,7 +116,7 @@ private:
     QTimer* TmrACT = nullptr;  // the deferred refresh
     QTimer* TmrMSG = nullptr;  // shows the message bar while it holds a text
 
-    QAction *accionCalcular_ = nullptr, *accionImprimir_ = nullptr;
+    QAction *accionCalcular_ = nullptr, *accionImprimir_ = nullptr, *accionExportarCsv_ = nullptr;
     std::array<QAction*, 4> accionesVista_{};
     std::array<QAction*, 5> accionesColor_{};
     // Page Up / Page Down scroll the row of stills, whatever has the focus,
@@ -124,6 +127,10 @@ private:
     int vistaActual_ = Inicio;
     bool primerRefresco_ = true;  // from load until the first deferred refresh
     QString nombreArchivo_;
+    // The numbers the table view shows, and their separator: Copy and the
+    // CSV export take them.
+    ValoresTabla tablaMostrada_;
+    char sepTabla_ = '.';
     QString PathFile, PathTabla;  // the folders remembered between runs
 };
 

@@ -42,6 +42,9 @@ void FormMain::crearMenus()
     menuRecientes_ = archivo->addMenu(qtr(textos::menuRecientes));
     menuRecientes_->setObjectName(QStringLiteral("menuRecientes"));
     archivo->addSeparator();
+    accionExportarCsv_ = accion(archivo, "accionExportarCsv", qtr(textos::menuExportarCsv));
+    accionExportarCsv_->setEnabled(false);
+    connect(accionExportarCsv_, &QAction::triggered, this, &FormMain::exportarCsv);
     accionImprimir_ = accion(archivo, "accionImprimir", qtr(textos::menuImprimir), Qt::CTRL | Qt::Key_P);
     accionImprimir_->setEnabled(false);
     connect(accionImprimir_, &QAction::triggered, this, &FormMain::imprimir);

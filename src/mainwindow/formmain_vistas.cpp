@@ -8,7 +8,9 @@
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/imprimir.h"
+#include "documents/textos.h"
 #include "graphs/panel_avance.h"
+#include "platform/archivos.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
 #include "mainwindow/panel.h"
@@ -40,6 +42,7 @@ void FormMain::elegirVista(int i)
     paginaSiguiente_->setEnabled(i == Inicio);
     // Only the graphs print.
     accionImprimir_->setEnabled(i == DiagramaELV || i == GraficoProgreso);
+    accionExportarCsv_->setEnabled(i == TablaProgreso);
     switch (i) {
     case Inicio:
         mostrarSolo(fila_);
@@ -145,6 +148,7 @@ void FormMain::redibujarDiagramaSiVisible()
 void FormMain::crearTabla()
 {
     TxtXAvan->clear();
+    tablaMostrada_ = {};
     mostrarMensaje(QString());
     PeticionTabla p;
     p.nombreA = sim_->texto(Entrada::CompA).toStdString();
@@ -156,16 +160,33 @@ void FormMain::crearTabla()
     const ResultadoTabla r = sim_->tablaTexto(p);
     if (r.error) return mostrarMensaje(qtr(*r.error));
     TxtXAvan->setPlainText(QString::fromStdString(r.texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    tablaMostrada_ = r.valores;
+    sepTabla_ = sim_->separador();
 }
 
 void FormMain::copiarTabla()
 {
     const QString texto = TxtXAvan->toPlainText();
     if (texto.trimmed().isEmpty()) return;
-    // The clipboard gets the table with its CR LF line ends.
+    // The clipboard gets the table with its CR LF line ends, and its numbers
+    // as an HTML table for a spreadsheet.
     QString conFinales = texto;
     conFinales.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    plataforma::copiarTexto(conFinales);
+    plataforma::copiarTexto(conFinales, QString::fromStdString(CrearTablaHtml(tablaMostrada_, sepTabla_)));
+}
+
+void FormMain::exportarCsv()
+{
+    if (tablaMostrada_.filas.empty()) return;
+    const QString ruta = plataforma::elegirRutaGuardar(
+        this, {plataforma::carpetaInicial(PathFile), qtr(textos::filtroCsv), qtr(textos::dialogoExportar), QStringLiteral("csv")});
+    if (ruta.isEmpty()) return;
+    // UTF-8 with its mark, so that spreadsheets read "°C" right.
+    const std::string bytes = "\xEF\xBB\xBF" + CrearTablaCsv(tablaMostrada_, sepTabla_);
+    if (const auto fallo = plataforma::escribirArchivo(ruta, bytes)) {
+        const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo;
+        plataforma::mensajeError(this, plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo));
+    }
 }
 
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "documents/textos.h"
 #include "model/magnitudes.h"
@@ -59,6 +60,7 @@ PanelTabla::PanelTabla(QWidget* padre) : Panel(padre)
         item->setCheckState(Qt::Unchecked);
     }
     for (int i : {0, 2, 4, 6}) LstTABLA->item(i)->setCheckState(Qt::Checked);
+    connect(LstTABLA, &QListWidget::itemChanged, this, &PanelTabla::eleccionCambiada);
 
     tituloFilas_ = titulo(416);
     auto* filas = new QButtonGroup(this);
@@ -66,6 +68,7 @@ PanelTabla::PanelTabla(QWidget* padre) : Panel(padre)
         OptFILTAB[static_cast<std::size_t>(i)] =
             opcion(QStringLiteral("OptFILTAB%1").arg(kFilas[i]), QString::number(kFilas[i]), 14 + i * 54, 436);
         filas->addButton(OptFILTAB[static_cast<std::size_t>(i)], kFilas[i]);
+        connect(OptFILTAB[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, &PanelTabla::eleccionCambiada);
     }
     OptFILTAB[1]->setChecked(true);
 
@@ -73,6 +76,10 @@ PanelTabla::PanelTabla(QWidget* padre) : Panel(padre)
     botonCopiar_->setObjectName(QStringLiteral("botonCopiarTabla"));
     botonCopiar_->move(145, 480);
     connect(botonCopiar_, &BotonImagen::clicked, this, &PanelTabla::copiar);
+    botonExportar_ = new BotonImagen(QString(), this);
+    botonExportar_->setObjectName(QStringLiteral("botonExportarCsv"));
+    botonExportar_->move(4, 480);
+    connect(botonExportar_, &BotonImagen::clicked, this, &PanelTabla::exportar);
 }
 
 void PanelTabla::ponerTextos()
@@ -83,6 +90,7 @@ void PanelTabla::ponerTextos()
         l->adjustSize();
     }
     botonCopiar_->setTexto(qtr(textos::copiar));
+    botonExportar_->setTexto(qtr(textos::exportarCsv));
     LstTABLA->setAccessibleName(tituloElementos_->text());
     for (int j = 1; j <= kMaxEtapas; ++j)
         OptETATAB[static_cast<std::size_t>(j)]->setAccessibleName(tituloEtapa_->text() + QStringLiteral(": ") + QString::number(j));
@@ -113,6 +121,7 @@ std::vector<int> PanelTabla::items() const
 
 void PanelTabla::mostrarTemperaturas(bool si)
 {
+    const QSignalBlocker bloqueo(LstTABLA);
     if (si && LstTABLA->count() == kNumMagnitudes) {
         for (const InfoTemperatura& t : magnitudesTemperatura()) {
             auto* item = new QListWidgetItem(qtr(t.nombre), LstTABLA);

@@ -34,14 +34,17 @@ public:
 
 signals:
     void etapaElegida(int k);
+    // A quantity ticked or unticked, or another number of rows.
+    void eleccionCambiada();
     void copiar();
+    void exportar();
 
 private:
     std::array<QRadioButton*, kMaxEtapas + 1> OptETATAB{};  // 1..6
     std::array<QRadioButton*, 5> OptFILTAB{};               // 10, 20, 50, 100, 200 rows
     QListWidget* LstTABLA = nullptr;
     QLabel *tituloEtapa_ = nullptr, *tituloElementos_ = nullptr, *tituloFilas_ = nullptr;
-    BotonImagen* botonCopiar_ = nullptr;
+    BotonImagen *botonCopiar_ = nullptr, *botonExportar_ = nullptr;
 };
 
 }  // namespace quillon

@@ -70,4 +70,14 @@ std::string FormatoNumero(double v, double n, char sepDecimal)
     return t;
 }
 
+std::string textoCompleto(double v, char sepDecimal)
+{
+    char buf[64];
+    const auto fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
+    std::string s(buf, fin);
+    for (char& c : s)
+        if (c == '.') c = sepDecimal;
+    return s;
+}
+
 }  // namespace quillon

@@ -17,4 +17,8 @@ std::string TextoNumero(double v);
 // 100000; trailing zeros dropped; the decimal point written as sepDecimal.
 std::string FormatoNumero(double v, double n, char sepDecimal = '.');
 
+// v with 17 significant digits, which read back as the same double; the
+// decimal point written as sepDecimal. For the files other programs read.
+std::string textoCompleto(double v, char sepDecimal = '.');
+
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/formato.h"
+#include "model/texto.h"
 
 namespace quillon {
 namespace {
@@ -71,6 +72,17 @@ double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas
     return q == kTempAlambique ? t->alambique : t->destilado;
 }
 
+// A column's heading for a spreadsheet: its code and, when it has one, its unit.
+std::string encabezado(int q, std::string_view unidad)
+{
+    std::string c = recortar(codigo(q));
+    if (esTemperatura(q)) return c + " (°C)";
+    if (c.find('%') != std::string::npos) return c + " (%)";
+    if (esMagnitudDeMasa(q)) return c + " (" + std::string(unidad) + ")";
+    if (c.find('N') != std::string::npos) return c + " (mol)";
+    return c;
+}
+
 }  // namespace
 
 std::string columna12(std::string s)
@@ -79,11 +91,11 @@ std::string columna12(std::string s)
     return s;
 }
 
-ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
-                               const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
-                               const TemperaturasTabla& temperaturas)
+ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                                   const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
+                                   const TemperaturasTabla& temperaturas)
 {
-    ResultadoTabla r;
+    ResultadoValores r;
     // Without a binary there are no temperatures to tabulate.
     if (!temperaturas.sistema) std::erase_if(p.items, esTemperatura);
     if ((r.error = validarEntradas(e, false, true))) return r;
@@ -91,20 +103,68 @@ ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const
     if (!cadena.asegurar(p.etapa, elv, e.mma, e.mmb)) return r;
 
     const EtapaEvaluable etapa = etapaEvaluable(cadena, elv, e, cortes, p.etapa);
-    const std::string_view unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)].nombre;
-    std::string t = cabecera(e, p, etapa.masaCarga) + leyenda(p, unidad, temperaturas.modelo);
+    ValoresTabla& v = r.valores;
+    v.items = p.items;
+    v.unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)].nombre;
+    v.masaCarga = etapa.masaCarga;
     const double paso = 100.0 / p.intervalos;
-    // Progress accumulated by repeated addition, as the rows have always been.
     const bool conTemperaturas = std::any_of(p.items.begin(), p.items.end(), esTemperatura);
+    // Progress accumulated by repeated addition, as the rows have always been.
     for (double P = 0; P <= 100.1; P += paso) {
-        const ValoresMagnitudes v = EvaluarMagnitudes(etapa, P);
+        const ValoresMagnitudes m = EvaluarMagnitudes(etapa, P);
         std::optional<Temperaturas> temp;
-        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, v[XAResid], v[XADest], P == 0, v[YAVapor]);
-        for (int q : p.items) t += columna12(FormatoNumero(valor(q, v, temp), 5, p.sep));
+        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, m[XAResid], m[XADest], P == 0, m[YAVapor]);
+        std::vector<double>& fila = v.filas.emplace_back();
+        for (int q : p.items) fila.push_back(valor(q, m, temp));
+    }
+    r.valido = true;
+    return r;
+}
+
+ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                               const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
+                               const TemperaturasTabla& temperaturas)
+{
+    const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, p, temperaturas);
+    ResultadoTabla r;
+    r.error = valores.error;
+    if (!valores.valido) return r;
+    const ValoresTabla& v = valores.valores;
+    p.items = v.items;
+    std::string t = cabecera(e, p, v.masaCarga) + leyenda(p, v.unidad, temperaturas.modelo);
+    for (const auto& fila : v.filas) {
+        for (double x : fila) t += columna12(FormatoNumero(x, 5, p.sep));
         t += "\r\n";
     }
     r.texto = std::move(t);
+    r.valores = v;
     return r;
+}
+
+std::string CrearTablaCsv(const ValoresTabla& v, char sep)
+{
+    const char separador = sep == ',' ? ';' : ',';
+    std::string t;
+    for (std::size_t i = 0; i < v.items.size(); ++i) t += (i ? std::string(1, separador) : std::string()) + encabezado(v.items[i], v.unidad);
+    t += "\r\n";
+    for (const auto& fila : v.filas) {
+        for (std::size_t i = 0; i < fila.size(); ++i) t += (i ? std::string(1, separador) : std::string()) + textoCompleto(fila[i], sep);
+        t += "\r\n";
+    }
+    return t;
+}
+
+std::string CrearTablaHtml(const ValoresTabla& v, char sep)
+{
+    std::string t = "<table>\r\n<tr>";
+    for (int q : v.items) t += "<th>" + encabezado(q, v.unidad) + "</th>";
+    t += "</tr>\r\n";
+    for (const auto& fila : v.filas) {
+        t += "<tr>";
+        for (double x : fila) t += "<td>" + FormatoNumero(x, 5, sep) + "</td>";
+        t += "</tr>\r\n";
+    }
+    return t + "</table>\r\n";
 }
 
 }  // namespace quillon

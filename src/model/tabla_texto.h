@@ -27,16 +27,44 @@ struct TemperaturasTabla {
     std::string modelo;
 };
 
+// The numbers of the table view: the ticked quantities at every row, from
+// 0 % to 100 % of progress.
+struct ValoresTabla {
+    std::vector<int> items;                  // the columns
+    std::vector<std::vector<double>> filas;  // one a row
+    std::string unidad;                      // the mass unit
+    double masaCarga = 0;                    // the stage's charge, in that unit
+};
+struct ResultadoValores {
+    ValoresTabla valores;
+    bool valido = false;
+    const Texto* error = nullptr;  // the message of the first failing input
+};
+// Computes the stage's column when its flag is clear. The charge of the
+// stage is the one the stage row set.
+ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
+                                   const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
+                                   const TemperaturasTabla& temperaturas = {});
+
 struct ResultadoTabla {
     std::string texto;             // empty when the table cannot be built
     const Texto* error = nullptr;  // the message of the first failing input
+    ValoresTabla valores;          // the numbers the text shows
 };
 
-// Builds the whole text, computing the stage's column when its flag is clear.
-// The charge of the stage is the one the stage row set (X0Etapa).
+// The whole text of the view.
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
                                const TemperaturasTabla& temperaturas = {});
+
+// The same numbers for a spreadsheet, in full precision under a header of
+// codes and units: comma-separated with a decimal point, or
+// semicolon-separated when the decimal separator is the comma. Lines end
+// with CR LF.
+std::string CrearTablaCsv(const ValoresTabla& v, char sep);
+// An HTML table of the numbers as the view shows them, for a paste into a
+// spreadsheet to fill cells.
+std::string CrearTablaHtml(const ValoresTabla& v, char sep);
 
 // `s` padded with blanks or cut to exactly 12 characters.
 std::string columna12(std::string s);

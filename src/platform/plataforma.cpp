@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -115,11 +116,15 @@ QString filtroQt(const QString& filtro)
     return pares.join(QStringLiteral(";;"));
 }
 
-void copiarTexto(const QString& texto)
+void copiarTexto(const QString& texto, const QString& html)
 {
     QClipboard* c = QGuiApplication::clipboard();
     c->clear();
-    c->setText(texto);
+    if (html.isEmpty()) return c->setText(texto);
+    auto* datos = new QMimeData;
+    datos->setText(texto);
+    datos->setHtml(html);
+    c->setMimeData(datos);
 }
 
 void copiarImagen(const QImage& imagen)

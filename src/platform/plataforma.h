@@ -54,8 +54,9 @@ void mensajeError(QWidget* padre, const QString& texto);
 // "Description (*.x)|*.x|..." to Qt's "Description (*.x);;...".
 QString filtroQt(const QString& filtro);
 
-// Clipboard.
-void copiarTexto(const QString& texto);
+// Clipboard. With `html`, an HTML version goes beside the plain text, for
+// programs that take it (a spreadsheet fills its cells from a table).
+void copiarTexto(const QString& texto, const QString& html = QString());
 void copiarImagen(const QImage& imagen);
 
 // Per-user settings: application "ALMB", section "SETUP".

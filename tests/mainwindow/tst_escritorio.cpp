@@ -4,6 +4,10 @@
 // and say plainly when nothing can open the manual.
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QListWidget>
+#include <QMimeData>
+#include <QRadioButton>
 #include <QDir>
 #include <QScrollBar>
 #include <QFile>
@@ -162,6 +166,50 @@ private slots:
         QCOMPARE(d->value(), valor);
         QCOMPARE(v.caja(QStringLiteral("cajaAvance1"))->text(), QString::number(valor) + QStringLiteral(" %"));
         QVERIFY(v.contenido(0).startsWith(QStringLiteral("Total mass: ") + QString::number(500 - 5 * valor) + QStringLiteral(" g")));
+    }
+
+    // The table view's numbers go to a spreadsheet whole: a CSV file in full
+    // precision, with the separators of the document, and an HTML table on
+    // the clipboard; ticking an item or choosing the rows redraws at once.
+    void laTablaVaAUnaHojaDeCalculo_data()
+    {
+        QTest::addColumn<QString>("alfa");         // read last by the table view
+        QTest::addColumn<QString>("separadores");  // of the cells, of the decimals
+        QTest::newRow("point") << "2.45" << ",.";
+        QTest::newRow("comma") << "2,45" << ";,";
+    }
+    void laTablaVaAUnaHojaDeCalculo()
+    {
+        QFETCH(QString, alfa);
+        QFETCH(QString, separadores);
+        prueba::Ventana v;
+        v.escribir(QStringLiteral("TxtAlfa"), alfa);
+        v.orden(QStringLiteral("accionVista3"));
+        v.hijo<QRadioButton>(QStringLiteral("OptFILTAB10"))->click();
+        auto* lista = v.hijo<QListWidget>(QStringLiteral("LstTABLA"));
+        lista->item(5)->setCheckState(Qt::Checked);  // XAs, at once
+        QVERIFY(v.hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"))->toPlainText().contains(QStringLiteral(" XAs = ")));
+
+        const QString ruta = dir.filePath(QStringLiteral("tabla"));
+        v.dialogos().rutasGuardar = {ruta};
+        v.pulsar(QStringLiteral("botonExportarCsv"));
+        QFile f(ruta + QStringLiteral(".csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));  // UTF-8, said so for the spreadsheets
+        const QStringList lineas = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lineas.size(), 1 + 11);
+        QCOMPARE(lineas[0], QStringLiteral("%tMd (%)") + separadores[0] + QStringLiteral("%MAd (%)") + separadores[0] +
+                                QStringLiteral("XAd") + separadores[0] + QStringLiteral("XAs") + separadores[0] + QStringLiteral("tMd (g)"));
+        QStringList primera = lineas[1].split(separadores[0]);
+        QCOMPARE(primera[3].replace(separadores[1], QLatin1Char('.')).toDouble(), 0.4);  // XAs of the charge, exactly
+        QVERIFY(lineas[6].split(separadores[0])[3].size() > 12);                          // full precision
+
+        v.orden(QStringLiteral("accionCopiar"));
+        const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(datos->text().startsWith(QStringLiteral("Distillation of")));
+        QVERIFY(datos->html().contains(QStringLiteral("<th>XAs</th>")));
+        QCOMPARE(datos->html().count(QStringLiteral("<tr>")), 1 + 11);
     }
 
     // The manual missing, and the manual there with nothing to open it.
