@@ -48,6 +48,10 @@ ResultadoEstadoTxy estadoTxy(Simulacion& sim, const termo::Sistema& s, int etapa
     {
         std::optional<plataforma::CursorEspera> espera;
         if (!sim.calculada(k)) espera.emplace();
+        // The charge of stage k is what the stages before it distilled: they
+        // are cut first, left to right, as the row cuts them.
+        for (int j = 1; j < k; ++j)
+            if (sim.etapa(j).error) break;
         v = sim.etapaParaGrafico(k);
     }
     if ((r.error = v.error) || !v.calculada) return r;
