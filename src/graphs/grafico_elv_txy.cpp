@@ -8,6 +8,7 @@
 #include "graphs/controles_diagrama.h"
 #include "graphs/datos_txy.h"
 #include "graphs/grafico_elv.h"
+#include "model/cortes.h"
 #include "model/formato.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
@@ -20,8 +21,11 @@ void GraficoELV::sincronizarControles()
 {
     controles_->permitirTxy(sim_.sistemaTermico() != nullptr);
     controles_->fijarNumEtapas(sim_.numEtapas());
-    const int k = controles_->etapa();
-    controles_->mostrarCorte(sim_.textoCorte(k), sim_.leerCorte(k));
+    // Read aside, as the row shows its boxes: showing a cut is no reading
+    // that decides the separator.
+    const QString corte = sim_.textoCorte(controles_->etapa());
+    EstadoNumerico aparte;
+    controles_->mostrarCorte(corte, leerCorte(corte.toStdString(), aparte));
 }
 
 void GraficoELV::seguirCambio()

@@ -218,6 +218,9 @@ private slots:
         QCOMPARE(a.x() < de.x(), p.adelante);
         QCOMPARE(a.y() < de.y(), p.adelante);
         QVERIFY(!nuevos(antes, despues, kColorPuntoVapor).isEmpty());
+        // The stage choice follows the number of stages.
+        g_->sim.elegirNumEtapas(p.etapas + 1);
+        QCOMPARE(etapa->count(), p.etapas + 1);
     }
 
     void lectura()
