@@ -1,20 +1,50 @@
 #include "graphs/datos_avance.h"
 
+#include <algorithm>
 #include <optional>
 
+#include "graphs/curvas_txy.h"
 #include "graphs/geometria_avance.h"
 #include "model/magnitudes.h"
+#include "model/temperaturas.h"
 #include "platform/plataforma.h"
+#include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
 
 namespace quillon {
 namespace {
 
-QString tituloDe(int indice)
+QString deUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString tituloDe(int indice, Simulacion& sim)
 {
+    if (indice >= kTempAlambique) {
+        // A temperature says what it is computed with.
+        const InfoTemperatura& t = magnitudesTemperatura()[static_cast<std::size_t>(indice - kTempAlambique)];
+        return deUtf8(t.codigo) + QStringLiteral(": ") + qtr(t.nombre) + QStringLiteral(" (°C; ") +
+               QString::fromStdString(sim.textoSistemaTermico()) + QStringLiteral(")");
+    }
     const InfoMagnitud& m = magnitudes()[static_cast<std::size_t>(indice)];
-    return QString::fromUtf8(m.codigo.data(), static_cast<qsizetype>(m.codigo.size())) + QStringLiteral(": ") +
-           QString::fromUtf8(m.nombre.data(), static_cast<qsizetype>(m.nombre.size()));
+    return deUtf8(m.codigo) + QStringLiteral(": ") + deUtf8(m.nombre);
+}
+
+// The quantity of a vertical item: the 17 of the list, then the two
+// temperatures while there is a binary to compute them with.
+int magnitudY(int itemY, bool conTemperaturas)
+{
+    const int n = static_cast<int>(listaEjeY().size());
+    if (itemY >= 0 && itemY < n) return listaEjeY()[static_cast<std::size_t>(itemY)];
+    if (conTemperaturas && itemY >= n && itemY < n + 2) return kTempAlambique + itemY - n;
+    return -1;
+}
+
+// One bubble point per sample, of the liquid the quantity names: the still's,
+// or the distillate's (before anything is distilled, the first drop: the
+// vapour of the charge).
+double temperatura(const termo::Sistema& s, int magnitud, const ValoresMagnitudes& q, double p)
+{
+    const double x = magnitud == kTempAlambique ? q[XAResid] : (p == 0 ? q[YAVapor] : q[XADest]);
+    return s.burbuja(x).T - kCeroCelsius;
 }
 
 }  // namespace
@@ -33,23 +63,29 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
     const EtapaEvaluable& ev = v.evaluable;
     const CargaEtapa carga = cargaDeEtapa(ev.x0, ev.masaCarga, ev.mma, ev.mmb, ev.gramos);
 
+    const termo::Sistema* sistema = sim.sistemaTermico();
     const bool conX = itemX >= 0 && itemX < static_cast<int>(listaEjeX().size());
-    const bool conY = itemY >= 0 && itemY < static_cast<int>(listaEjeY().size());
     const int magX = conX ? listaEjeX()[static_cast<std::size_t>(itemX)] : -1;
-    const int magY = conY ? listaEjeY()[static_cast<std::size_t>(itemY)] : -1;
-    if (conX) r.datos.tituloX = tituloDe(magX);
-    if (conY) r.datos.tituloY = tituloDe(magY);
+    const int magY = magnitudY(itemY, sistema != nullptr);
+    const bool temperaturaY = magY >= kTempAlambique;
+    if (conX) r.datos.tituloX = tituloDe(magX, sim);
+    if (magY >= 0) r.datos.tituloY = tituloDe(magY, sim);
     r.datos.xMax = maximoEjeX(conX ? itemX : -1, carga);
-    r.datos.yMax = maximoEjeY(conY ? itemY : -1, carga);
-    if (!maximoUtil(r.datos.xMax) || !maximoUtil(r.datos.yMax)) return r;
+    r.datos.yMax = temperaturaY ? 0 : maximoEjeY(magY >= 0 ? itemY : -1, carga);
+    if (!maximoUtil(r.datos.xMax) || !(temperaturaY || maximoUtil(r.datos.yMax))) return r;
 
     const std::vector<double> avances = puntosAvance();
     r.datos.valores.reserve(avances.size());
+    double mayorY = 0;
     for (double p : avances) {
         const ValoresMagnitudes q = EvaluarMagnitudes(ev, p);
-        r.datos.valores.emplace_back(q[static_cast<std::size_t>(magX)], q[static_cast<std::size_t>(magY)]);
+        const double y = temperaturaY ? temperatura(*sistema, magY, q, p) : q[static_cast<std::size_t>(magY)];
+        mayorY = std::max(mayorY, y);
+        r.datos.valores.emplace_back(q[static_cast<std::size_t>(magX)], y);
     }
-    r.dibujable = true;
+    // A temperature's axis reaches just past the highest of the curve.
+    if (temperaturaY) r.datos.yMax = mayorY * 1.000001;
+    r.dibujable = maximoUtil(r.datos.yMax);
     return r;
 }
 

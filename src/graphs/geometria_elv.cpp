@@ -41,23 +41,23 @@ std::string recortar(const std::string& s)
     return s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-std::string titulo(const Texto& inicio, const Texto& fin, const std::string& nombreA)
+}  // namespace
+
+std::string tituloConNombre(const Texto& inicio, const Texto& fin, const std::string& nombreA)
 {
     static constexpr Texto masVolatil{" most volatile component", "l componente más volátil"};
     const std::string n = recortar(nombreA);
     return tr(inicio) + (n.empty() ? std::string(tr(masVolatil)) : " " + n) + tr(fin);
 }
 
-}  // namespace
-
 std::string tituloEjeX(const std::string& nombreA)
 {
-    return titulo({"X: Mole fraction of", "X: Fracción molar de"}, {" in liquid phase", " en el líquido"}, nombreA);
+    return tituloConNombre({"X: Mole fraction of", "X: Fracción molar de"}, {" in liquid phase", " en el líquido"}, nombreA);
 }
 
 std::string tituloEjeY(const std::string& nombreA)
 {
-    return titulo({"Y: Mole fraction of", "Y: Fracción molar de"}, {" in vapor phase", " en el vapor"}, nombreA);
+    return tituloConNombre({"Y: Mole fraction of", "Y: Fracción molar de"}, {" in vapor phase", " en el vapor"}, nombreA);
 }
 
 std::vector<PuntoDiagrama> puntosCurva(const ModeloELV& elv)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/equilibrio.h"
+#include "model/idioma.h"
 
 namespace quillon {
 
@@ -38,6 +39,9 @@ std::vector<double> inicioGuiones(double desde, double longitud);
 // most volatile component instead).
 std::string tituloEjeX(const std::string& nombreA);
 std::string tituloEjeY(const std::string& nombreA);
+// inicio + " " + the trimmed name + fin, the most volatile component named
+// instead of an empty name.
+std::string tituloConNombre(const Texto& inicio, const Texto& fin, const std::string& nombreA);
 
 // The 101 points of the curve, x = 0, 0.01, ... 1 (accumulated), in diagram
 // units: y = alpha x / ((alpha - 1) x + 1) with the alpha that applies at x.

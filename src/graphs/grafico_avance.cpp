@@ -6,6 +6,7 @@
 #include "graphs/geometria_avance.h"
 #include "graphs/panel_avance.h"
 #include "platform/texto_qt.h"
+#include "simulacion/simulacion.h"
 
 namespace quillon {
 
@@ -18,6 +19,11 @@ GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setFont(QFont(QStringLiteral("Arial"), 9));
+    // The temperatures are offered while both names are known compounds.
+    const auto temperaturas = [this] { panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr); };
+    connect(&sim_, &Simulacion::equilibrioCambiado, this, temperaturas);
+    connect(&sim_, &Simulacion::documentoReemplazado, this, temperaturas);
+    temperaturas();
 }
 
 void GraficoAvance::Dibujar_XAV()

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "graphs/controles_diagrama.h"
 #include "model/formato.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
@@ -33,6 +34,18 @@ GraficoELV::GraficoELV(Simulacion& sim, QWidget* padre) : QWidget(padre), sim_(s
                                               " border: 1px solid rgb(200, 200, 170); padding: 1px 4px; }"));
     lectura_->setAttribute(Qt::WA_TransparentForMouseEvents);
     lectura_->hide();
+
+    controles_ = new ControlesDiagrama(this);
+    controles_->move(22, 2);
+    connect(controles_, &ControlesDiagrama::modoCambiado, this, [this] {
+        lectura_->hide();
+        Dibujar_VLE();
+    });
+    connect(controles_, &ControlesDiagrama::etapaCambiada, this, &GraficoELV::Dibujar_VLE);
+    connect(controles_, &ControlesDiagrama::corteMovido, this, &GraficoELV::moverCorte);
+    connect(&sim_, &Simulacion::refrescoPedido, this, &GraficoELV::seguirCambio);
+    connect(&sim_, &Simulacion::numEtapasCambiado, this, &GraficoELV::seguirCambio);
+    connect(&sim_, &Simulacion::documentoReemplazado, this, &GraficoELV::seguirCambio);
 }
 
 ModeloELV GraficoELV::modeloActual() const { return sim_.modelo(alfaActual_); }
@@ -54,6 +67,8 @@ DatosELV GraficoELV::datos(const GeometriaELV& g)
 
 void GraficoELV::Dibujar_VLE()
 {
+    sincronizarControles();
+    if (muestraTxy()) return dibujarTxy();
     imagen_ = imagenEnBlanco(*this);
     DatosELV d = datos(geometriaPantalla(width(), height()));
     d.primerPlano = palette().color(QPalette::WindowText);
@@ -67,6 +82,8 @@ void GraficoELV::Dibujar_VLE()
 
 void GraficoELV::dibujarEnPapel(QPainter& p, const Superficie& s)
 {
+    sincronizarControles();
+    if (muestraTxy()) return dibujarTxyEnPapel(p, s);
     const DatosELV d = datos(geometriaPapel());
     Lienzo l(p, s);
     pintarELV(l, d);
@@ -78,11 +95,12 @@ void GraficoELV::paintEvent(QPaintEvent*)
     p.drawImage(QPointF(0, 0), imagen_);
 }
 
-void GraficoELV::mostrarLectura(const QString& texto)
+void GraficoELV::mostrarLectura(const QString& texto, bool abajo)
 {
     lectura_->setText(texto);
     lectura_->adjustSize();
-    lectura_->move(width() - lectura_->width() - 25, 3);
+    // Under the T-x-y diagram: the strip of controls takes the top.
+    lectura_->move(width() - lectura_->width() - 25, abajo ? height() - lectura_->height() - 3 : 3);
     lectura_->show();
 }
 
@@ -101,6 +119,7 @@ void GraficoELV::senalarCurva(bool sobre)
 void GraficoELV::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF m = e->position();
+    if (muestraTxy()) return moverRatonTxy(m);
     const Lectura l = lecturaRaton(m.x(), m.y(), width(), height());
     const bool dentro = dentroDelDiagrama(l);
     auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 5, sim_.separador())); };
@@ -130,6 +149,7 @@ void GraficoELV::mouseMoveEvent(QMouseEvent* e)
 
 void GraficoELV::mousePressEvent(QMouseEvent* e)
 {
+    if (muestraTxy()) return;
     const QPointF m = e->position();
     const Lectura l = lecturaRaton(m.x(), m.y(), width(), height());
     alfaActual_ = sim_.modoTabla() ? 0 : sim_.leer(Entrada::Alfa);

@@ -1,19 +1,23 @@
 #pragma once
-// The x-y equilibrium diagram of the main window, with its mouse read-out,
-// the drag of the curve that sets alpha and the double click that opens the
-// table editor.
+// The equilibrium diagram of the main window. The x-y diagram, with its
+// mouse read-out, the drag of the curve that sets alpha and the double click
+// that opens the table editor; or, when both components are known compounds
+// and the user picks it, the T-x-y diagram with the chosen stage at its cut.
 
 #include <QImage>
 #include <QWidget>
 
+#include "graphs/curvas_txy.h"
 #include "graphs/geometria_elv.h"
 #include "graphs/pintar_elv.h"
+#include "graphs/pintar_txy.h"
 
 class QLabel;
 class QPainter;
 
 namespace quillon {
 
+class ControlesDiagrama;
 class Simulacion;
 
 class GraficoELV : public QWidget {
@@ -30,6 +34,8 @@ public:
     // Draws the diagram on paper: `p` paints on the printer in device pixels,
     // `s` describes its printable area in millimetres.
     void dibujarEnPapel(QPainter& p, const Superficie& s);
+    // The T-x-y diagram is shown instead of the x-y one.
+    bool muestraTxy() const;
 
 signals:
     // Double click on the curve in table mode: the table editor.
@@ -49,8 +55,19 @@ private:
     DatosELV datos(const GeometriaELV& g);
     ModeloELV modeloActual() const;
     bool puntoSobreCurva(const Lectura& l, double Y) const;
-    void mostrarLectura(const QString& texto);
+    void mostrarLectura(const QString& texto, bool abajo = false);
     void senalarCurva(bool sobre);
+
+    // The T-x-y diagram (grafico_elv_txy.cpp).
+    void sincronizarControles();
+    void dibujarTxy();
+    void dibujarTxyEnPapel(QPainter& p, const Superficie& s);
+    void moverRatonTxy(QPointF m);
+    void moverCorte(const QString& texto, bool final);
+    // Redraws a T-x-y diagram on show after a change that the window does
+    // not redraw the diagram for (x0, the number of stages).
+    void seguirCambio();
+    DatosTxy datosTxy(const CurvasTxy& c);
 
     Simulacion& sim_;
     QImage imagen_;
@@ -58,6 +75,23 @@ private:
     bool arrastrandoCurva_ = false;
     bool dobleClicEditaTabla_ = false;  // the pointer is on the curve in table mode
     double alfaActual_ = 0;             // alpha parsed for the mouse
+
+    ControlesDiagrama* controles_ = nullptr;
+    CurvasTxyGuardadas curvas_;
+    // What stays of a T-x-y drawing while the slider moves, and what it was
+    // drawn for.
+    struct ClaveFondo {
+        QSize tamano;
+        qreal escala = 0;
+        int generacion = -1;
+        QString tituloX, modelo;
+        char sep = 0;
+        QRgb primerPlano = 0;
+        bool operator==(const ClaveFondo&) const = default;
+    };
+    QImage fondoTxy_;
+    ClaveFondo claveFondo_;
+    DisposicionTxy disposicionTxy_;
 };
 
 }  // namespace quillon

@@ -42,20 +42,38 @@ void Lienzo::fuente(const QString& nombre, double puntos, bool negrita)
     p_.setFont(f);
 }
 
-void Lienzo::pluma(const QColor& color, double pixeles)
+void Lienzo::pluma(const QColor& color, double pixeles, Qt::PenStyle estilo)
 {
-    QPen pen(color, pixeles);
+    QPen pen(color, pixeles, estilo);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (s_.impresora) pen.setCapStyle(Qt::SquareCap);
     p_.setPen(pen);
 }
 
-void Lienzo::plumaMm(const QColor& color, double mm) { pluma(color, pixelesDePluma(mm, dpi_)); }
+void Lienzo::plumaMm(const QColor& color, double mm, Qt::PenStyle estilo)
+{
+    pluma(color, pixelesDePluma(mm, dpi_), estilo);
+}
 
 void Lienzo::suavizado(bool si) { p_.setRenderHint(QPainter::Antialiasing, si); }
 
 void Lienzo::linea(QPointF a, QPointF b) { p_.drawLine(dispositivo(a), dispositivo(b)); }
+
+void Lienzo::polilinea(const QPolygonF& puntos)
+{
+    QPolygonF d(puntos.size());
+    for (qsizetype i = 0; i < puntos.size(); ++i) d[i] = dispositivo(puntos[i]);
+    p_.drawPolyline(d);
+}
+
+void Lienzo::circulo(QPointF centro, double radio, const QColor& relleno)
+{
+    p_.save();
+    p_.setBrush(relleno);
+    p_.drawEllipse(dispositivo(centro), radio * s_.escala, radio * s_.escala);
+    p_.restore();
+}
 
 void Lienzo::punto(QPointF p)
 {
@@ -82,6 +100,17 @@ void Lienzo::texto(QPointF esquina, const QString& t, const QColor& color)
     p_.save();
     p_.setPen(color);
     p_.drawText(dispositivo(esquina) + QPointF(0, m.ascent()), t);
+    p_.restore();
+}
+
+void Lienzo::textoVertical(QPointF centro, const QString& t, const QColor& color)
+{
+    const QFontMetricsF m(p_.font(), p_.device());
+    p_.save();
+    p_.setPen(color);
+    p_.translate(dispositivo(centro));
+    p_.rotate(-90);
+    p_.drawText(QPointF(-m.horizontalAdvance(t) / 2, m.ascent() - m.height() / 2), t);
     p_.restore();
 }
 

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -40,17 +41,25 @@ public:
     // Font by name and size in points.
     void fuente(const QString& nombre, double puntos, bool negrita = false);
     // Pen of `pixeles` device pixels (screen pixels or whole printer pixels).
-    void pluma(const QColor& color, double pixeles);
+    void pluma(const QColor& color, double pixeles, Qt::PenStyle estilo = Qt::SolidLine);
     // Pen of `mm` millimetres on paper, rounded to whole printer pixels.
-    void plumaMm(const QColor& color, double mm);
+    void plumaMm(const QColor& color, double mm, Qt::PenStyle estilo = Qt::SolidLine);
     void suavizado(bool si);
 
     void linea(QPointF a, QPointF b);
+    // One path through the points: a long curve costs one call, not one per
+    // segment.
+    void polilinea(const QPolygonF& puntos);
     void punto(QPointF p);
+    // A disc of radio units outlined with the current pen, filled with
+    // `relleno` (Qt::transparent for a ring).
+    void circulo(QPointF centro, double radio, const QColor& relleno);
     // A box outlined with the pen colour `borde` and filled with `relleno`.
     void caja(const QRectF& r, const QColor& borde, const QColor& relleno);
     // Text with its top-left corner at `esquina`, in the given colour.
     void texto(QPointF esquina, const QString& t, const QColor& color);
+    // Text turned a quarter to the left (read upwards), centred on `centro`.
+    void textoVertical(QPointF centro, const QString& t, const QColor& color);
     double anchoTexto(const QString& t) const;
     double altoTexto(const QString& t) const;
 

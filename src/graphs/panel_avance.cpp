@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "model/magnitudes.h"
+#include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
 
@@ -36,6 +37,20 @@ QStringList nombresDe(const std::array<int, N>& lista)
 
 bool marcado(const QListWidgetItem* it) { return it->checkState() == Qt::Checked; }
 
+// An item of a tick list: data 1 while it is the ticked one.
+void marcar(QListWidgetItem* it, bool si)
+{
+    it->setCheckState(si ? Qt::Checked : Qt::Unchecked);
+    it->setData(Qt::UserRole, si ? 1 : 0);
+}
+
+void nuevoItem(QListWidget* lista, const QString& nombre, bool si)
+{
+    auto* it = new QListWidgetItem(nombre, lista);
+    it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    marcar(it, si);
+}
+
 QLabel* titulo(QWidget* padre, const Texto& t, int y)
 {
     auto* l = new QLabel(qtr(t), padre);
@@ -59,11 +74,7 @@ void aplicarMarcaUnica(QListWidget* lista)
     for (int i = 0; i < lista->count(); ++i)
         if (!marcado(lista->item(i))) lista->item(i)->setData(Qt::UserRole, 0);
     if (nuevo < 0) return;
-    for (int i = 0; i < lista->count(); ++i) {
-        QListWidgetItem* it = lista->item(i);
-        it->setCheckState(i == nuevo ? Qt::Checked : Qt::Unchecked);
-        it->setData(Qt::UserRole, i == nuevo ? 1 : 0);
-    }
+    for (int i = 0; i < lista->count(); ++i) marcar(lista->item(i), i == nuevo);
 }
 
 void dejarPrimeraMarca(QListWidget* lista)
@@ -130,12 +141,7 @@ QListWidget* PanelAvance::crearLista(int y, int alto, const QStringList& nombres
 {
     auto* lista = new QListWidget(this);
     lista->setGeometry(8, y, 274, alto);
-    for (int i = 0; i < nombres.size(); ++i) {
-        auto* it = new QListWidgetItem(nombres[i], lista);
-        it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        it->setCheckState(i == 0 ? Qt::Checked : Qt::Unchecked);
-        it->setData(Qt::UserRole, i == 0 ? 1 : 0);
-    }
+    for (int i = 0; i < nombres.size(); ++i) nuevoItem(lista, nombres[i], i == 0);
     // A change of a tick (its box, the space bar, or a click on the name)
     // runs the rule; the program's own changes are made with the list's
     // signals blocked.
@@ -198,6 +204,21 @@ void PanelAvance::activarApagador(bool activo)
 {
     if (activo) apagador_->start();
     else apagador_->stop();
+}
+
+void PanelAvance::mostrarTemperaturas(bool si)
+{
+    const int base = static_cast<int>(listaEjeY().size());
+    if (si == (LstEjeY->count() > base)) return;
+    const QSignalBlocker bloqueo(LstEjeY);
+    if (si) {
+        for (const InfoTemperatura& t : magnitudesTemperatura()) nuevoItem(LstEjeY, qtr(t.nombre), false);
+        return;
+    }
+    const bool teniaMarca = primeraMarcada(LstEjeY) >= base;
+    itemAlPulsar_ = nullptr;
+    while (LstEjeY->count() > base) delete LstEjeY->takeItem(base);
+    if (teniaMarca) marcar(LstEjeY->item(0), true);
 }
 
 void PanelAvance::paintEvent(QPaintEvent*)

@@ -1,8 +1,9 @@
 #pragma once
 // The side panel of the progress graph view: the stage options, the tick
-// lists of the vertical (17 quantities) and horizontal (6) axes where at most
-// one item stays ticked, the timer that enforces it, and the graph's "Copy"
-// button.
+// lists of the vertical (17 quantities, and after them the two boiling
+// temperatures when both components are known compounds) and horizontal (6)
+// axes where at most one item stays ticked, the timer that enforces it, and
+// the graph's "Copy" button.
 
 #include <QWidget>
 #include <array>
@@ -30,6 +31,9 @@ public:
     void mostrarEtapas(int n);
     // The timer that keeps one tick per list, on or off.
     void activarApagador(bool activo);
+    // The two temperature items after the 17 of the vertical list, or not;
+    // a ticked one that goes leaves the first item ticked.
+    void mostrarTemperaturas(bool si);
 
 signals:
     void etapaElegida(int k);

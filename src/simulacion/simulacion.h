@@ -124,6 +124,8 @@ signals:
     void modificadoCambiado(bool modificado);
     // Where the slider cursors go: x0 within 0..1, alpha at least 1.01.
     void cursoresCambiados(double x0, double alfa);
+    // The number of stages was chosen (Clear and Open say documentoReemplazado).
+    void numEtapasCambiado(int n);
 
 private:
     const std::string& textoDe(Entrada e) const;

@@ -122,6 +122,7 @@ void Simulacion::elegirNumEtapas(int k)
     doc_.numEtapas = std::clamp(k, 1, kMaxEtapas);
     cadena_->invalidar();
     modificar();
+    emit numEtapasCambiado(doc_.numEtapas);
 }
 
 void Simulacion::editarCorte(int k, const QString& texto, bool final)

@@ -11,6 +11,7 @@
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/panel_avance.h"
+#include "model/condiciones.h"
 #include "simulacion/simulacion.h"
 
 namespace quillon::prueba {
@@ -59,6 +60,26 @@ struct Graficos {
         t.y = {0, 0.75, 1};
         t.ultPunto = 2;
         sim.aceptarTabla(t);
+    }
+    // Names typed, and the temperatures' model: a table said to be
+    // predicted with UNIFAC at 1 atm, or alpha mode (ideal).
+    void binario(const QString& a, const QString& b, bool unifac)
+    {
+        sim.escribirComoTecleado(Entrada::CompA, a);
+        sim.escribirComoTecleado(Entrada::CompB, b);
+        if (!unifac) return sim.elegirVolatilidad();
+        tablaDeAlfa3();
+        sim.fijarCondiciones({"1", kAtmosferas, termo::Modelo::Unifac});
+    }
+    template <typename T = QWidget>
+    T* control(const char* nombre) const { return elv.findChild<T*>(QLatin1String(nombre)); }
+    // The T-x-y diagram, chosen as a person chooses it.
+    bool elegirTxy()
+    {
+        auto* b = control<QAbstractButton>("opcionDiagramaTXY");
+        if (!b->isEnabled()) return false;
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
+        return elv.muestraTxy();
     }
 };
 

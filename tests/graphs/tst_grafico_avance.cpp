@@ -3,7 +3,10 @@
 // when there is nothing to draw, and the ticks of the axes.
 #include "graphs/geometria_avance.h"
 #include "graphs/graficos.h"
+#include "graphs/datos_avance.h"
 #include "graphs/pintar_avance.h"
+#include "model/magnitudes.h"
+#include "model/temperaturas.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
@@ -125,6 +128,9 @@ private slots:
         QTest::newRow("x of B in the still rises") << "Mole fraction of B in still pot" << destilado << true;
         QTest::newRow("A distilled rises") << "% Accumulated mass of A distilled" << destilado << true;
         QTest::newRow("A left against mass left") << "Mass of A in still pot" << "Total mass in still pot" << true;
+        // As A leaves, what is left and what is collected boil hotter.
+        QTest::newRow("still's temperature rises") << "Boiling temperature of liquid in still pot" << destilado << true;
+        QTest::newRow("distillate's temperature rises") << "Boiling temperature of accumulated distillate" << destilado << true;
     }
     void curva()
     {
@@ -145,6 +151,47 @@ private slots:
         const auto liquido = filas(dibujar(QStringLiteral("Mole fraction of A in still pot"), x));
         const auto vapor = filas(dibujar(QStringLiteral("Mole fraction of A in distilled vapor"), x));
         QVERIFY(vapor.first < liquido.first && vapor.second < liquido.second);
+    }
+
+    void temperaturas_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("ofrecidas");
+        QTest::newRow("benzene-toluene") << "benzene" << "toluene" << true;
+        QTest::newRow("Spanish names") << "etanol" << "agua" << true;
+        QTest::newRow("an unknown name") << "benzene" << "unobtainium" << false;
+        QTest::newRow("no name") << "" << "toluene" << false;
+    }
+    void temperaturas()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, ofrecidas);
+        QListWidget* y = lista("LstEjeY");
+        const QString tbs = QString::fromUtf8(quillon::tr(magnitudesTemperatura()[0].nombre));
+        // The start-up names are known: a temperature ticked.
+        pulsar(y, y->row(y->findItems(tbs, Qt::MatchExactly).value(0)), false);
+        const int fila = g_->panel.itemY();
+        g_->sim.escribirComoTecleado(Entrada::CompA, a);
+        g_->sim.escribirComoTecleado(Entrada::CompB, b);
+        QCOMPARE(y->count(), int(listaEjeY().size()) + (ofrecidas ? 2 : 0));
+        QCOMPARE(lista("LstEjeX")->count(), int(listaEjeX().size()));
+        // A ticked temperature that goes leaves the first item ticked.
+        QCOMPARE(marcadas(y), QList<int>{ofrecidas ? fila : 0});
+        const ResultadoAvance r = calcularDatosAvance(g_->sim, 1, 0, fila);
+        QCOMPARE(r.dibujable, ofrecidas);
+        g_->sim.borrar();
+        QCOMPARE(y->count(), int(listaEjeY().size()));
+        if (!ofrecidas) return;
+        // The title says the model; the axis ends just past the hottest
+        // point, the still's at the end: pure B.
+        QCOMPARE(r.datos.tituloY, QStringLiteral(" TBs: Boiling temperature of liquid in still pot (°C; ideal, 1 atm)"));
+        double mayor = 0;
+        for (const QPointF& v : r.datos.valores) mayor = qMax(mayor, v.y());
+        QVERIFY(r.datos.yMax >= mayor && r.datos.yMax < mayor * 1.0001);
+        const int B = termo::compuestoDe(b.toStdString());
+        QVERIFY(qAbs(r.datos.valores.back().y() - (termo::temperaturaEbullicion(B, 101325) - 273.15)) < 0.01);
     }
 
     void enBlanco_data()

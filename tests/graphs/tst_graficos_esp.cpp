@@ -1,6 +1,8 @@
 // The Spanish build's texts of the graphs and of printing, as the user meets
 // them.
+#include "graphs/datos_avance.h"
 #include "graphs/form_imprimir.h"
+#include "graphs/geometria_txy.h"
 #include "graphs/graficos.h"
 #include "graphs/imprimir.h"
 #include "support/dialogos_guion.h"
@@ -28,6 +30,28 @@ private slots:
         g.tablaDeAlfa3();
         QTest::mouseMove(&g.elv, g.punto(0.5, 0.76));
         QCOMPARE(g.elv.toolTip(), "Doble clic: Editar tabla Equilibrio líquido-vapor");
+    }
+
+    void temperaturas()
+    {
+        QCOMPARE(tituloEjeComposicion(""), std::string("x, y: Fracción molar del componente más volátil"));
+        Graficos g;
+        QVERIFY(g.mostrar());
+        auto* y = g.panel.findChild<QListWidget*>("LstEjeY");
+        QCOMPARE(y->item(y->count() - 1)->text(), "Temperatura de ebullición del destilado acumulado");
+        QCOMPARE(calcularDatosAvance(g.sim, 1, 0, y->count() - 2).datos.tituloY,
+                 " TBs: Temperatura de ebullición del líquido del alambique (°C; ideal, 1 atm)");
+        QCOMPARE(g.control<QAbstractButton>("opcionDiagramaTXY")->text(), "Diagrama T-x-y");
+        QVERIFY(g.elegirTxy());
+        g.sim.editarCorte(1, "mitad");
+        g.elv.Dibujar_VLE();
+        QCOMPARE(g.mensaje, "ERROR: Porcentaje destilado de la etapa 1 no válido");
+        g.sim.editarCorte(1, "50");
+        // Alpha typed with a comma, read last: the read-out's separator.
+        g.sim.editar(Entrada::Alfa, "2,45");
+        g.elv.Dibujar_VLE();
+        QTest::mouseMove(&g.elv, QPoint(g.elv.width() / 2, g.elv.height() / 2));
+        QVERIFY(g.lectura()->text().contains(QRegularExpression("^x = 0,\\d+   T = \\d+,\\d+ °C$")));
     }
 
     void impresion()

@@ -9,6 +9,7 @@
 #include "graphs/imprimir.h"
 #include "graphs/pintar_avance.h"
 #include "graphs/pintar_elv.h"
+#include "graphs/pintar_txy.h"
 #include "platform/archivos.h"
 #include "support/dialogos_guion.h"
 #include "support/disco_lleno.h"
@@ -107,6 +108,7 @@ private slots:
         QTest::addColumn<int>("paginas");
         QTest::newRow("diagram, 3 copies") << "elv" << 3 << 3;
         QTest::newRow("progress graph, 2 copies") << "avance" << 2 << 2;
+        QTest::newRow("T-x-y diagram, 1 copy") << "txy" << 1 << 1;
         QTest::newRow("neither graph") << "" << 2 << 1;
     }
     void pdf()
@@ -114,7 +116,8 @@ private slots:
         QFETCH(QString, grafico);
         QFETCH(int, copias);
         QFETCH(int, paginas);
-        GraficoELV* vle = grafico == "elv" ? &g_.elv : nullptr;
+        GraficoELV* vle = grafico == "elv" || grafico == "txy" ? &g_.elv : nullptr;
+        if (grafico == "txy") QVERIFY(g_.elegirTxy());
         GraficoAvance* avance = grafico == "avance" ? &g_.avance : nullptr;
         // Names typed without ".pdf" get it.
         const QString enColor = carpeta_.filePath(grafico + "_color"), enBN = carpeta_.filePath(grafico + "_bn");
@@ -125,7 +128,7 @@ private slots:
         QCOMPARE(dialogos_.mensajes, QStringList());
         if (grafico.isEmpty()) return;
         // The curve in its colour, or black where the colour was.
-        const QColor color = vle ? kColorCurvaELV : kColorCurvaAvance;
+        const QColor color = grafico == "txy" ? kColorBurbuja : vle ? kColorCurvaELV : kColorCurvaAvance;
         const QImage pagina = primeraPagina(enColor + ".pdf"), bn = primeraPagina(enBN + ".pdf");
         const QPolygon curva = mancha(pagina, color, 60);
         QVERIFY(curva.size() > bn.width() / 2);
@@ -134,7 +137,8 @@ private slots:
         QVERIFY(negros > 0.8 * curva.size());
         // The diagram on screen is drawn again, in colour; the progress graph
         // keeps the picture's proportions.
-        if (vle) QVERIFY(!mancha(g_.elv.imagen(), kColorCurvaELV).isEmpty());
+        if (vle) QVERIFY(!mancha(g_.elv.imagen(), color).isEmpty());
+        if (vle) g_.control<QAbstractButton>("opcionDiagramaXY")->click();
         if (!avance) return;
         avance->Dibujar_XAV();
         const QRectF enPapel = mancha(pagina, kColorEjesAvance, 60).boundingRect(),

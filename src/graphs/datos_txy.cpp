@@ -1,0 +1,75 @@
+#include "graphs/datos_txy.h"
+
+#include <optional>
+
+#include "model/cortes.h"
+#include "model/formato.h"
+#include "model/magnitudes.h"
+#include "platform/plataforma.h"
+#include "platform/texto_qt.h"
+#include "simulacion/simulacion.h"
+
+namespace quillon {
+namespace {
+
+constexpr Texto kModelo{"Model: ", "Modelo: "};
+constexpr Texto kRocio{"Dew curve (vapor)", "Curva de rocío (vapor)"};
+constexpr Texto kBurbuja{"Bubble curve (liquid)", "Curva de burbuja (líquido)"};
+constexpr Texto kLiquido{"Liquid in still pot", "Líquido del alambique"};
+constexpr Texto kVapor{"Vapor leaving it", "Vapor que sale de él"};
+constexpr Texto kExtrapoladas{"Temperatures partly extrapolated", "Temperaturas en parte extrapoladas"};
+constexpr Texto kAzeotropo{"Azeotrope x = %1 at %2 °C", "Azeótropo x = %1 a %2 °C"};
+constexpr Texto kEstado{"Stage %1, %2 % distilled:   liquid x = %3   vapor y = %4   T = %5 °C",
+                        "Etapa %1, %2 % destilado:   líquido x = %3   vapor y = %4   T = %5 °C"};
+
+QString numero(double v, int cifras, char sep) { return QString::fromStdString(FormatoNumero(v, cifras, sep)); }
+
+}  // namespace
+
+DatosTxy datosTxy(Simulacion& sim, const CurvasTxy& c)
+{
+    DatosTxy d;
+    d.curvas = &c;
+    d.sep = sim.separador();
+    d.tituloX = QString::fromStdString(tituloEjeComposicion(sim.texto(Entrada::CompA).toStdString()));
+    d.tituloT = QString::fromStdString(tituloEjeTemperatura());
+    d.modelo = qtr(kModelo) + QString::fromStdString(sim.textoSistemaTermico());
+    d.leyenda = {qtr(kRocio), qtr(kBurbuja), qtr(kLiquido), qtr(kVapor)};
+    if (c.extrapolada) d.nota = qtr(kExtrapoladas);
+    if (c.azeotropo) d.azeotropo = qtr(kAzeotropo).arg(numero(c.azeotropo->x, 4, d.sep), numero(c.azeotropo->T, 4, d.sep));
+    return d;
+}
+
+ResultadoEstadoTxy estadoTxy(Simulacion& sim, const termo::Sistema& s, int etapa)
+{
+    ResultadoEstadoTxy r;
+    const int k = etapa < 1 ? 1 : (etapa > kMaxEtapas ? kMaxEtapas : etapa);
+    EtapaParaVista v;
+    {
+        std::optional<plataforma::CursorEspera> espera;
+        if (!sim.calculada(k)) espera.emplace();
+        // The charge of stage k is what the stages before it distilled: they
+        // are cut first, left to right, as the row cuts them.
+        for (int j = 1; j < k; ++j)
+            if (sim.etapa(j).error) break;
+        v = sim.etapaParaGrafico(k);
+    }
+    if ((r.error = v.error) || !v.calculada) return r;
+    // The stage's own cut, checked as the row checks it.
+    std::array<double, kMaxEtapas> cortes{};
+    const double P = cortes[static_cast<std::size_t>(k - 1)] = sim.leerCorte(k);
+    if ((r.error = corteNoValido(cortes, k))) return r;
+
+    const ValoresMagnitudes q = EvaluarMagnitudes(v.evaluable, P);
+    EstadoTxy& e = r.estado;
+    e.conPuntos = true;
+    e.x = q[XAResid];
+    e.y = q[YAVapor];
+    e.T = s.burbuja(e.x).T - kCeroCelsius;
+    const char sep = sim.separador();
+    e.rotulo = qtr(kEstado).arg(QString::number(k), numero(P, 5, sep), numero(e.x, 4, sep), numero(e.y, 4, sep),
+                                numero(e.T, 4, sep));
+    return r;
+}
+
+}  // namespace quillon

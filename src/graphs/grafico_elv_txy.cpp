@@ -1,0 +1,101 @@
+// The T-x-y side of the equilibrium diagram: the strip's choices, the
+// drawing (what stays kept apart from the stage over it, so that a step of
+// the slider costs little), paper and the mouse read-out.
+
+#include <QLabel>
+#include <QPainter>
+
+#include "graphs/controles_diagrama.h"
+#include "graphs/datos_txy.h"
+#include "graphs/grafico_elv.h"
+#include "model/cortes.h"
+#include "model/formato.h"
+#include "platform/texto_qt.h"
+#include "simulacion/simulacion.h"
+
+namespace quillon {
+
+bool GraficoELV::muestraTxy() const { return controles_->txy(); }
+
+void GraficoELV::sincronizarControles()
+{
+    controles_->permitirTxy(sim_.sistemaTermico() != nullptr);
+    controles_->fijarNumEtapas(sim_.numEtapas());
+    // Read aside, as the row shows its boxes: showing a cut is no reading
+    // that decides the separator.
+    const QString corte = sim_.textoCorte(controles_->etapa());
+    EstadoNumerico aparte;
+    controles_->mostrarCorte(corte, leerCorte(corte.toStdString(), aparte));
+}
+
+void GraficoELV::seguirCambio()
+{
+    if (isVisible() && muestraTxy()) Dibujar_VLE();
+    else sincronizarControles();
+}
+
+void GraficoELV::moverCorte(const QString& texto, bool final)
+{
+    sim_.editarCorte(controles_->etapa(), texto, final);
+    Dibujar_VLE();
+}
+
+DatosTxy GraficoELV::datosTxy(const CurvasTxy& c)
+{
+    DatosTxy d = quillon::datosTxy(sim_, c);
+    d.primerPlano = palette().color(QPalette::WindowText);
+    return d;
+}
+
+void GraficoELV::dibujarTxy()
+{
+    const termo::Sistema* s = sim_.sistemaTermico();
+    if (!s) return;
+    // The stage reads the boxes first: their separator writes the numbers.
+    const ResultadoEstadoTxy estado = estadoTxy(sim_, *s, controles_->etapa());
+    emit mensaje(estado.error ? qtr(*estado.error) : QString());
+    const CurvasTxy& curvas = curvas_.de(*s);
+    const DatosTxy d = datosTxy(curvas);
+    const ClaveFondo clave{size(), devicePixelRatioF(), curvas_.generacion(), d.tituloX, d.modelo, d.sep,
+                           d.primerPlano.rgb()};
+    if (clave != claveFondo_ || fondoTxy_.isNull()) {
+        fondoTxy_ = imagenEnBlanco(*this);
+        QPainter p(&fondoTxy_);
+        Lienzo l(p, Superficie::pantalla(width(), height()));
+        disposicionTxy_ = disponerTxy(l, d);
+        pintarFondoTxy(l, d, disposicionTxy_);
+        claveFondo_ = clave;
+    }
+    imagen_ = fondoTxy_;
+    QPainter p(&imagen_);
+    Lienzo l(p, Superficie::pantalla(width(), height()));
+    pintarEstadoTxy(l, d, disposicionTxy_, estado.estado);
+    p.end();
+    update();
+}
+
+void GraficoELV::dibujarTxyEnPapel(QPainter& p, const Superficie& s)
+{
+    const termo::Sistema* sistema = sim_.sistemaTermico();
+    if (!sistema) return;
+    const ResultadoEstadoTxy estado = estadoTxy(sim_, *sistema, controles_->etapa());
+    emit mensaje(estado.error ? qtr(*estado.error) : QString());
+    DatosTxy d = quillon::datosTxy(sim_, curvas_.de(*sistema));
+    Lienzo l(p, s);
+    const DisposicionTxy disp = disponerTxy(l, d);
+    pintarFondoTxy(l, d, disp);
+    pintarEstadoTxy(l, d, disp, estado.estado);
+}
+
+void GraficoELV::moverRatonTxy(QPointF m)
+{
+    dobleClicEditaTabla_ = false;
+    const GeometriaTxy& g = disposicionTxy_.g;
+    if (g.ancho <= 0 || g.alto <= 0) return lectura_->hide();
+    const double x = g.xEn(m.x()), T = g.tEn(m.y());
+    if (!(x > 0 && x < 1 && T > g.eje.desde && T < g.eje.hasta)) return lectura_->hide();
+    auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 5, sim_.separador())); };
+    mostrarLectura(QStringLiteral("x = ") + F(x) + QStringLiteral("   T = ") + F(T) + QStringLiteral(" °C"), true);
+}
+
+}  // namespace quillon
