@@ -67,7 +67,7 @@ std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos, const termo::S
             t += numeroCompleto(v[static_cast<std::size_t>(q)]);
         }
         if (temperaturas) {
-            const Temperaturas temp = temperaturasEn(*temperaturas, v[XAResid], v[XADest], P == 0, v[YAVapor]);
+            const Temperaturas temp = temperaturasEn(*temperaturas, v[XAResid], v[XADest], v[YAVapor], P);
             t += "," + numeroCompleto(temp.alambique) + "," + numeroCompleto(temp.destilado);
         }
         t += "\n";

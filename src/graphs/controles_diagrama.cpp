@@ -53,6 +53,7 @@ ControlesDiagrama::ControlesDiagrama(QWidget* padre) : QWidget(padre)
     deslizador_->setPageStep(10);
     deslizador_->setFixedWidth(170);
     deslizador_->setToolTip(qtr(kDeslizador));
+    deslizador_->setAccessibleName(qtr(kDeslizador));
     corte_ = new QLabel(this);
     corte_->setObjectName(QStringLiteral("corteDiagrama"));
     corte_->setMinimumWidth(corte_->fontMetrics().horizontalAdvance(QStringLiteral("100.00 %")));

@@ -38,13 +38,10 @@ int magnitudY(int itemY, bool conTemperaturas)
     return -1;
 }
 
-// One bubble point per sample, of the liquid the quantity names: the still's,
-// or the distillate's (before anything is distilled, the first drop: the
-// vapour of the charge).
+// One bubble point per sample, of the liquid the quantity names.
 double temperatura(const termo::Sistema& s, int magnitud, const ValoresMagnitudes& q, double p)
 {
-    const double x = magnitud == kTempAlambique ? q[XAResid] : (p == 0 ? q[YAVapor] : q[XADest]);
-    return s.burbuja(x).T - kCeroCelsius;
+    return s.burbuja(liquidoDeTemperatura(magnitud, q[XAResid], q[XADest], q[YAVapor], p)).T - kCeroCelsius;
 }
 
 }  // namespace

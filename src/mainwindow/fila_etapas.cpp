@@ -49,6 +49,8 @@ FilaEtapas::FilaEtapas(Simulacion& sim, QWidget* padre)
     setAttribute(Qt::WA_OpaquePaintEvent);
     crearControles();
     connect(&sim_, &Simulacion::documentoReemplazado, this, &FilaEtapas::mostrarCortes);
+    // A cut set in another view (the T-x-y diagram's slider) shows here too.
+    connect(&sim_, &Simulacion::corteCambiado, this, &FilaEtapas::mostrarCorte);
 }
 
 void FilaEtapas::crearControles()

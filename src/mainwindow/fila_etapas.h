@@ -76,6 +76,7 @@ private:
     void redibujarDesde(int k);
     // The percent boxes and sliders as the document holds them.
     void mostrarCortes();
+    void mostrarCorte(int k);
     void escribirContenido(int j, const Contenido& c, const QString& unidad);
     int etapaDe(QObject* control) const;
 

@@ -111,15 +111,21 @@ void FilaEtapas::avanceTecleado(int k)
 
 void FilaEtapas::mostrarCortes()
 {
-    for (int k = 1; k <= kMaxEtapas; ++k) {
-        const QString texto = sim_.textoCorte(k);
-        cajas_[static_cast<std::size_t>(k)]->setText(texto);
-        EstadoNumerico aparte;
-        const double v = leerCorte(texto.toStdString(), aparte);
-        // A cut the box refuses leaves its slider at 0, where Clear put it.
-        const QSignalBlocker bloqueo(deslizadores_[static_cast<std::size_t>(k)]);
-        deslizadores_[static_cast<std::size_t>(k)]->setValue(esNumero(v) ? static_cast<int>(redondearPar(v)) : 0);
-    }
+    for (int k = 1; k <= kMaxEtapas; ++k) mostrarCorte(k);
+}
+
+void FilaEtapas::mostrarCorte(int k)
+{
+    const QString texto = sim_.textoCorte(k);
+    QLineEdit* caja = cajas_[static_cast<std::size_t>(k)];
+    // The box being typed into already holds it: rewriting would move the caret.
+    if (caja->text() == texto) return;
+    caja->setText(texto);
+    EstadoNumerico aparte;
+    const double v = leerCorte(texto.toStdString(), aparte);
+    // A cut the box refuses leaves its slider at 0, where Clear put it.
+    const QSignalBlocker bloqueo(deslizadores_[static_cast<std::size_t>(k)]);
+    deslizadores_[static_cast<std::size_t>(k)]->setValue(esNumero(v) ? static_cast<int>(redondearPar(v)) : 0);
 }
 
 void FilaEtapas::blanquear()

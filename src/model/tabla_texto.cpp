@@ -113,7 +113,7 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
     for (double P = 0; P <= 100.1; P += paso) {
         const ValoresMagnitudes m = EvaluarMagnitudes(etapa, P);
         std::optional<Temperaturas> temp;
-        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, m[XAResid], m[XADest], P == 0, m[YAVapor]);
+        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, m[XAResid], m[XADest], m[YAVapor], P);
         std::vector<double>& fila = v.filas.emplace_back();
         for (int q : p.items) fila.push_back(valor(q, m, temp));
     }

@@ -36,11 +36,16 @@ std::string textoModelo(const termo::Sistema& s, const CondicionesTermo& c)
     return modelo + ", " + FormatoNumero(s.presion() / unidad.pascales, 5) + " " + std::string(unidad.nombre);
 }
 
-Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, bool sinDestilado,
-                            double yPrimeraGota)
+double liquidoDeTemperatura(int q, double xAlambique, double xDestilado, double yVapor, double P)
 {
-    const termo::Burbuja alambique = s.burbuja(xAlambique);
-    const termo::Burbuja destilado = s.burbuja(sinDestilado ? yPrimeraGota : xDestilado);
+    if (q == kTempAlambique) return xAlambique;
+    return P == 0 ? yVapor : xDestilado;
+}
+
+Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, double yVapor, double P)
+{
+    const termo::Burbuja alambique = s.burbuja(liquidoDeTemperatura(kTempAlambique, xAlambique, xDestilado, yVapor, P));
+    const termo::Burbuja destilado = s.burbuja(liquidoDeTemperatura(kTempDestilado, xAlambique, xDestilado, yVapor, P));
     return {alambique.T - kCero, destilado.T - kCero, alambique.extrapolada || destilado.extrapolada};
 }
 

@@ -34,14 +34,18 @@ std::optional<termo::Sistema> sistemaDeTemperaturas(std::string_view nombreA, st
 // How the legend names the model and the pressure: "UNIFAC, 1 atm".
 std::string textoModelo(const termo::Sistema& s, const CondicionesTermo& c);
 
+// The liquid whose boiling point quantity `q` (kTempAlambique or
+// kTempDestilado) is, from a stage's quantities at progress P: the still's,
+// or the distillate's, which before anything is distilled (P = 0) is the
+// first drop, the vapour in equilibrium with the charge.
+double liquidoDeTemperatura(int q, double xAlambique, double xDestilado, double yVapor, double P);
+
 struct Temperaturas {
     double alambique = 0, destilado = 0;  // °C
     bool extrapolada = false;
 };
-// At a still of mole fraction xAlambique and a distillate of xDestilado.
-// Before anything is distilled the distillate is the first drop, the vapour
-// yPrimeraGota in equilibrium with the charge.
-Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, bool sinDestilado,
-                            double yPrimeraGota);
+// Both at a still of mole fraction xAlambique and a distillate of
+// xDestilado, yVapor leaving the still, at progress P.
+Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, double yVapor, double P);
 
 }  // namespace quillon

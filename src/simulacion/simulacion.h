@@ -122,6 +122,8 @@ signals:
     // An edit's message for the message line.
     void mensaje(const QString& texto);
     void modificadoCambiado(bool modificado);
+    // A stage's cut text changed (by its row, or by another view).
+    void corteCambiado(int k);
     // Where the slider cursors go: x0 within 0..1, alpha at least 1.01.
     void cursoresCambiados(double x0, double alfa);
     // The number of stages was chosen (Clear and Open say documentoReemplazado).

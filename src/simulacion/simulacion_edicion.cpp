@@ -129,6 +129,7 @@ void Simulacion::editarCorte(int k, const QString& texto, bool final)
 {
     if (k < 1 || k > kMaxEtapas) return;
     doc_.avance[static_cast<std::size_t>(k - 1)] = texto.toStdString();
+    emit corteCambiado(k);
     if (!final) return;
     // The cut of stage k is the charge of stage k+1: every later table is stale.
     invalidarDesde(k + 1);

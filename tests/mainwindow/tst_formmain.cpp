@@ -187,6 +187,14 @@ private slots:
         QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
     }
 
+    // A cut set in another view shows in the row's box and slider too.
+    void unCortePuestoEnOtraVistaSeVeEnLaFila()
+    {
+        v->sim().editarCorte(1, QStringLiteral("35 %"));
+        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("35 %"));
+        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 35);
+    }
+
     void ensancharLaVentanaMuestraMasEtapas()
     {
         v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
