@@ -81,6 +81,7 @@ inline constexpr Texto exportarCsv{"Export as CSV...", "Exportar como CSV..."};
 inline constexpr Texto filtroCsv{"CSV file (*.csv)|*.csv|All files (*.*)|*.*",
                                  "Archivo CSV (*.csv)|*.csv|Todos los archivos (*.*)|*.*"};
 inline constexpr Texto dialogoExportar{"Export", "Exportar"};
+inline constexpr Texto menuExportarGrafico{"Export &graph...", "Exportar &gráfica..."};
 
 // The recent documents of the File menu.
 inline constexpr Texto menuRecientes{"Recent &files", "Archivos &recientes"};

@@ -42,6 +42,16 @@ void GraficoAvance::Dibujar_XAV()
     update();
 }
 
+void GraficoAvance::dibujarEn(QPainter& p, QSizeF tamano)
+{
+    ResultadoAvance r = calcularDatosAvance(sim_, panel_.etapa(), panel_.itemX(), panel_.itemY());
+    if (!r.dibujable) return;
+    r.datos.primerPlano = palette().color(QPalette::WindowText);
+    p.setFont(font());
+    Lienzo l(p, Superficie::pantalla(tamano.width(), tamano.height()));
+    pintarAvance(l, r.datos);
+}
+
 void GraficoAvance::dibujarEnPapel(QPainter& p, const Superficie& s)
 {
     emit mensaje(QString());

@@ -24,6 +24,8 @@ public:
     // An empty white picture (Clear).
     void limpiar();
     QImage imagen() const { return imagen_; }
+    // Draws what the screen shows on `p`, `tamano` pixels large: for Export graph.
+    void dibujarEn(QPainter& p, QSizeF tamano);
     // Draws the graph on paper: `s` is the printable area in millimetres; the
     // graph keeps this picture's proportions.
     void dibujarEnPapel(QPainter& p, const Superficie& s);

@@ -80,10 +80,21 @@ void GraficoELV::Dibujar_VLE()
     update();
 }
 
+void GraficoELV::dibujarEn(QPainter& p, QSizeF tamano)
+{
+    const Superficie s = Superficie::pantalla(tamano.width(), tamano.height());
+    p.setFont(font());
+    if (muestraTxy()) return dibujarTxyEn(p, s);
+    DatosELV d = datos(geometriaPantalla(tamano.width(), tamano.height()));
+    d.primerPlano = palette().color(QPalette::WindowText);
+    Lienzo l(p, s);
+    pintarELV(l, d);
+}
+
 void GraficoELV::dibujarEnPapel(QPainter& p, const Superficie& s)
 {
     sincronizarControles();
-    if (muestraTxy()) return dibujarTxyEnPapel(p, s);
+    if (muestraTxy()) return dibujarTxyEn(p, s);
     const DatosELV d = datos(geometriaPapel());
     Lienzo l(p, s);
     pintarELV(l, d);

@@ -33,6 +33,9 @@ public:
     QImage imagen() const { return imagen_; }
     // Draws the diagram on paper: `p` paints on the printer in device pixels,
     // `s` describes its printable area in millimetres.
+    // Draws what the screen shows (either diagram) on `p`, `tamano` pixels
+    // large: for Export graph.
+    void dibujarEn(QPainter& p, QSizeF tamano);
     void dibujarEnPapel(QPainter& p, const Superficie& s);
     // The T-x-y diagram is shown instead of the x-y one.
     bool muestraTxy() const;
@@ -61,7 +64,7 @@ private:
     // The T-x-y diagram (grafico_elv_txy.cpp).
     void sincronizarControles();
     void dibujarTxy();
-    void dibujarTxyEnPapel(QPainter& p, const Superficie& s);
+    void dibujarTxyEn(QPainter& p, const Superficie& s);
     void moverRatonTxy(QPointF m);
     void moverCorte(const QString& texto, bool final);
     // Redraws a T-x-y diagram on show after a change that the window does

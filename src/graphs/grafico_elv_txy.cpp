@@ -74,7 +74,7 @@ void GraficoELV::dibujarTxy()
     update();
 }
 
-void GraficoELV::dibujarTxyEnPapel(QPainter& p, const Superficie& s)
+void GraficoELV::dibujarTxyEn(QPainter& p, const Superficie& s)
 {
     const termo::Sistema* sistema = sim_.sistemaTermico();
     if (!sistema) return;

@@ -80,6 +80,7 @@ private:
     void crearTabla();
     void copiarTabla();
     void exportarCsv();
+    void exportarGrafico();
 
     // Menus and help (formmain_menus.cpp).
     void crearMenus();
@@ -117,6 +118,7 @@ private:
     QTimer* TmrMSG = nullptr;  // shows the message bar while it holds a text
 
     QAction *accionCalcular_ = nullptr, *accionImprimir_ = nullptr, *accionExportarCsv_ = nullptr;
+    QAction* accionExportarGrafico_ = nullptr;
     std::array<QAction*, 4> accionesVista_{};
     std::array<QAction*, 5> accionesColor_{};
     // Page Up / Page Down scroll the row of stills, whatever has the focus,

@@ -45,6 +45,9 @@ void FormMain::crearMenus()
     accionExportarCsv_ = accion(archivo, "accionExportarCsv", qtr(textos::menuExportarCsv));
     accionExportarCsv_->setEnabled(false);
     connect(accionExportarCsv_, &QAction::triggered, this, &FormMain::exportarCsv);
+    accionExportarGrafico_ = accion(archivo, "accionExportarGrafico", qtr(textos::menuExportarGrafico));
+    accionExportarGrafico_->setEnabled(false);
+    connect(accionExportarGrafico_, &QAction::triggered, this, &FormMain::exportarGrafico);
     accionImprimir_ = accion(archivo, "accionImprimir", qtr(textos::menuImprimir), Qt::CTRL | Qt::Key_P);
     accionImprimir_->setEnabled(false);
     connect(accionImprimir_, &QAction::triggered, this, &FormMain::imprimir);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "graphs/grafico_avance.h"
+#include "graphs/exportar.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/imprimir.h"
 #include "documents/textos.h"
@@ -43,6 +44,7 @@ void FormMain::elegirVista(int i)
     // Only the graphs print.
     accionImprimir_->setEnabled(i == DiagramaELV || i == GraficoProgreso);
     accionExportarCsv_->setEnabled(i == TablaProgreso);
+    accionExportarGrafico_->setEnabled(i == DiagramaELV || i == GraficoProgreso);
     switch (i) {
     case Inicio:
         mostrarSolo(fila_);
@@ -173,6 +175,17 @@ void FormMain::copiarTabla()
     QString conFinales = texto;
     conFinales.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     plataforma::copiarTexto(conFinales, QString::fromStdString(CrearTablaHtml(tablaMostrada_, sepTabla_)));
+}
+
+void FormMain::exportarGrafico()
+{
+    QWidget* grafico = graficoELV_->isVisible() ? static_cast<QWidget*>(graficoELV_) : graficoAvance_;
+    if (!grafico->isVisible()) return;
+    const DibujoGrafico dibujo = [this](QPainter& p, QSizeF tamano) {
+        if (graficoELV_->isVisible()) graficoELV_->dibujarEn(p, tamano);
+        else graficoAvance_->dibujarEn(p, tamano);
+    };
+    quillon::exportarGrafico(this, dibujo, grafico->size(), grafico->devicePixelRatioF(), plataforma::carpetaInicial(PathFile));
 }
 
 void FormMain::exportarCsv()
