@@ -157,8 +157,11 @@ QListWidget* PanelAvance::crearLista(int y, int alto, const QStringList& nombres
 
 void PanelAvance::marcarUnico(QListWidget* lista)
 {
-    const QSignalBlocker bloqueo(lista);
-    aplicarMarcaUnica(lista);
+    {
+        const QSignalBlocker bloqueo(lista);
+        aplicarMarcaUnica(lista);
+    }
+    emit eleccionCambiada();
 }
 
 void PanelAvance::dejarUnaMarcaPorLista()

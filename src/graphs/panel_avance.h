@@ -37,6 +37,9 @@ public:
 
 signals:
     void etapaElegida(int k);
+    // A tick changed: the graph follows at once (a drawing costs well under
+    // a millisecond).
+    void eleccionCambiada();
     void copiar();
 
 protected:

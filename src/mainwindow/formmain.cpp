@@ -125,6 +125,9 @@ void FormMain::crearVistas(QWidget* central)
     panelAvance_->hide();
     connect(panelAvance_, &PanelAvance::etapaElegida, this, &FormMain::elegirEtapaVista);
     connect(panelAvance_, &PanelAvance::copiar, this, &FormMain::copiar);
+    connect(panelAvance_, &PanelAvance::eleccionCambiada, this, [this] {
+        if (graficoAvance_->isVisible()) graficoAvance_->Dibujar_XAV();
+    });
     graficoAvance_ = new GraficoAvance(*sim_, *panelAvance_, central);
     graficoAvance_->move(kIzquierdaVistas, kBarraAbajo);
     graficoAvance_->hide();

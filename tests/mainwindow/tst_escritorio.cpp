@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include "documents/form_xyinput.h"
+#include "graphs/grafico_avance.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -210,6 +211,17 @@ private slots:
         QVERIFY(datos->text().startsWith(QStringLiteral("Distillation of")));
         QVERIFY(datos->html().contains(QStringLiteral("<th>XAs</th>")));
         QCOMPARE(datos->html().count(QStringLiteral("<tr>")), 1 + 11);
+    }
+
+    // The progress graph follows a tick at once, without Calculate.
+    void elGraficoSigueAUnaMarcaAlMomento()
+    {
+        prueba::Ventana v;
+        v.orden(QStringLiteral("accionVista2"));
+        auto* g = v.hijo<GraficoAvance>(QStringLiteral("graficoAvance"));
+        const QImage antes = g->imagen();
+        v.hijo<QListWidget>(QStringLiteral("LstEjeY"))->item(3)->setCheckState(Qt::Checked);
+        QVERIFY(g->imagen() != antes);
     }
 
     // The manual missing, and the manual there with nothing to open it.
