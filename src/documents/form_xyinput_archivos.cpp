@@ -18,8 +18,7 @@ namespace {
 
 plataforma::PeticionArchivo peticion(const QString& pathTabla, const Texto& filtro, const Texto& titulo)
 {
-    const QString carpeta = pathTabla.isEmpty() ? plataforma::carpetaPrograma() : pathTabla;
-    return {carpeta, qtr(filtro), qtr(titulo), {}};
+    return {plataforma::carpetaInicial(pathTabla), qtr(filtro), qtr(titulo), {}};
 }
 
 // A missing tag leaves the editor's text as it was.
