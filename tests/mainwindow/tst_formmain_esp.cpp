@@ -20,6 +20,10 @@ private slots:
         QCOMPARE(v.w().menuBar()->actions().first()->text(), QStringLiteral("&Archivo"));
         QCOMPARE(v.hijo<QLabel>(QStringLiteral("tituloComponenteA"))->text(), QStringLiteral("A: Componente más volátil"));
         QVERIFY(v.contenido(0).startsWith(QStringLiteral("Masa total: 500 g")));
+        QVERIFY(v.contenido(0).contains(QStringLiteral("Temp. ebullición: ")));
+        QCOMPARE(v.hijo<QAction>(QStringLiteral("accionPredecirTabla"))->text(), QStringLiteral("Predecir tabla..."));
+        QCOMPARE(v.hijo<QAction>(QStringLiteral("accionExportarGrafico"))->text(), QStringLiteral("Exportar &gráfica..."));
+        QCOMPARE(v.w().windowTitle().left(10), QStringLiteral("Sin título"));
         v.escribir(QStringLiteral("TxtMMA"), QStringLiteral("0"));
         QTRY_COMPARE(v.mensaje(), QStringLiteral("ERROR: Masa molar no válida"));
         v.escribir(QStringLiteral("TxtMMA"), QStringLiteral("78"));

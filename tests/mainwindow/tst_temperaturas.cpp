@@ -1,0 +1,139 @@
+// Temperatures and predicted equilibrium through the window: the Predict VLE
+// table dialog as a person uses it, and the two temperature quantities that
+// appear with known compounds and go with unknown ones.
+
+#include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "documents/form_prediccion.h"
+#include "mainwindow/fila_etapas_dibujo.h"
+#include "support/ventana.h"
+
+using namespace quillon;
+
+namespace {
+
+// Answers the Predict VLE table dialog: `rellenar` sets its controls, then
+// `boton` is pressed; `informe` gets what the dialog said.
+void responderPrediccion(std::function<void(FormPrediccion&)> rellenar, QString boton, QString* informe)
+{
+    QTimer::singleShot(0, [=] {
+        auto* d = qobject_cast<FormPrediccion*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        rellenar(*d);
+        *informe = d->findChild<QLabel*>(QStringLiteral("informePrediccion"))->text();
+        QWidget* b = d->findChild<QWidget*>(boton);
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        if (d->isVisible()) d->reject();  // a button that did nothing
+    });
+}
+
+void escribirEn(FormPrediccion& d, const char* caja, const QString& texto)
+{
+    auto* c = d.findChild<QLineEdit*>(QString::fromLatin1(caja));
+    c->selectAll();
+    QTest::keyClicks(c, texto);
+}
+
+}  // namespace
+
+class TstTemperaturas : public QObject {
+    Q_OBJECT
+private slots:
+    void laTablaPredichaEntraComoLaDelEditor()
+    {
+        prueba::Ventana v;
+        QString informe;
+        responderPrediccion([](FormPrediccion& d) {
+            escribirEn(d, "cajaCompuestoA", QStringLiteral("ethanol"));
+            escribirEn(d, "cajaCompuestoB", QStringLiteral("Agua"));
+            d.findChild<QSpinBox*>(QStringLiteral("cajaPuntos"))->setValue(40);
+        }, QStringLiteral("botonOk"), &informe);
+        v.orden(QStringLiteral("accionPredecirTabla"));
+        // Ethanol-water boils lowest near x = 0.89, at about 78 °C.
+        QVERIFY2(informe.contains(QRegularExpression(QStringLiteral("Azeotrope: x = 0\\.8[89]\\d* at 7[78]\\.\\d+ °C, minimum-boiling"))),
+                 qPrintable(informe));
+        QVERIFY(v.sim().modoTabla());
+        QVERIFY(v.hijo<QRadioButton>(QStringLiteral("OptTAB"))->isChecked());
+        QCOMPARE(v.sim().tablaELV().ultPunto, 40 + 1);
+        QCOMPARE(v.caja(QStringLiteral("TxtCompB"))->text(), QStringLiteral("Agua"));
+        QCOMPARE(v.caja(QStringLiteral("TxtMMB"))->text(), QStringLiteral("18.01528"));
+        QVERIFY(v.sim().modificado());
+        QTemporaryDir dir;
+        v.dialogos().rutasGuardar = {dir.filePath(QStringLiteral("p.bdf"))};
+        v.orden(QStringLiteral("accionGuardarComo"));
+        QFile f(dir.filePath(QStringLiteral("p.bdf")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().endsWith("]]\r\n<PRESSURE=1>\r\n<PRESSURE_UNIT=atm>\r\n<MODEL=UNIFAC>\r\n"));
+        // The stills boil at the model's temperatures, on a thermometer too.
+        v.esperarRefresco();
+        QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
+        QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
+    }
+
+    void laAlfaAjustadaEntraEnLugarDeLaTabla()
+    {
+        prueba::Ventana v;
+        QString informe;
+        responderPrediccion([](FormPrediccion& d) { d.findChild<QRadioButton*>(QStringLiteral("opcionIdeal"))->click(); },
+                            QStringLiteral("botonUsarAlfa"), &informe);
+        v.orden(QStringLiteral("accionPredecirTabla"));
+        QVERIFY(informe.contains(QStringLiteral("No azeotrope")));
+        QVERIFY(!v.sim().modoTabla());
+        // Benzene and toluene are close to ideal with alpha about 2.4.
+        const double alfa = v.caja(QStringLiteral("TxtAlfa"))->text().toDouble();
+        QVERIFY2(alfa > 2.2 && alfa < 2.7, qPrintable(v.caja(QStringLiteral("TxtAlfa"))->text()));
+        QVERIFY(informe.contains(v.caja(QStringLiteral("TxtAlfa"))->text()));
+    }
+
+    void loQueNoSePuedePredecirNoEntra_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("no parameters") << "etilenglicol" << "styrene" << "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene";
+        QTest::newRow("unknown compound") << "benzene" << "unobtainium" << "ERROR: Unknown compound";
+    }
+    void loQueNoSePuedePredecirNoEntra()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, mensaje);
+        prueba::Ventana v;
+        QString informe;
+        responderPrediccion([=](FormPrediccion& d) {
+            escribirEn(d, "cajaCompuestoA", a);
+            escribirEn(d, "cajaCompuestoB", b);
+        }, QStringLiteral("botonOk"), &informe);
+        v.orden(QStringLiteral("accionPredecirTabla"));
+        QVERIFY2(informe.startsWith(mensaje), qPrintable(informe));
+        QVERIFY(!v.sim().modoTabla());
+        QVERIFY(!v.sim().modificado());
+    }
+
+    // Known compounds bring the two temperature quantities; an unknown name
+    // takes them away, and nothing new shows.
+    void lasTemperaturasVanConLosNombres()
+    {
+        prueba::Ventana v;
+        v.orden(QStringLiteral("accionVista3"));
+        auto* lista = v.hijo<QListWidget>(QStringLiteral("LstTABLA"));
+        QCOMPARE(lista->count(), 25);
+        lista->item(23)->setCheckState(Qt::Checked);
+        const QString tabla = v.hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"))->toPlainText();
+        QVERIFY(tabla.contains(QStringLiteral(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)")));
+        v.orden(QStringLiteral("accionVista0"));
+        QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
+        v.escribir(QStringLiteral("TxtCompA"), QStringLiteral("unobtainium"));
+        v.esperarRefresco();
+        QCOMPARE(lista->count(), 23);
+        QVERIFY(!v.contenido(0).contains(QStringLiteral("Boiling point")));
+        QVERIFY(!v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
+    }
+};
+
+QTEST_MAIN(TstTemperaturas)
+#include "tst_temperaturas.moc"
