@@ -4,10 +4,11 @@
 #   fig-start.png    the program as it starts (the real executable, captured
 #                    from the display with ImageMagick's import)
 #   fig-main.png, fig-inputs.png, fig-graph.png, fig-table.png, fig-vle.png,
-#   fig-editor.png, fig-print.png
-#                    the views, the table editor and the print dialog with
-#                    the example documents open (tools/screenshots, the main
-#                    window's own grab)
+#   fig-editor.png, fig-print.png, fig-predict.png, fig-txy.png, fig-about.png
+#                    the views, the table editor, the print dialog, Predict
+#                    VLE table, the T-x-y diagram of a predicted azeotrope and
+#                    the About window, with the example documents open
+#                    (tools/screenshots, the main window's own grab)
 # The next build puts them into Manual_ALMB.pdf.
 #
 # Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default: docs)

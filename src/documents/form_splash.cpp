@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "documents/textos.h"
+#include "model/termo.h"
 #include "platform/texto_qt.h"
 
 namespace quillon {
@@ -24,6 +25,9 @@ QLabel* rotulo(QWidget* padre, const char* nombre, const QString& texto, int tam
     l->setGeometry(170, y, 300, tam * 2 + 6);
     return l;
 }
+
+constexpr Texto kFuentes{"Boiling temperatures and predicted equilibrium, from:",
+                         "Temperaturas de ebullición y equilibrio predicho, con datos de:"};
 
 }  // namespace
 
@@ -42,6 +46,7 @@ FormSplash::FormSplash(bool acerca, QWidget* padre) : QDialog(padre)
     };
     rotulos[2]->setWordWrap(true);
     for (QLabel* l : rotulos) l->installEventFilter(this);
+    if (acerca) mostrarFuentes();
 
     temporizadorCierre_ = new QTimer(this);
     temporizadorCierre_->setObjectName(QStringLiteral("temporizadorCierre"));
@@ -49,6 +54,21 @@ FormSplash::FormSplash(bool acerca, QWidget* padre) : QDialog(padre)
     temporizadorCierre_->setInterval(400);
     connect(temporizadorCierre_, &QTimer::timeout, this, &FormSplash::cerrar);
     if (!acerca) temporizadorCierre_->start();
+}
+
+void FormSplash::mostrarFuentes()
+{
+    // Where the numbers of the temperatures and the predicted tables come from.
+    QString texto = qtr(kFuentes);
+    for (std::string_view f : termo::fuentesTermo()) texto += QStringLiteral("\n• ") + QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size()));
+    auto* fuentes = new QLabel(texto, this);
+    fuentes->setObjectName(QStringLiteral("rotuloFuentes"));
+    fuentes->setFont(QFont(QStringLiteral("Arial"), 8));
+    fuentes->setStyleSheet(QStringLiteral("color: rgb(20, 40, 90); background: transparent;"));
+    fuentes->setWordWrap(true);
+    fuentes->setGeometry(20, 240, 440, 200);
+    fuentes->installEventFilter(this);
+    setFixedSize(480, 450);
 }
 
 void FormSplash::cerrar()

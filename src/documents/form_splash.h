@@ -29,6 +29,7 @@ protected:
 
 private:
     void cerrar();
+    void mostrarFuentes();
     QTimer* temporizadorCierre_ = nullptr;
     bool terminado_ = false;
 };

@@ -4,6 +4,8 @@
 // view bar does, and saves each picture with the window's own grab.
 //   quillon-screenshots EXAMPLES_FOLDER OUTPUT_FOLDER
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -140,6 +142,25 @@ int main(int argc, char** argv)
     capturarModal([vle, punto] { QTest::mouseDClick(vle, Qt::LeftButton, {}, punto); }, QStringLiteral("fig-editor.png"));
     esperar(300);
     capturarModal([&w] { orden(w, "accionImprimir"); }, QStringLiteral("fig-print.png"));
+    esperar(300);
+
+    // Predict VLE table for ethanol and water, then its T-x-y diagram with
+    // the still of stage 1 at 30 %.
+    capturarModal([&w] { orden(w, "accionPredecirTabla"); }, QStringLiteral("fig-predict.png"));
+    esperar(300);
+    QTimer::singleShot(300, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) {
+            QWidget* ok = d->findChild<QWidget*>(QStringLiteral("botonOk"));
+            QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        }
+    });
+    orden(w, "accionPredecirTabla");
+    esperar(300);
+    w.findChild<QAbstractButton*>(QStringLiteral("opcionDiagramaTXY"))->click();
+    w.findChild<QAbstractSlider*>(QStringLiteral("deslizadorDiagrama"))->setValue(30);
+    esperar(500);
+    guardar(w.grab(), QStringLiteral("fig-txy.png"));
+    capturarModal([&w] { orden(w, "accionAcercaDe"); }, QStringLiteral("fig-about.png"));
     esperar(300);
 
     w.close();
