@@ -57,8 +57,10 @@ std::string desdeWindows1252(std::string_view bytes)
 
 std::string aWindows1252(std::string_view utf8)
 {
-    std::string s;
-    s.reserve(utf8.size());
+    // Never longer than its UTF-8: written in place, not byte by byte
+    // appended, as whole documents pass through here on every save.
+    std::string s(utf8.size(), '\0');
+    std::size_t n = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto u = static_cast<unsigned char>(utf8[i]);
         char32_t c = u;
@@ -69,13 +71,14 @@ std::string aWindows1252(std::string_view utf8)
         else if (u >= 0x80) { c = 0xFFFD; }  // a stray continuation byte
         for (std::size_t k = 1; k < largo && i + k < utf8.size(); ++k)
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        s += byteDe(c);
+        s[n++] = byteDe(c);
         i += largo;
     }
+    s.resize(n);
     return s;
 }
 
-std::string textoGeneral(double v, char sep)
+void anadirGeneral(std::string& s, double v, char sep)
 {
     // Fifteen significant digits, as the files have always been written,
     // unless two doubles that differ would then be written alike: the point
@@ -86,12 +89,11 @@ std::string textoGeneral(double v, char sep)
     double leido = 0;
     std::from_chars(buf, fin, leido);
     if (leido != v && v == v) fin = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
-    std::string s(buf, fin);
-    for (char& c : s) {
-        if (c == 'e') c = 'E';
-        if (c == '.') c = sep;
+    for (char* c = buf; c != fin; ++c) {
+        if (*c == 'e') *c = 'E';
+        if (*c == '.') *c = sep;
     }
-    return s;
+    s.append(buf, fin);
 }
 
 }  // namespace quillon

@@ -14,7 +14,7 @@ std::string aWindows1252(std::string_view utf8);
 // The general format of a double in the files: 15 significant digits (17
 // when 15 would not read back as the same double), trailing zeros dropped,
 // exponent form ("1E-05") for the very small and large, `sep` as decimal
-// separator.
-std::string textoGeneral(double v, char sep);
+// separator; appended to `s`.
+void anadirGeneral(std::string& s, double v, char sep);
 
 }  // namespace quillon

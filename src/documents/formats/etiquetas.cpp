@@ -91,8 +91,13 @@ std::string escribirFilas(const std::array<double, kFilasTablaELV>& x,
                           const std::array<double, kFilasTablaELV>& y, char sep)
 {
     std::string s;
-    for (std::size_t i = 0; i < kFilasTablaELV; ++i)
-        s += textoGeneral(x[i], sep) + "  " + textoGeneral(y[i], sep) + "\r\n";
+    s.reserve(kFilasTablaELV * 24);
+    for (std::size_t i = 0; i < kFilasTablaELV; ++i) {
+        anadirGeneral(s, x[i], sep);
+        s += "  ";
+        anadirGeneral(s, y[i], sep);
+        s += "\r\n";
+    }
     return s;
 }
 
