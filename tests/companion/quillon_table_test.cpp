@@ -145,14 +145,6 @@ TEST_F(QuillonTable, InvalidAlphaIsReportedOnStandardErrorOnly)
     EXPECT_EQ(s.err, "ERROR: Relative volatility is out of range\n");
 }
 
-TEST_F(QuillonTable, MissingFileExitsWithStatus2)
-{
-    const Salida s = correr("'" + (dir / "no-such.bdf").string() + "'");
-    EXPECT_EQ(s.estado, 2);
-    EXPECT_EQ(s.out, "");
-    EXPECT_TRUE(s.err.starts_with("ERROR:")) << s.err;
-}
-
 struct Rechazo {
     const char* argumentos;
     int estado;
@@ -234,6 +226,7 @@ fs::path ejemploDeTamano(const fs::path& dir, std::uintmax_t bytes)
 INSTANTIATE_TEST_SUITE_P(
     Kinds, QuillonTableNoDocumentos,
     testing::Values(
+        NoDocumento{"missing", [](const fs::path& d) { return d / "no-such.bdf"; }, "ERROR: Unable to open the file:"},
         NoDocumento{"folder", [](const fs::path& d) { return d; }, "ERROR: Not a document file:"},
         NoDocumento{"endless device", [](const fs::path&) { return fs::path("/dev/zero"); }, "ERROR: Not a document file:"},
         NoDocumento{"pipe with no writer",
@@ -250,16 +243,6 @@ TEST_F(QuillonTable, ADocumentOfExactly1MBIsRead)
     const Salida s = correr("'" + ejemploDeTamano(dir, 1 << 20).string() + "'");
     EXPECT_EQ(s.estado, 0) << s.err;
     EXPECT_EQ(s.out, correr(ejemplo()).out);
-}
-
-TEST_F(QuillonTable, HelpExplainsTheOptions)
-{
-    const Salida s = correr("--help");
-    EXPECT_EQ(s.estado, 0);
-    EXPECT_TRUE(s.out.starts_with("Usage: quillon-table FILE")) << s.out;
-    for (const char* opcion : {"--stage", "--rows", "--items", "--csv", "--equilibrium", "--model", "--pressure", "--points", "Poling"})
-        EXPECT_NE(s.out.find(opcion), std::string::npos) << opcion;
-    EXPECT_EQ(s.err, "");
 }
 
 }  // namespace

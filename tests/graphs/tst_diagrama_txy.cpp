@@ -1,6 +1,7 @@
 // The T-x-y diagram: its curves where the model puts them, the choice that
-// needs two known compounds, the stage's points following the slider and the
-// cut it writes, the read-out, and Copy through the window.
+// needs two known compounds (in either language), the stage's points
+// following the slider and the cut it writes, the read-out, and Copy through
+// the window.
 #include <QClipboard>
 
 #include "graphs/controles_diagrama.h"
@@ -114,39 +115,6 @@ private slots:
         // The two curves meet at the azeotrope.
         QVERIFY(qAbs(interpolar(c.burbuja, c.azeotropo->x) - c.azeotropo->T) < 1e-3);
         QVERIFY(qAbs(interpolar(c.rocio, c.azeotropo->x) - c.azeotropo->T) < 1e-3);
-    }
-
-    void eleccion_data()
-    {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("permitido");
-        QTest::newRow("benzene-toluene") << "benzene" << "toluene" << true;
-        QTest::newRow("Spanish names") << "etanol" << "agua" << true;
-        QTest::newRow("an unknown name") << "benzene" << "unobtainium" << false;
-        QTest::newRow("no name") << "" << "toluene" << false;
-    }
-    void eleccion()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(bool, permitido);
-        g_->binario(a, b, false);
-        QCOMPARE(g_->elegirTxy(), permitido);
-        const QImage im = g_->elv.imagen();
-        QCOMPARE(mancha(im, kColorBurbuja).isEmpty(), !permitido);
-        QCOMPARE(mancha(im, kColorCurvaELV).isEmpty(), permitido);
-        QCOMPARE(g_->control("etapaDiagrama")->isVisible(), permitido);
-        if (!permitido) return;
-        // A name that is no longer known brings the x-y diagram back; Clear
-        // leaves no compound.
-        g_->sim.escribirComoTecleado(Entrada::CompA, QStringLiteral("unobtainium"));
-        QVERIFY(!g_->elv.muestraTxy());
-        QVERIFY(!mancha(g_->elv.imagen(), kColorCurvaELV).isEmpty());
-        g_->binario(a, b, false);
-        QVERIFY(g_->elegirTxy());
-        g_->sim.borrar();
-        QVERIFY(!g_->control("opcionDiagramaTXY")->isEnabled());
     }
 
     void curvas_data() { binarios(); }
@@ -265,9 +233,18 @@ private slots:
         // A new charge moves the stage's points at once.
         v.escribir(QStringLiteral("TxtX0A"), QStringLiteral("0.7"));
         QVERIFY(grafico->imagen().convertToFormat(QImage::Format_RGB32) != copiada);
+        // A name the list does not know brings the x-y diagram back and
+        // takes the choice away; the known one gives it again, Clear not.
+        auto* txy = v.hijo<QAbstractButton>(QStringLiteral("opcionDiagramaTXY"));
         v.escribir(QStringLiteral("TxtCompB"), QStringLiteral("unobtainium"));
         QVERIFY(!grafico->muestraTxy());
+        QVERIFY(!txy->isEnabled());
         QVERIFY(!mancha(grafico->imagen(), kColorCurvaELV).isEmpty());
+        v.escribir(QStringLiteral("TxtCompB"), QStringLiteral("agua"));
+        QVERIFY(txy->isEnabled());
+        v.sim().marcarGuardado();
+        v.pulsar(QStringLiteral("botonBorrar"));
+        QVERIFY(!txy->isEnabled());
     }
 };
 

@@ -142,12 +142,6 @@ private slots:
         QCOMPARE(conTecleado == conComas, coma);
         QCOMPARE(conTecleado == conPuntos, !coma);
     }
-
-    void titulos()
-    {
-        QCOMPARE(tituloEjeX("  benzene "), std::string("X: Mole fraction of benzene in liquid phase"));
-        QCOMPARE(tituloEjeY(""), std::string("Y: Mole fraction of most volatile component in vapor phase"));
-    }
 };
 
 QTEST_MAIN(TstGraficoELV)

@@ -176,13 +176,6 @@ private slots:
         QCOMPARE(plataforma::leerArchivo(ruta).bytes, QByteArray("the old PDF"));
         QCOMPARE(disco->archivos(), QStringList{"x.pdf"});
     }
-
-    void papel()
-    {
-        QVERIFY(papelSuficiente(kAnchoMinimoPapel, kAltoMinimoPapel));
-        QVERIFY(!papelSuficiente(kAnchoMinimoPapel - 0.1, 2 * kAltoMinimoPapel));
-        QVERIFY(!papelSuficiente(2 * kAnchoMinimoPapel, kAltoMinimoPapel - 0.1));
-    }
 };
 
 QTEST_MAIN(TstImprimir)

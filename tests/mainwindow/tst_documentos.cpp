@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include "platform/archivos.h"
 #include "support/disco_lleno.h"
 #include "support/ventana.h"
 
@@ -19,17 +20,8 @@ using plataforma::Respuesta;
 
 namespace {
 
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escribirArchivo(const QString& ruta, const QByteArray& bytes)
-{
-    QFile f(ruta);
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-}
+QByteArray leer(const QString& ruta) { return plataforma::leerArchivo(ruta).bytes; }
+void escribirArchivo(const QString& ruta, const QByteArray& bytes) { plataforma::escribirArchivo(ruta, bytes.toStdString()); }
 
 QByteArray documentoTabla(const QByteArray& filas)
 {

@@ -16,6 +16,7 @@
 
 #include "documents/form_xyinput.h"
 #include "graphs/grafico_avance.h"
+#include "platform/archivos.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -32,13 +33,10 @@ class TstEscritorio : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
-    QString documento(const QString& nombre)
+    QString documento(const QString& nombre, std::string_view bytes = kDocumento)
     {
-        const QString ruta = dir.filePath(nombre);
-        QFile f(ruta);
-        f.open(QIODevice::WriteOnly);
-        f.write(kDocumento);
-        return ruta;
+        plataforma::escribirArchivo(dir.filePath(nombre), bytes);
+        return dir.filePath(nombre);
     }
     static QStringList recientes(prueba::Ventana& v)
     {
@@ -64,11 +62,8 @@ private slots:
     void unaTablaDadaAbreElEditorConElla()
     {
         prueba::Ventana v;
-        const QString ruta = dir.filePath(QStringLiteral("t.vle"));
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("<A=x>\r\n<B=y>\r\n<MMA=1>\r\n<MMB=2>\r\n[[\r\n0.25  0.5\r\n]]\r\n");
-        f.close();
+        const QString ruta =
+            documento(QStringLiteral("t.vle"), "<A=x>\r\n<B=y>\r\n<MMA=1>\r\n<MMB=2>\r\n[[\r\n0.25  0.5\r\n]]\r\n");
         QTimer::singleShot(0, [] {
             auto* editor = qobject_cast<FormXYinput*>(QApplication::activeModalWidget());
             QVERIFY(editor);

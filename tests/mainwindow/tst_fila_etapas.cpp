@@ -111,8 +111,10 @@ private slots:
         QTRY_COMPARE(caja->selectedText(), QStringLiteral("12.5"));
     }
 
-    // While a message stands no picture keeps a stale liquid or text; the
-    // value corrected, the row is drawn again.
+    // A bad value, typed as fast as a person types, leaves its message on
+    // the message line, at every refresh, and no picture keeps a stale
+    // liquid or text, nor shows the result of a prefix; the value
+    // corrected, the row is drawn again.
     void unErrorDejaLaFilaEnBlanco_data()
     {
         QTest::addColumn<QString>("caja");
@@ -124,6 +126,9 @@ private slots:
         QTest::newRow("cut of stage 2") << "cajaAvance2" << "abc"
                                         << "ERROR: The percentage distilled in stage 2 is not valid";
         QTest::newRow("molar mass 0") << "TxtMMA" << "0" << "ERROR: Molar mass is not valid";
+        QTest::newRow("mass % 150") << "TxtP0A" << "150" << "ERROR: Mass percentage of A is not valid";
+        QTest::newRow("x0 1.5") << "TxtX0A" << "1.5" << "ERROR: The initial mole fraction is not valid";
+        QTest::newRow("initial mass -1") << "TxtMasa0" << "-1" << "ERROR: Initial mass is not valid";
     }
     void unErrorDejaLaFilaEnBlanco()
     {
@@ -135,6 +140,9 @@ private slots:
         const QString bueno = v->caja(caja)->text();
         v->escribir(caja, malo);
         v->esperarRefresco();
+        QCOMPARE(v->mensaje(), mensaje);
+        QTRY_VERIFY(v->hijo(QStringLiteral("barraMensajes"))->isVisible());
+        v->orden(QStringLiteral("accionCalcular"));
         QCOMPARE(v->mensaje(), mensaje);
         for (int j = 0; j <= 2; ++j) {
             QVERIFY(v->contenido(j).isEmpty());

@@ -1,6 +1,6 @@
 // The main window as a user drives it: the edit cycle and its one deferred
-// refresh, values typed at normal speed, the separator typed last, Clear,
-// the views and the commands that follow them, the cursors, the width.
+// refresh, Clear, the views and the commands that follow them, the cursors,
+// the width.
 
 #include <QClipboard>
 #include <QCursor>
@@ -45,46 +45,6 @@ private slots:
         }
         v->esperarRefresco();
         QVERIFY(v->sim().calculada(1));
-    }
-
-    // Typed as fast as a person types, a bad value leaves its message on the
-    // message line and nothing drawn, not the result of its prefix.
-    void unValorMaloEscritoDeCorridoNoDibujaSuPrefijo_data()
-    {
-        QTest::addColumn<QString>("caja");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("mass %") << "TxtP0A" << "150" << "ERROR: Mass percentage of A is not valid";
-        QTest::newRow("cut") << "cajaAvance1" << "150" << "ERROR: The percentage distilled in stage 1 is not valid";
-        QTest::newRow("x0") << "TxtX0A" << "1.5" << "ERROR: The initial mole fraction is not valid";
-        QTest::newRow("molar mass") << "TxtMMB" << "0" << "ERROR: Molar mass is not valid";
-        QTest::newRow("mass") << "TxtMasa0" << "-1" << "ERROR: Initial mass is not valid";
-    }
-    void unValorMaloEscritoDeCorridoNoDibujaSuPrefijo()
-    {
-        QFETCH(QString, caja);
-        QFETCH(QString, texto);
-        QFETCH(QString, mensaje);
-        v->escribir(caja, texto);
-        v->esperarRefresco();
-        QTRY_COMPARE(v->mensaje(), mensaje);
-        QTRY_VERIFY(visible(QStringLiteral("barraMensajes"))->isVisible());
-        QTRY_VERIFY(v->contenido(0).isEmpty());
-        // Every refresh says it again until the value is corrected.
-        v->orden(QStringLiteral("accionCalcular"));
-        QCOMPARE(v->mensaje(), mensaje);
-    }
-
-    // The numbers are written with the separator the user typed last in
-    // what the drawing read, not with the one of whichever box is read last.
-    void losNumerosUsanElSeparadorEscritoUltimo()
-    {
-        v->escribir(QStringLiteral("TxtMasa0"), QStringLiteral("500,5"));
-        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("2.45"));
-        v->esperarRefresco();
-        QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 500.5 g")), qPrintable(v->contenido(0)));
-        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("12,5"));
-        QVERIFY2(v->contenido(0).startsWith(QStringLiteral("Total mass: 437,94 g")), qPrintable(v->contenido(0)));
     }
 
     void borrarVuelveAUnaEtapaYAlModoAlfa()

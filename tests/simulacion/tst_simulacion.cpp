@@ -216,19 +216,6 @@ private slots:
         QCOMPARE(texto(*s.etapa(2).error), QStringLiteral("ERROR: The percentage distilled in stage 2 is not valid"));
     }
 
-    void losCursoresEscribenSusCajas()
-    {
-        Simulacion s;
-        QSignalSpy refrescos(&s, &Simulacion::refrescoPedido);
-        s.arrastrarX0(0.25);
-        QCOMPARE(s.texto(Entrada::X0), QStringLiteral("0.25"));
-        QCOMPARE(s.texto(Entrada::P0A), QStringLiteral("22.032"));
-        s.arrastrarAlfa(3.5);
-        QCOMPARE(s.texto(Entrada::Alfa), QStringLiteral("3.5"));
-        QCOMPARE(refrescos.size(), 2);
-        QVERIFY(s.modificado());
-    }
-
     void moverElDeslizadorSinSoltarloNoCambiaElDocumento()
     {
         Simulacion s;
