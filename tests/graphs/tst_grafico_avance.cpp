@@ -198,10 +198,7 @@ private slots:
     {
         QTest::addColumn<Blanco>("b");
         QTest::newRow("no ticked item") << Blanco{-1, "", "", true};
-        QTest::newRow("molar mass 0") << Blanco{int(Entrada::MMA), "0", "ERROR: Molar mass is not valid", false};
         QTest::newRow("initial mass 0") << Blanco{int(Entrada::Masa0), "0", "ERROR: Initial mass is not valid", true};
-        QTest::newRow("x0 above 1") << Blanco{int(Entrada::X0), "1.5", "ERROR: The initial mole fraction is not valid", false};
-        QTest::newRow("mass percentage") << Blanco{int(Entrada::P0A), "150", "ERROR: Mass percentage of A is not valid", false};
         QTest::newRow("alpha 1") << Blanco{int(Entrada::Alfa), "1", "ERROR: Relative volatility is out of range", false};
     }
     void enBlanco()

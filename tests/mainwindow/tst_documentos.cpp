@@ -1,7 +1,7 @@
 // Documents through the real window: saved and opened again, files refused
 // with nothing half-loaded, the question before unsaved work is lost, a save
 // on a full disk, the settings of the next run, names the file could not
-// hold, a table kept by an alpha-mode document, the example documents.
+// hold, a table kept by an alpha-mode document.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -268,23 +268,6 @@ private slots:
         QStringList despues = estado();
         despues.last() = conTabla.last();  // the name of the file opened
         QCOMPARE(despues, conTabla);
-    }
-
-    void losEjemplosSeAbrenYDibujan_data()
-    {
-        QTest::addColumn<QString>("ruta");
-        for (const QFileInfo& f : QDir(ejemplos()).entryInfoList({QStringLiteral("*.bdf")}))
-            QTest::newRow(qPrintable(f.fileName())) << f.absoluteFilePath();
-    }
-    void losEjemplosSeAbrenYDibujan()
-    {
-        QFETCH(QString, ruta);
-        abrir(ruta);
-        v->esperarRefresco();
-        QVERIFY(v->dialogos().mensajes.isEmpty());
-        QCOMPARE(v->mensaje(), QString());
-        QCOMPARE(v->w().nombreArchivo(), ruta);
-        for (int j = 0; j <= v->sim().numEtapas(); ++j) QVERIFY(!v->contenido(j).isEmpty());
     }
 };
 

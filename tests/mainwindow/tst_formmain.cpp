@@ -22,16 +22,6 @@ private slots:
     void init() { v = std::make_unique<prueba::Ventana>(); }
     void cleanup() { v.reset(); }
 
-    void arrancaSinCambiosYSinMensaje()
-    {
-        QCOMPARE(v->caja("TxtCompA")->text(), QStringLiteral("benzene"));
-        QVERIFY(!v->sim().modificado());
-        QVERIFY(v->mensaje().isEmpty());
-        QVERIFY(v->contenido(0).startsWith(QStringLiteral("Total mass: 500 g")));
-        // A new document's cuts are plain numbers.
-        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("0"));
-    }
-
     void unaRafagaDeTeclasDaUnSoloRefresco()
     {
         auto* tmr = v->hijo<QTimer>(QStringLiteral("TmrACT"));
