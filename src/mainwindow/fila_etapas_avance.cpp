@@ -22,7 +22,8 @@ namespace {
 QColor aColor(const ColorRGB& c) { return QColor(c.r, c.g, c.b); }
 
 constexpr Texto kEbullicion{"Boiling point: ", "Temp. ebullición: "};
-constexpr Texto kExtrapolada{" (extrapolated)", " (extrapolada)"};
+// On a line of its own: beside the temperature it would not fit the box.
+constexpr Texto kExtrapolada{"\n  (extrapolated)", "\n  (extrapolada)"};
 
 }  // namespace
 

@@ -133,6 +133,21 @@ private slots:
         QVERIFY(!v.contenido(0).contains(QStringLiteral("Boiling point")));
         QVERIFY(!v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
     }
+
+    // Ethanol's constants end below the boiling point of the first still's
+    // watery liquid: the mark says so, and every line fits its box.
+    void unaTemperaturaExtrapoladaCabeEnSuCaja()
+    {
+        prueba::Ventana v;
+        v.w().abrirDocumento(QFINDTESTDATA("../../examples/ethanol-water-1atm.bdf"));
+        v.esperarRefresco();
+        QVERIFY(v.contenido(0).contains(QStringLiteral("(extrapolated)")));
+        for (int j = 0; j <= v.sim().numEtapas(); ++j) {
+            auto* caja = v.hijo<QPlainTextEdit>(QStringLiteral("contenido%1").arg(j));
+            for (const QString& linea : caja->toPlainText().split(QLatin1Char('\n')))
+                QVERIFY2(caja->fontMetrics().horizontalAdvance(linea) < caja->viewport()->width(), qPrintable(linea));
+        }
+    }
 };
 
 QTEST_MAIN(TstTemperaturas)
