@@ -8,8 +8,6 @@ namespace quillon {
 
 namespace {
 
-constexpr double kCeroCelsius = 273.15;
-
 std::string cabecera(const termo::Sistema& s, const OpcionesTabla& o)
 {
     const bool ideal = s.modelo() == termo::Modelo::Ideal;

@@ -189,7 +189,7 @@ void FormPrediccion::predecir()
                 valida_ = true;
                 alfa_ = termo::alfaAjustada(t);
                 const auto az = termo::buscarAzeotropo(s);
-                QString texto = az ? qtr(kAzeotropo) + numero(az->x) + qtr(kA) + numero(az->T - 273.15) +
+                QString texto = az ? qtr(kAzeotropo) + numero(az->x) + qtr(kA) + numero(az->T - kCeroCelsius) +
                                          qtr(az->maximo ? kMaximo : kMinimo)
                                    : qtr(kSinAzeotropo);
                 texto += QLatin1Char('\n') + qtr(kAlfa) + numero(alfa_);

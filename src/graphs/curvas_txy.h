@@ -12,8 +12,6 @@
 
 namespace quillon {
 
-inline constexpr double kCeroCelsius = 273.15;  // K at 0 °C
-
 struct PuntoTxy {
     double x = 0;  // mole fraction of A
     double T = 0;  // °C

@@ -79,9 +79,8 @@ FormImprimir::FormImprimir(AjustesImpresion& ajustes, const QStringList& impreso
     // the number of copies, one per click.
     spinnerCopias_->setRange(1, kMaxCopias);
     fijarSpinner(1);
-    connect(spinnerCopias_, &QScrollBar::valueChanged, this, [this] {
-        if (!moviendoSpinner_) cajaCopias_->setText(QString::number(copiasDelSpinner()));
-    });
+    connect(spinnerCopias_, &QScrollBar::valueChanged, this,
+            [this] { cajaCopias_->setText(QString::number(copiasDelSpinner())); });
     connect(cajaCopias_, &QLineEdit::textChanged, this, &FormImprimir::copiasEditadas);
 
     casillaBlancoYNegro_ = nombrado(new QCheckBox(qtr(kBlancoYNegro), this), "casillaBlancoYNegro");
@@ -131,9 +130,10 @@ void FormImprimir::fijarSpinner(long copias)
 {
     // The spinner cannot hold a number outside its range; it stops at the ends.
     const long n = std::clamp(copias, 1L, static_cast<long>(kMaxCopias));
-    moviendoSpinner_ = true;
+    // Following the box, not writing it back: the box may hold what the
+    // spinner cannot (an empty text, 2500 before the box is left).
+    const QSignalBlocker bloqueo(spinnerCopias_);
     spinnerCopias_->setValue(static_cast<int>(kMaxCopias + 1 - n));
-    moviendoSpinner_ = false;
 }
 
 void FormImprimir::copiasEditadas()

@@ -73,7 +73,6 @@ private:
     QCheckBox* casillaBlancoYNegro_ = nullptr;
     BotonImagen* botonImprimir_ = nullptr;
     BotonImagen* botonCancelar_ = nullptr;
-    bool moviendoSpinner_ = false;
 };
 
 }  // namespace quillon

@@ -77,6 +77,7 @@ private:
     // The percent boxes and sliders as the document holds them.
     void mostrarCortes();
     void mostrarCorte(int k);
+    void moverDeslizador(int k, int valor);  // without editing the cut
     void escribirContenido(int j, const Contenido& c, const QString& unidad);
     int etapaDe(QObject* control) const;
 

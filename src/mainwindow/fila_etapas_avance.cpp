@@ -21,6 +21,16 @@ namespace {
 
 QColor aColor(const ColorRGB& c) { return QColor(c.r, c.g, c.b); }
 
+// The whole percent a slider shows for a cut text; none when the text is no
+// percentage. Read apart: showing a cut sets no separator.
+std::optional<int> porcentajeEntero(const QString& texto)
+{
+    EstadoNumerico aparte;
+    const double v = leerCorte(texto.toStdString(), aparte);
+    if (!esNumero(v)) return std::nullopt;
+    return static_cast<int>(redondearPar(v));
+}
+
 constexpr Texto kEbullicion{"Boiling point: ", "Temp. ebullición: "};
 // On a line of its own: beside the temperature it would not fit the box.
 constexpr Texto kExtrapolada{"\n  (extrapolated)", "\n  (extrapolada)"};
@@ -51,13 +61,13 @@ void FilaEtapas::DibujarNivelErlem(int k)
     // The still's boiling temperature, when both components are known compounds.
     std::optional<termo::Burbuja> ebullicion;
     if (const termo::Sistema* s = sim_.sistemaTermico()) ebullicion = s->burbuja(r.alambique.x);
-    dibujos_[still]->fijarTermometro(ebullicion ? std::optional<double>(ebullicion->T - 273.15) : std::nullopt);
+    dibujos_[still]->fijarTermometro(ebullicion ? std::optional<double>(ebullicion->T - kCeroCelsius) : std::nullopt);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
     escribirContenido(k - 1, r.alambique, u);
     if (ebullicion)
         textos_[still]->appendPlainText(QStringLiteral("\n") + qtr(kEbullicion) +
-                                        QString::fromStdString(FormatoNumero(ebullicion->T - 273.15, 4, sim_.separador())) +
+                                        QString::fromStdString(FormatoNumero(ebullicion->T - kCeroCelsius, 4, sim_.separador())) +
                                         QStringLiteral(" °C") + (ebullicion->extrapolada ? qtr(kExtrapolada) : QString()));
     if (k < sim_.numEtapas()) return;
 
@@ -99,13 +109,8 @@ void FilaEtapas::avanceTecleado(int k)
 {
     const QString texto = cajas_[static_cast<std::size_t>(k)]->text();
     sim_.editarCorte(k, texto);
-    EstadoNumerico aparte;
-    const double v = leerCorte(texto.toStdString(), aparte);
-    if (esNumero(v)) {
-        // The slider takes the whole percent; the drawing reads the exact text.
-        const QSignalBlocker bloqueo(deslizadores_[static_cast<std::size_t>(k)]);
-        deslizadores_[static_cast<std::size_t>(k)]->setValue(static_cast<int>(redondearPar(v)));
-    }
+    // The slider takes the whole percent; the drawing reads the exact text.
+    if (const auto v = porcentajeEntero(texto)) moverDeslizador(k, *v);
     // A text that is no percentage draws nothing and says so.
     redibujarDesde(k);
 }
@@ -122,11 +127,15 @@ void FilaEtapas::mostrarCorte(int k)
     // The box being typed into already holds it: rewriting would move the caret.
     if (caja->text() == texto) return;
     caja->setText(texto);
-    EstadoNumerico aparte;
-    const double v = leerCorte(texto.toStdString(), aparte);
     // A cut the box refuses leaves its slider at 0, where Clear put it.
+    moverDeslizador(k, porcentajeEntero(texto).value_or(0));
+}
+
+void FilaEtapas::moverDeslizador(int k, int valor)
+{
+    // Following the text, not writing it: no edit of the cut.
     const QSignalBlocker bloqueo(deslizadores_[static_cast<std::size_t>(k)]);
-    deslizadores_[static_cast<std::size_t>(k)]->setValue(esNumero(v) ? static_cast<int>(redondearPar(v)) : 0);
+    deslizadores_[static_cast<std::size_t>(k)]->setValue(valor);
 }
 
 void FilaEtapas::blanquear()

@@ -24,6 +24,20 @@ QAction* accion(QMenu* menu, const char* nombre, const QString& texto, const QKe
     return a;
 }
 
+// A group of checkable commands named prefijo0, prefijo1...; choosing the
+// i-th calls elegir(i). Their texts are written with the other captions.
+template <std::size_t N, typename F>
+void eleccion(QMenu* menu, const char* prefijo, std::array<QAction*, N>& acciones, F elegir)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        QAction* a = accion(menu, "", QString());
+        a->setObjectName(QString::fromLatin1(prefijo) + QString::number(i));
+        a->setCheckable(true);
+        QObject::connect(a, &QAction::triggered, menu, [elegir, i] { elegir(static_cast<int>(i)); });
+        acciones[i] = a;
+    }
+}
+
 }  // namespace
 
 void FormMain::crearMenus()
@@ -62,22 +76,10 @@ void FormMain::crearMenus()
             &FormMain::predecirTabla);
 
     QMenu* ver = menuBar()->addMenu(qtr(textos::menuVer));
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = accion(ver, "", QString());
-        a->setObjectName(QStringLiteral("accionVista%1").arg(i));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, i] { elegirVista(i); });
-        accionesVista_[static_cast<std::size_t>(i)] = a;
-    }
+    eleccion(ver, "accionVista", accionesVista_, [this](int i) { elegirVista(i); });
     ver->addSeparator();
     QMenu* colores = ver->addMenu(qtr(textos::menuColorLiquido));
-    for (int i = 0; i < 5; ++i) {
-        QAction* a = accion(colores, "", QString());
-        a->setObjectName(QStringLiteral("accionColor%1").arg(i));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, i] { elegirColor(i); });
-        accionesColor_[static_cast<std::size_t>(i)] = a;
-    }
+    eleccion(colores, "accionColor", accionesColor_, [this](int i) { elegirColor(i); });
 
     paginaAnterior_ = new QAction(this);
     paginaAnterior_->setShortcut(QKeySequence(Qt::Key_PageUp));

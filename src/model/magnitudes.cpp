@@ -5,25 +5,33 @@
 namespace quillon {
 namespace {
 
-// The still's liquid or the distillate: percentages, masses and moles of A
-// and B of `masa` mass units of mole fraction x.
-struct Liquido {
-    double pctA, masaA, pctB, masaB, xB, molesA, molesB;
+// Where the figures of the still's liquid, or of the distillate, go among
+// the quantities.
+struct IndicesLiquido {
+    int pctA, masaA, pctB, masaB, xB, molesA, molesB, molesTotal;
 };
+constexpr IndicesLiquido kAlambique{PctMasaAResid, MasaAResid, PctMasaBResid, MasaBResid,
+                                    XBResid,       MolesAResid, MolesBResid,  MolesTotalResid};
+constexpr IndicesLiquido kDestilado{PctMasaADest, MasaADest, PctMasaBDest, MasaBDest,
+                                    XBDest,       MolesADest, MolesBDest,  MolesTotalDest};
 
-Liquido liquido(double x, double masa, double mma, double mmb, double gramos)
+// Percentages, masses and moles of A and B of `masa` mass units of mole
+// fraction x.
+void anotarLiquido(ValoresMagnitudes& v, const IndicesLiquido& i, double x, double masa, double mma, double mmb,
+                   double gramos)
 {
-    Liquido l;
-    l.pctA = porcentajeMasico(x, mma, mmb);
-    l.masaA = l.pctA * masa / 100;
+    const auto en = [&v](int q) -> double& { return v[static_cast<std::size_t>(q)]; };
+    const double pctA = porcentajeMasico(x, mma, mmb);
+    en(i.pctA) = pctA;
+    en(i.masaA) = pctA * masa / 100;
     // B is shown as 0 whenever A is 0, so an empty still and a distillate not
     // yet begun read as zeros instead of pure B.
-    l.pctB = l.pctA == 0 ? 0 : 100 - l.pctA;
-    l.masaB = l.pctB * masa / 100;
-    l.xB = l.pctA == 0 ? 0 : 1 - x;
-    l.molesA = moles(l.masaA, gramos, mma);
-    l.molesB = moles(l.masaB, gramos, mmb);
-    return l;
+    en(i.pctB) = pctA == 0 ? 0 : 100 - pctA;
+    en(i.masaB) = en(i.pctB) * masa / 100;
+    en(i.xB) = pctA == 0 ? 0 : 1 - x;
+    en(i.molesA) = moles(en(i.masaA), gramos, mma);
+    en(i.molesB) = moles(en(i.masaB), gramos, mmb);
+    en(i.molesTotal) = en(i.molesA) + en(i.molesB);
 }
 
 }  // namespace
@@ -113,25 +121,8 @@ ValoresMagnitudes EvaluarMagnitudes(const EtapaEvaluable& e, double P)
     v[MasaTotalDest] = P * M / 100;
     v[MasaTotalResid] = M - v[MasaTotalDest];
 
-    const Liquido s = liquido(xAs, v[MasaTotalResid], mma, mmb, g);
-    v[PctMasaAResid] = s.pctA;
-    v[MasaAResid] = s.masaA;
-    v[PctMasaBResid] = s.pctB;
-    v[MasaBResid] = s.masaB;
-    v[XBResid] = s.xB;
-    v[MolesAResid] = s.molesA;
-    v[MolesBResid] = s.molesB;
-    v[MolesTotalResid] = s.molesA + s.molesB;
-
-    const Liquido d = liquido(xAd, v[MasaTotalDest], mma, mmb, g);
-    v[PctMasaADest] = d.pctA;
-    v[MasaADest] = d.masaA;
-    v[PctMasaBDest] = d.pctB;
-    v[MasaBDest] = d.masaB;
-    v[XBDest] = d.xB;
-    v[MolesADest] = d.molesA;
-    v[MolesBDest] = d.molesB;
-    v[MolesTotalDest] = d.molesA + d.molesB;
+    anotarLiquido(v, kAlambique, xAs, v[MasaTotalResid], mma, mmb, g);
+    anotarLiquido(v, kDestilado, xAd, v[MasaTotalDest], mma, mmb, g);
 
     v[PctMasaTotalDest] = P;
     const double molesTotales = v[MolesTotalDest] + v[MolesTotalResid];

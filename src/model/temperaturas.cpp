@@ -3,11 +3,6 @@
 #include "model/formato.h"
 
 namespace quillon {
-namespace {
-
-constexpr double kCero = 273.15;  // K at 0 °C
-
-}  // namespace
 
 const std::array<InfoTemperatura, 2>& magnitudesTemperatura()
 {
@@ -46,7 +41,7 @@ Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double x
 {
     const termo::Burbuja alambique = s.burbuja(liquidoDeTemperatura(kTempAlambique, xAlambique, xDestilado, yVapor, P));
     const termo::Burbuja destilado = s.burbuja(liquidoDeTemperatura(kTempDestilado, xAlambique, xDestilado, yVapor, P));
-    return {alambique.T - kCero, destilado.T - kCero, alambique.extrapolada || destilado.extrapolada};
+    return {alambique.T - kCeroCelsius, destilado.T - kCeroCelsius, alambique.extrapolada || destilado.extrapolada};
 }
 
 }  // namespace quillon

@@ -14,6 +14,13 @@
 #include "model/idioma.h"
 #include "model/termo_unifac.h"
 
+namespace quillon {
+
+// The kelvin of 0 °C: the model works in kelvin, what a person reads is in °C.
+inline constexpr double kCeroCelsius = 273.15;
+
+}  // namespace quillon
+
 namespace quillon::termo {
 
 // The compound whose names include the typed one (normalised as the molar-mass
