@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <numeric>
 #include <optional>
 
 #include "companion/modo_equilibrio.h"
@@ -13,6 +14,7 @@
 #include "documents/formats/etiquetas.h"
 #include "documents/formats/limites.h"
 #include "model/cortes.h"
+#include "model/formato.h"
 #include "model/mensajes.h"
 #include "model/numero.h"
 #include "model/tabla_texto.h"
@@ -48,28 +50,15 @@ std::optional<std::string> leerDocumento(const std::string& ruta, std::string& b
 constexpr Texto kSinTemperaturas{"ERROR: No boiling temperatures: a component is not a compound of the program's list",
                                   "ERROR: Sin temperaturas de ebullición: un componente no es un compuesto de la lista"};
 
-// Every quantity in full precision; with a binary, the two temperatures last.
-std::string tablaCsv(const EtapaEvaluable& etapa, int intervalos, const termo::Sistema* temperaturas)
+// Every quantity of the rows in full precision, one line a row, under their
+// codes.
+std::string tablaCsv(const ValoresTabla& v)
 {
     std::string t;
-    for (int q = 0; q < kNumMagnitudes; ++q) {
-        if (q) t += ',';
-        t += recortar(magnitudes()[static_cast<std::size_t>(q)].codigo);
-    }
-    if (temperaturas)
-        for (const InfoTemperatura& m : magnitudesTemperatura()) t += "," + recortar(m.codigo);
+    for (std::size_t i = 0; i < v.items.size(); ++i) t += (i ? "," : "") + recortar(codigoMagnitud(v.items[i]));
     t += "\n";
-    const double paso = 100.0 / intervalos;
-    for (double P = 0; P <= 100.1; P += paso) {
-        const ValoresMagnitudes v = EvaluarMagnitudes(etapa, P);
-        for (int q = 0; q < kNumMagnitudes; ++q) {
-            if (q) t += ',';
-            t += numeroCompleto(v[static_cast<std::size_t>(q)]);
-        }
-        if (temperaturas) {
-            const Temperaturas temp = temperaturasEn(*temperaturas, v[XAResid], v[XADest], v[YAVapor], P);
-            t += "," + numeroCompleto(temp.alambique) + "," + numeroCompleto(temp.destilado);
-        }
+    for (const auto& fila : v.filas) {
+        for (std::size_t i = 0; i < fila.size(); ++i) t += (i ? "," : "") + textoCompleto(fila[i]);
         t += "\n";
     }
     return t;
@@ -119,17 +108,21 @@ int main(int argc, char** argv)
     for (int k = 1; k < o.etapa; ++k)
         if (const Texto* error = calcularEtapa(cadena, elv, e, cortes, k).error) return fallo(tr(*error), kExitEntradas);
 
-    if (o.csv) {
-        cadena.fijarCargaInicial(e.x0);
-        if (!cadena.asegurar(o.etapa, elv, e.mma, e.mmb)) return fallo(tr(mensajes::valoresIniciales), kExitEntradas);
-        std::cout << tablaCsv(etapaEvaluable(cadena, elv, e, cortes, o.etapa), o.filas, temperaturas ? &*temperaturas : nullptr);
-        return 0;
-    }
     PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, estado.sepDecimal};
+    if (o.csv) {
+        peticion.items.resize(kNumMagnitudes);
+        std::iota(peticion.items.begin(), peticion.items.end(), 0);
+    }
     TemperaturasTabla columnas;
     if (temperaturas) {
         peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
         columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones.value_or(CondicionesTermo{}))};
+    }
+    if (o.csv) {
+        const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, peticion, columnas);
+        if (!valores.valido) return fallo(tr(valores.error ? *valores.error : mensajes::valoresIniciales), kExitEntradas);
+        std::cout << tablaCsv(valores.valores);
+        return 0;
     }
     const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion, columnas);
     if (tabla.error) return fallo(tr(*tabla.error), kExitEntradas);

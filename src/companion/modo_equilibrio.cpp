@@ -38,7 +38,7 @@ int imprimirEquilibrio(const OpcionesTabla& o)
         const termo::Burbuja b = s.burbuja(x);
         const double celsius = b.T - kCeroCelsius;
         if (o.csv) {
-            t += numeroCompleto(x) + "," + numeroCompleto(b.y) + "," + numeroCompleto(celsius) + "\n";
+            t += textoCompleto(x) + "," + textoCompleto(b.y) + "," + textoCompleto(celsius) + "\n";
         } else {
             t += columna12(FormatoNumero(x, 5)) + columna12(FormatoNumero(b.y, 5)) + FormatoNumero(celsius, 5) +
                  (b.extrapolada ? " *" : "") + "\n";

@@ -1,11 +1,9 @@
 #pragma once
-// What both modes of quillon-table share: exit statuses, the error line and
-// numbers in full precision.
+// What both modes of quillon-table share: exit statuses and the error line.
 
 #include <iostream>
 #include <string>
 
-#include "model/formato.h"
 
 namespace quillon {
 
@@ -17,8 +15,5 @@ inline int fallo(const std::string& mensaje, int codigo)
     std::cerr << mensaje << "\n";
     return codigo;
 }
-
-// 17 significant digits: reads back as the same double.
-inline std::string numeroCompleto(double v) { return textoCompleto(v); }
 
 }  // namespace quillon

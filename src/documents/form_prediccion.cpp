@@ -38,8 +38,6 @@ constexpr Texto kUsarAlfa{"Use this alpha", "Usar esta alfa"};
 constexpr Texto kOk{"Ok", "Aceptar"};
 constexpr Texto kCancelar{"Cancel", "Cancelar"};
 
-QString desde(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 }  // namespace
 
 FormPrediccion::FormPrediccion(const QString& nombreA, const QString& nombreB, const CondicionesTermo& c, char sep,
@@ -83,7 +81,7 @@ void FormPrediccion::crearControles()
     };
     QStringList nombres;
     for (const Compuesto& c : listaCompuestos())
-        if (termo::compuestoDe(c.nombre) >= 0) nombres << desde(c.nombre);
+        if (termo::compuestoDe(c.nombre) >= 0) nombres << qtexto(c.nombre);
     nombres.removeDuplicates();
     etiquetaA_ = etiqueta(16);
     cajaCompuestoA_ = caja("cajaCompuestoA", 16, 250);
@@ -99,7 +97,7 @@ void FormPrediccion::crearControles()
     listaUnidades_ = new QComboBox(this);
     listaUnidades_->setObjectName(QStringLiteral("listaUnidadesPresion"));
     listaUnidades_->setGeometry(306, 80, 80, 24);
-    for (const UnidadPresion& u : unidadesPresion()) listaUnidades_->addItem(desde(u.nombre));
+    for (const UnidadPresion& u : unidadesPresion()) listaUnidades_->addItem(qtexto(u.nombre));
     etiquetaModelo_ = etiqueta(112);
     opcionIdeal_ = new QRadioButton(this);
     opcionIdeal_->setObjectName(QStringLiteral("opcionIdeal"));

@@ -60,7 +60,7 @@ void FormSplash::mostrarFuentes()
 {
     // Where the numbers of the temperatures and the predicted tables come from.
     QString texto = qtr(kFuentes);
-    for (std::string_view f : termo::fuentesTermo()) texto += QStringLiteral("\n• ") + QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size()));
+    for (std::string_view f : termo::fuentesTermo()) texto += QStringLiteral("\n• ") + qtexto(f);
     auto* fuentes = new QLabel(texto, this);
     fuentes->setObjectName(QStringLiteral("rotuloFuentes"));
     fuentes->setFont(QFont(QStringLiteral("Arial"), 8));

@@ -14,18 +14,16 @@
 namespace quillon {
 namespace {
 
-QString deUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 QString tituloDe(int indice, Simulacion& sim)
 {
     if (indice >= kTempAlambique) {
         // A temperature says what it is computed with.
         const InfoTemperatura& t = magnitudesTemperatura()[static_cast<std::size_t>(indice - kTempAlambique)];
-        return deUtf8(t.codigo) + QStringLiteral(": ") + qtr(t.nombre) + QStringLiteral(" (°C; ") +
+        return qtexto(t.codigo) + QStringLiteral(": ") + qtr(t.nombre) + QStringLiteral(" (°C; ") +
                QString::fromStdString(sim.textoSistemaTermico()) + QStringLiteral(")");
     }
     const InfoMagnitud& m = magnitudes()[static_cast<std::size_t>(indice)];
-    return deUtf8(m.codigo) + QStringLiteral(": ") + deUtf8(m.nombre);
+    return qtexto(m.codigo) + QStringLiteral(": ") + qtexto(m.nombre);
 }
 
 // The quantity of a vertical item: the 17 of the list, then the two

@@ -30,7 +30,7 @@ QStringList nombresDe(const std::array<int, N>& lista)
     QStringList n;
     for (int i : lista) {
         const auto nombre = magnitudes()[static_cast<std::size_t>(i)].nombre;
-        n << QString::fromUtf8(nombre.data(), static_cast<qsizetype>(nombre.size()));
+        n << qtexto(nombre);
     }
     return n;
 }

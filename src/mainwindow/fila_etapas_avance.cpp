@@ -55,7 +55,7 @@ void FilaEtapas::DibujarNivelErlem(int k)
         return emit mensaje(qtr(*r.error));
     }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
-    const QString u = QString::fromUtf8(unidad.nombre.data(), static_cast<qsizetype>(unidad.nombre.size()));
+    const QString u = qtexto(unidad.nombre);
 
     const auto still = static_cast<std::size_t>(k - 1);
     // The still's boiling temperature, when both components are known compounds.

@@ -55,7 +55,7 @@ PanelTabla::PanelTabla(QWidget* padre) : Panel(padre)
     LstTABLA->setFont(arial);
     LstTABLA->setGeometry(8, 78, 274, 330);
     for (const InfoMagnitud& m : magnitudes()) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(m.nombre.data(), static_cast<int>(m.nombre.size())), LstTABLA);
+        auto* item = new QListWidgetItem(qtexto(m.nombre), LstTABLA);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }

@@ -144,7 +144,7 @@ void PanelesEntrada::crearPanelMasa()
     auto* unidades = new QButtonGroup(p);
     for (int i = 0; i < 4; ++i) {
         const auto& u = unidadesMasa()[static_cast<std::size_t>(i)];
-        const QString texto = QString::fromUtf8(u.nombre.data(), static_cast<qsizetype>(u.nombre.size()));
+        const QString texto = qtexto(u.nombre);
         OptUNIT[static_cast<std::size_t>(i)] = opcion(p, QStringLiteral("OptUNIT_") + texto, texto, 112 + i * 44, 30);
         unidades->addButton(OptUNIT[static_cast<std::size_t>(i)], i);
     }

@@ -41,17 +41,12 @@ const InfoTemperatura& temperatura(int q)
     return magnitudesTemperatura()[static_cast<std::size_t>(q - kNumMagnitudes)];
 }
 
-std::string codigo(int q)
-{
-    return std::string(esTemperatura(q) ? temperatura(q).codigo : magnitudes()[static_cast<std::size_t>(q)].codigo);
-}
-
 std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::string& modelo)
 {
     std::string t;
     for (int q : p.items) {
         if (esTemperatura(q)) {
-            t += codigo(q) + " = " + tr(temperatura(q).nombre) + " (°C; " + modelo + ")\r\n";
+            t += codigoMagnitud(q) + " = " + tr(temperatura(q).nombre) + " (°C; " + modelo + ")\r\n";
             continue;
         }
         const InfoMagnitud& m = magnitudes()[static_cast<std::size_t>(q)];
@@ -60,7 +55,7 @@ std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::
         t += "\r\n";
     }
     t += "\r\n";
-    for (int q : p.items) t += columna12(codigo(q));
+    for (int q : p.items) t += columna12(codigoMagnitud(q));
     t += "\r\n";
     return t;
 }
@@ -75,7 +70,7 @@ double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas
 // A column's heading for a spreadsheet: its code and, when it has one, its unit.
 std::string encabezado(int q, std::string_view unidad)
 {
-    std::string c = recortar(codigo(q));
+    std::string c = recortar(codigoMagnitud(q));
     if (esTemperatura(q)) return c + " (°C)";
     if (c.find('%') != std::string::npos) return c + " (%)";
     if (esMagnitudDeMasa(q)) return c + " (" + std::string(unidad) + ")";
@@ -84,6 +79,11 @@ std::string encabezado(int q, std::string_view unidad)
 }
 
 }  // namespace
+
+std::string codigoMagnitud(int q)
+{
+    return std::string(esTemperatura(q) ? temperatura(q).codigo : magnitudes()[static_cast<std::size_t>(q)].codigo);
+}
 
 std::string columna12(std::string s)
 {

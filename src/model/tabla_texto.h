@@ -66,6 +66,9 @@ std::string CrearTablaCsv(const ValoresTabla& v, char sep);
 // spreadsheet to fill cells.
 std::string CrearTablaHtml(const ValoresTabla& v, char sep);
 
+// The code of quantity q ("%tMd", " TBs"), the temperatures' included.
+std::string codigoMagnitud(int q);
+
 // `s` padded with blanks or cut to exactly 12 characters.
 std::string columna12(std::string s);
 
