@@ -27,18 +27,11 @@ QMap<int, int> fondos(const QPolygon& m)
     return f;
 }
 
-QPointF centro(const QList<QPoint>& m)
-{
-    QPointF c;
-    for (const QPoint& p : m) c += p;
-    return m.isEmpty() ? c : c / m.size();
-}
-
 // The pixels of colour `c` in `b` that are not in `a`: where a point went.
-QList<QPoint> nuevos(const QImage& a, const QImage& b, const QColor& c)
+QPolygon nuevos(const QImage& a, const QImage& b, const QColor& c)
 {
     const QPolygon antes = mancha(a, c);
-    QList<QPoint> r;
+    QPolygon r;
     for (const QPoint& p : mancha(b, c))
         if (!antes.contains(p)) r << p;
     return r;
@@ -278,8 +271,8 @@ private slots:
         // As A leaves, the still's liquid gets poorer in A and boils hotter:
         // its point goes left and up, and back again.
         const QImage despues = g_->elv.imagen();
-        const QPointF de = centro(nuevos(despues, antes, kColorPuntoLiquido)),
-                      a = centro(nuevos(antes, despues, kColorPuntoLiquido));
+        const QPoint de = nuevos(despues, antes, kColorPuntoLiquido).boundingRect().center(),
+                     a = nuevos(antes, despues, kColorPuntoLiquido).boundingRect().center();
         QVERIFY(!de.isNull() && !a.isNull());
         QCOMPARE(a.x() < de.x(), p.adelante);
         QCOMPARE(a.y() < de.y(), p.adelante);
@@ -301,11 +294,11 @@ private slots:
         QCOMPARE(g_->mensaje, QString());
         // The read-out over the still's point gives its composition and
         // boiling temperature.
-        const QPointF liquido = centro(nuevos(sinPuntos, g_->elv.imagen(), kColorPuntoLiquido));
+        const QPoint liquido = nuevos(sinPuntos, g_->elv.imagen(), kColorPuntoLiquido).boundingRect().center();
         QVERIFY(!liquido.isNull());
         const double x = g_->sim.etapa(1).alambique.x;
         const double T = g_->sim.sistemaTermico()->burbuja(x).T - kCeroCelsius;
-        QTest::mouseMove(&g_->elv, liquido.toPoint());
+        QTest::mouseMove(&g_->elv, liquido);
         const auto partes = QRegularExpression("^x = (\\S+) +T = (\\S+) °C$").match(g_->lectura()->text());
         QVERIFY(qAbs(partes.captured(1).toDouble() - x) < 0.005);
         QVERIFY(qAbs(partes.captured(2).toDouble() - T) < 0.3);
