@@ -237,9 +237,7 @@ private slots:
         QFETCH(QString, resumen);
         const QString ruta = carpeta.filePath(QTest::currentDataTag());
         const bool elegido = QTest::currentDataTag() != QLatin1String("cancelled");
-        QFile archivo(ruta);
-        if (!contenido.isEmpty() && archivo.open(QIODevice::WriteOnly)) archivo.write(contenido);
-        archivo.close();
+        if (!contenido.isEmpty()) QVERIFY(!plataforma::escribirArchivo(ruta, contenido.toStdString()));
         Editor e;
         e.pathTabla = QStringLiteral("/elsewhere");
         e.tabla.x[0] = 0.3;

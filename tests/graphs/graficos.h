@@ -64,12 +64,10 @@ struct Graficos {
         tablaDeAlfa3();
         sim.fijarCondiciones({"1", kAtmosferas, termo::Modelo::Unifac});
     }
-    template <typename T = QWidget>
-    T* control(const char* nombre) const { return elv.findChild<T*>(QLatin1String(nombre)); }
     // The T-x-y diagram, chosen as a person chooses it.
     bool elegirTxy()
     {
-        auto* b = control<QAbstractButton>("opcionDiagramaTXY");
+        auto* b = elv.findChild<QAbstractButton*>("opcionDiagramaTXY");
         if (!b->isEnabled()) return false;
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
         return elv.muestraTxy();

@@ -254,8 +254,8 @@ private slots:
         g_->sim.elegirNumEtapas(p.etapas);
         for (int k = 1; k <= p.cortes.size(); ++k) g_->sim.editarCorte(k, p.cortes[k - 1]);
         QVERIFY(g_->elegirTxy());
-        auto* etapa = g_->control<QComboBox>("etapaDiagrama");
-        auto* slider = g_->control<QSlider>("deslizadorDiagrama");
+        auto* etapa = g_->elv.findChild<QComboBox*>("etapaDiagrama");
+        auto* slider = g_->elv.findChild<QSlider*>("deslizadorDiagrama");
         QCOMPARE(etapa->count(), p.etapas);
         etapa->setFocus();
         for (int k = 1; k < p.etapa; ++k) QTest::keyClick(etapa, Qt::Key_Down);
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(g_->sim.textoCorte(p.etapa), p.escrito);
         for (int k = 1; k <= p.cortes.size(); ++k)
             if (k != p.etapa) QCOMPARE(g_->sim.textoCorte(k), p.cortes[k - 1]);
-        QCOMPARE(g_->control<QLabel>("corteDiagrama")->text(), p.escrito);
+        QCOMPARE(g_->elv.findChild<QLabel*>("corteDiagrama")->text(), p.escrito);
         // As A leaves, the still's liquid gets poorer in A and boils hotter:
         // its point goes left and up, and back again.
         const QImage despues = g_->elv.imagen();
