@@ -25,7 +25,6 @@ private slots:
         QTest::newRow("splash: a click on a text") << Cierre{false, false, "rotuloSimulador"};
         QTest::newRow("splash: a click on the window") << Cierre{false, false, ""};
         QTest::newRow("splash: closed by the system") << Cierre{false, false, "close"};
-        QTest::newRow("about: stays, then a click") << Cierre{true, true, "rotuloVersion"};
         QTest::newRow("about: stays, then a key") << Cierre{true, true, "key"};
     }
     void cierre()
