@@ -71,24 +71,18 @@ struct Editor {
     // the table it hands back and the names and molar masses when changed.
     QString resumen() const
     {
-        using R = FormXYinput::Resultado;
-        QStringList r = dialogos.mensajes;
-        const R fin = v->resultado();
-        if (v->isVisible()) {
-            QString vistas = "open";
-            for (int k = 0; k < FormXYinput::kFilasVisibles && !x(k)->text().isEmpty(); ++k)
-                vistas += ' ' + x(k)->text() + ';' + y(k)->text();
-            return (r << vistas).join(" / ");
+        const char* fines[] = {"accepted", "cancelled", "cancelled after Ok", "no table"};  // by Resultado
+        const bool abierto = v->isVisible();
+        QString s = abierto ? "open" : fines[static_cast<int>(v->resultado())];
+        for (int k = 0; abierto && k < FormXYinput::kFilasVisibles && !x(k)->text().isEmpty(); ++k)
+            s += ' ' + x(k)->text() + ';' + y(k)->text();
+        if (!abierto && v->resultado() == FormXYinput::Resultado::Aceptada) {
+            for (std::size_t i = 0; i <= static_cast<std::size_t>(v->tabla().ultPunto); ++i)
+                s += ' ' + QString::number(v->tabla().x[i]) + ';' + QString::number(v->tabla().y[i]);
+            const DatosCompuestos& d = v->datos();
+            if (!(d == datos)) s += " with " + QStringList{d.nombreA, d.nombreB, d.masaA, d.masaB}.join(' ');
         }
-        if (fin != R::Aceptada)
-            return (r << (fin == R::SinTabla ? "no table" : fin == R::Cancelada ? "cancelled" : "cancelled after Ok"))
-                .join(" / ");
-        QString filas = "accepted";
-        for (std::size_t i = 0; i <= static_cast<std::size_t>(v->tabla().ultPunto); ++i)
-            filas += ' ' + QString::number(v->tabla().x[i]) + ';' + QString::number(v->tabla().y[i]);
-        const DatosCompuestos& d = v->datos();
-        if (!(d == datos)) filas += " with " + QStringList{d.nombreA, d.nombreB, d.masaA, d.masaB}.join(' ');
-        return (r << filas).join(" / ");
+        return (dialogos.mensajes + QStringList{s}).join(" / ");
     }
 };
 

@@ -9,39 +9,37 @@
 
 using namespace quillon;
 
+// The About window or the splash; whether its timer (400 ms) is first given
+// time to close it; then a key, a close by the window system, or a click on
+// the named label ("" for the window).
+struct Cierre { bool acerca; bool esperar; QString gesto; };
+Q_DECLARE_METATYPE(Cierre)
+
 class TstFormSplash : public QObject {
     Q_OBJECT
 private slots:
-    // esperar: first give the timer (400 ms) time to close it.
-    // gesto: a key, a close by the window system, or a click on the named
-    // label ("" for the window).
     void cierre_data()
     {
-        QTest::addColumn<bool>("acerca");
-        QTest::addColumn<bool>("esperar");
-        QTest::addColumn<QString>("gesto");
-        QTest::newRow("splash: its timer, then a key") << false << true << "key";
-        QTest::newRow("splash: a click on a text") << false << false << "rotuloSimulador";
-        QTest::newRow("splash: a click on the window") << false << false << "";
-        QTest::newRow("splash: closed by the system") << false << false << "close";
-        QTest::newRow("about: stays, then a click") << true << true << "rotuloVersion";
-        QTest::newRow("about: stays, then a key") << true << true << "key";
+        QTest::addColumn<Cierre>("c");
+        QTest::newRow("splash: its timer, then a key") << Cierre{false, true, "key"};
+        QTest::newRow("splash: a click on a text") << Cierre{false, false, "rotuloSimulador"};
+        QTest::newRow("splash: a click on the window") << Cierre{false, false, ""};
+        QTest::newRow("splash: closed by the system") << Cierre{false, false, "close"};
+        QTest::newRow("about: stays, then a key") << Cierre{true, true, "key"};
     }
     void cierre()
     {
-        QFETCH(bool, acerca);
-        QFETCH(bool, esperar);
-        QFETCH(QString, gesto);
-        FormSplash s(acerca);
+        QFETCH(Cierre, c);
+        FormSplash s(c.acerca);
         QSignalSpy fin(&s, &FormSplash::terminado);
         s.show();
-        if (esperar) {
-            QCOMPARE(fin.wait(1000), !acerca);
-            QCOMPARE(s.isVisible(), acerca);
+        if (c.esperar) {
+            QCOMPARE(fin.wait(1000), !c.acerca);
+            QCOMPARE(s.isVisible(), c.acerca);
         }
-        if (gesto == "key") QTest::keyClick(&s, Qt::Key_Space);
-        else if (gesto == "close") s.close();
-        else QTest::mouseClick(gesto.isEmpty() ? &s : s.findChild<QWidget*>(gesto), Qt::LeftButton);
+        if (c.gesto == "key") QTest::keyClick(&s, Qt::Key_Space);
+        else if (c.gesto == "close") s.close();
+        else QTest::mouseClick(c.gesto.isEmpty() ? &s : s.findChild<QWidget*>(c.gesto), Qt::LeftButton);
         QCOMPARE(fin.count(), 1);
         QVERIFY(!s.isVisible());
     }

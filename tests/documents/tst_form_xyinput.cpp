@@ -1,11 +1,19 @@
 // The table editor driven as a user drives it: rows typed and checked by
-// Ok, Cancel and Clear, the display, the keys and the wheel.
+// Ok, Cancel and Clear, the display, the keys and the wheel; Open... and
+// Save as..., with the file dialogs answered by the test and real files: a
+// temporary folder and a full disk.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
+#include <QTemporaryDir>
 #include <QWheelEvent>
+#include <optional>
 
 #include "documents/editor_tabla.h"
+#include "platform/archivos.h"
+#include "support/disco_lleno.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
@@ -24,10 +32,22 @@ struct Paso {
     const char* hasta;
     int barraTras;
 };
+// Row 31 as kept (separator, X, Y) and as the boxes show it.
+struct Fila { char sep; double x, y; QString visto; };
+// Rows "x;y" typed from the top, the gestures that follow and what the
+// user has seen and got then (Editor::resumen).
+struct Edicion { QString tecleado, gestos, resumen; };
+// The name typed in Save as ("" cancels, "full": the old file on a full
+// disk), the file then written or kept, and the message (%1: its path).
+struct Guardado { QString tecleado, archivo, mensaje; };
 Q_DECLARE_METATYPE(Paso)
+Q_DECLARE_METATYPE(Edicion)
+Q_DECLARE_METATYPE(Guardado)
+Q_DECLARE_METATYPE(Fila)
 
 class TstFormXYinput : public QObject {
     Q_OBJECT
+    QTemporaryDir carpeta;
 
 private slots:
     // Rows typed from the top into an empty table (or one of zeros, as a
@@ -36,69 +56,56 @@ private slots:
     // "fix", the first X typed again as 0.3.
     void editar_data()
     {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QString>("gestos");
-        QTest::addColumn<QString>("resumen");
-        const QString invalido = "ERROR: Invalid data / cancelled after Ok";
+        QTest::addColumn<Edicion>("p");
         const QString rango = "ERROR: Data out of range [0, 1] / cancelled after Ok";
-        QTest::newRow("ends added") << "0.1;0.2 0.5;0.7" << "Aceptar" << "accepted 0;0 0.1;0.2 0.5;0.7 1;1";
-        QTest::newRow("after X = 1 dropped") << "0;0 0.5;0.7 1;1 0.8;0.9" << "Aceptar" << "accepted 0;0 0.5;0.7 1;1";
-        QTest::newRow("fraction, comma key") << "1/4;0,5" << "Aceptar" << "accepted 0;0 0.25;0.5 1;1";
-        QTest::newRow("first row empty") << "" << "Aceptar" << "no table";
-        QTest::newRow("X not increasing") << "0.2;0.3 0.2;0.4" << "Aceptar Cancelar" << invalido;
-        QTest::newRow("above 1") << "0.5;1.5" << "Aceptar Cancelar" << rango;
-        QTest::newRow("Y empty") << "0.5;" << "Aceptar Cancelar" << rango;
-        QTest::newRow("not a number") << "0.5;1/0" << "Aceptar close" << rango;
-        QTest::newRow("only pure components") << "0;0 1;1" << "Aceptar"
-                                              << "ERROR: Invalid data: the table needs a point with X between 0 "
-                                                 "and 1 / open 0;0 1;1";
-        QTest::newRow("refused, then put right") << "0.5;0.4 0.4;0.6" << "Aceptar fix Aceptar"
-                                                 << "ERROR: Invalid data / accepted 0;0 0.3;0.4 0.4;0.6 1;1";
-        QTest::newRow("Cancel") << "0.3;0.5" << "Cancelar" << "cancelled";
-        QTest::newRow("close box") << "0.3;0.5" << "close" << "cancelled";
-        QTest::newRow("Escape") << "0.3;0.5" << "Escape" << "open 0.3;0.5";
-        QTest::newRow("refused, rows after X = 1 gone") << "0;0.1 1;1 0.8;0.9" << "Aceptar"
-                                                        << "ERROR: Invalid data / open 0;0.1 1;1";
-        QTest::newRow("zeros, cleared") << "zeros" << "Aceptar Borrar Aceptar" << "ERROR: Invalid data / no table";
+        QTest::newRow("after X = 1 dropped") << Edicion{"0;0 0.5;0.7 1;1 0.8;0.9", "Aceptar", "accepted 0;0 0.5;0.7 1;1"};
+        QTest::newRow("fraction, comma key") << Edicion{"1/4;0,5", "Aceptar", "accepted 0;0 0.25;0.5 1;1"};
+        QTest::newRow("first row empty") << Edicion{"", "Aceptar", "no table"};
+        QTest::newRow("Y empty") << Edicion{"0.5;", "Aceptar Cancelar", rango};
+        QTest::newRow("not a number") << Edicion{"0.5;1/0", "Aceptar close", rango};
+        QTest::newRow("only pure components")
+            << Edicion{"0;0 1;1", "Aceptar", "ERROR: Invalid data: the table needs a point with X between 0 and 1 / open 0;0 1;1"};
+        QTest::newRow("refused, then put right")
+            << Edicion{"0.5;0.4 0.4;0.6", "Aceptar fix Aceptar", "ERROR: Invalid data / accepted 0;0 0.3;0.4 0.4;0.6 1;1"};
+        QTest::newRow("Cancel") << Edicion{"0.3;0.5", "Cancelar", "cancelled"};
+        QTest::newRow("Escape") << Edicion{"0.3;0.5", "Escape", "open 0.3;0.5"};
+        QTest::newRow("refused, rows after X = 1 gone")
+            << Edicion{"0;0.1 1;1 0.8;0.9", "Aceptar", "ERROR: Invalid data / open 0;0.1 1;1"};
+        QTest::newRow("zeros, cleared") << Edicion{"zeros", "Aceptar Borrar Aceptar", "ERROR: Invalid data / no table"};
     }
     void editar()
     {
-        QFETCH(QString, tecleado);
-        QFETCH(QString, gestos);
-        QFETCH(QString, resumen);
+        QFETCH(Edicion, p);
         Editor e;
-        if (tecleado == "zeros") e.tabla = TablaELV{};
+        if (p.tecleado == "zeros") e.tabla = TablaELV{};
         e.abrir();
-        if (tecleado != "zeros") e.escribirFilas(tecleado);
-        for (const QString& g : gestos.split(' ')) {
+        if (p.tecleado != "zeros") e.escribirFilas(p.tecleado);
+        for (const QString& g : p.gestos.split(' ')) {
             if (g == "close") e.v->close();
             else if (g == "Escape") QTest::keyClick(e.y(0), Qt::Key_Escape);
             else if (g == "fix") e.escribir(e.x(0), "0.3");
             else e.pulsar("boton" + g);
         }
-        QCOMPARE(e.resumen(), resumen);
+        QCOMPARE(e.resumen(), p.resumen);
     }
 
-    // Only a file fills all 100 rows; one that needs a 101st for (0, 0) or
-    // (1, 1) is refused.
+    // Only a file fills all 100 rows; one that needs a 101st for (1, 1) is
+    // refused.
     void cienFilas_data()
     {
-        QTest::addColumn<double>("primeraX");
-        QTest::addColumn<double>("ultimaX");
-        QTest::newRow("both ends given") << 0.0 << 1.0;
-        QTest::newRow("needs (0, 0)") << 0.005 << 1.0;
-        QTest::newRow("needs (1, 1)") << 0.0 << 0.995;
+        QTest::addColumn<double>("ultimaX");  // the first is 0
+        QTest::newRow("both ends given") << 1.0;
+        QTest::newRow("needs (1, 1)") << 0.995;
     }
     void cienFilas()
     {
-        QFETCH(double, primeraX);
         QFETCH(double, ultimaX);
         Editor e;
         for (std::size_t i = 0; i < kFilasTablaELV; ++i)
-            e.tabla.x[i] = e.tabla.y[i] = primeraX + (ultimaX - primeraX) * static_cast<double>(i) / 99;
+            e.tabla.x[i] = e.tabla.y[i] = ultimaX * static_cast<double>(i) / 99;
         e.abrir();
         e.pulsar("botonAceptar");
-        const bool cabe = primeraX == 0 && ultimaX == 1;
+        const bool cabe = ultimaX == 1;
         QCOMPARE(e.dialogos.mensajes.size(), cabe ? 0 : 1);
         QCOMPARE(e.v->resultado() == Resultado::Aceptada && e.v->tabla().ultPunto == 99, cabe);
     }
@@ -107,36 +114,30 @@ private slots:
     // nothing for a row not in use. Both decimal keys type the separator.
     void mostrar_data()
     {
-        QTest::addColumn<char>("sep");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QString>("visto");
-        QTest::newRow("point") << '.' << 1.0 / 3 << 0.123456789 << "0.333333 0.123457";
-        QTest::newRow("comma") << ',' << 0.5 << 2.0 / 3 << "0,5 0,666667";
-        QTest::newRow("Y missing") << '.' << 0.25 << -1.0 << "0.25 -1";
-        QTest::newRow("zero") << '.' << 0.0 << 0.0 << "0 0";
-        QTest::newRow("not in use") << '.' << -1.0 << 0.5 << " ";
+        QTest::addColumn<Fila>("f");
+        QTest::newRow("point") << Fila{'.', 1.0 / 3, 0.123456789, "0.333333 0.123457"};
+        QTest::newRow("comma") << Fila{',', 0.5, 2.0 / 3, "0,5 0,666667"};
+        QTest::newRow("Y missing") << Fila{'.', 0.25, -1.0, "0.25 -1"};
+        QTest::newRow("zero") << Fila{'.', 0.0, 0.0, "0 0"};
+        QTest::newRow("not in use") << Fila{'.', -1.0, 0.5, " "};
     }
     void mostrar()
     {
-        QFETCH(char, sep);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(QString, visto);
+        QFETCH(Fila, f);
         Editor e;
-        e.estado.sepDecimal = sep;
-        e.tabla.x[30] = x;
-        e.tabla.y[30] = y;
+        e.estado.sepDecimal = f.sep;
+        e.tabla.x[30] = f.x;
+        e.tabla.y[30] = f.y;
         e.abrir();
         e.barra()->setValue(25);
         QCOMPARE(e.numero(5), QStringLiteral("31"));
-        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), visto);
+        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), f.visto);
         // Typed into the row shown, as the view shows it again.
         e.escribir(e.x(5), "0.25");
         e.escribir(e.y(5), "0,5");
         e.barra()->setValue(0);
         e.barra()->setValue(25);
-        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), QString("0_25 0_5").replace('_', QChar(sep)));
+        QCOMPARE(e.x(5)->text() + ' ' + e.y(5)->text(), QString("0_25 0_5").replace('_', QChar(f.sep)));
     }
 
     void navegacion_data()
@@ -209,6 +210,99 @@ private slots:
         if (hasta != caja || p.barra != p.barraTras) QCOMPARE(hasta->selectedText(), hasta->text());
         else if (p.caret == 'i' && gesto == "Left") QCOMPARE(caja->cursorPosition(), 1);
         else if (gesto == "click") QCOMPARE(caja->selectedText(), QString());
+    }
+
+    // What a file gives: names, molar masses and rows, of a table or a
+    // distillation file (nothing else of it), shown from the top; a missing
+    // tag keeps the old text; without the block the names still count and
+    // the rows stay. Cancelled or unreadable, nothing changes. %1: the path.
+    void abrir_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");  // empty: no such file
+        QTest::addColumn<QString>("resumen");       // after Open and Ok
+        QTest::newRow("distillation file")
+            << QByteArray("<A=ethanol>\r\n<B=water>\r\n<MMA=46.07>\r\n<MMB=18.015>\r\n<ALPHA=2.5>\r\n<X0=0.3>\r\n"
+                          "<VLE=TABLE>\r\n[[\r\n0,2  0,5\r\n0.6  0.75\r\n]]\r\n")
+            << "accepted 0;0 0.2;0.5 0.6;0.75 1;1 with ethanol water 46.07 18.015";
+        QTest::newRow("no block") << QByteArray("<A=acetone>\r\n<MMA=58.08>\r\n0.1  0.2\r\n")
+                                  << "ERROR: Invalid format:\r\n%1 / accepted 0;0 0.3;0.4 1;1 with acetone toluene 58.08 92.14";
+        QTest::newRow("no such file") << QByteArray()
+                                      << "ERROR: Unable to open the file:\r\n%1\r\nError : 2 - No such file or "
+                                         "directory / accepted 0;0 0.3;0.4 1;1";
+        QTest::newRow("cancelled") << QByteArray() << "accepted 0;0 0.3;0.4 1;1";
+    }
+    void abrir()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, resumen);
+        const QString ruta = carpeta.filePath(QTest::currentDataTag());
+        const bool elegido = QTest::currentDataTag() != QLatin1String("cancelled");
+        if (!contenido.isEmpty()) QVERIFY(!plataforma::escribirArchivo(ruta, contenido.toStdString()));
+        Editor e;
+        e.pathTabla = QStringLiteral("/elsewhere");
+        e.tabla.x[0] = 0.3;
+        e.tabla.y[0] = 0.4;
+        e.abrir();
+        e.barra()->setValue(20);
+        if (elegido) e.dialogos.rutasAbrir << ruta;
+        e.pulsar("botonAbrir");
+        QCOMPARE(e.dialogos.peticiones[0].carpeta, QStringLiteral("/elsewhere"));
+        QVERIFY(e.dialogos.peticiones[0].filtro.contains("*.bdf"));
+        QCOMPARE(e.pathTabla, elegido ? carpeta.path() : QStringLiteral("/elsewhere"));
+        QCOMPARE(e.barra()->value(), contenido.contains("]]") ? 0 : 20);
+        e.pulsar("botonAceptar");
+        QCOMPARE(e.resumen(), resumen.replace("%1", QDir::toNativeSeparators(ruta)));
+    }
+
+    // The names and the rows as they stand go out byte for byte, empty rows
+    // included, under the name typed (".vle" added when it has none) and
+    // over an old file; a full disk keeps the old file whole.
+    void guardar_data()
+    {
+        QTest::addColumn<Guardado>("g");
+        QTest::newRow("without extension") << Guardado{"b", "b.vle", ""};
+        QTest::newRow("a dot that is no extension") << Guardado{"mix 1.5", "mix 1.5.vle", ""};
+        QTest::newRow("over an old file") << Guardado{"old.vle", "old.vle", ""};
+        QTest::newRow("cancelled") << Guardado{"", "old.vle", ""};
+        const QString sistema = "\r\n%1\r\nError : ";
+        QTest::newRow("no such folder")
+            << Guardado{"no/t.vle", "no/t.vle", "ERROR: Unable to save the file:" + sistema + "2 - No such file or directory"};
+        QTest::newRow("disk full")
+            << Guardado{"full", "old.vle", "ERROR: Unable to replace the file:" + sistema + "28 - No space left on device"};
+    }
+    void guardar()
+    {
+        QFETCH(Guardado, g);
+        QString tecleado = g.tecleado, mensaje = g.mensaje;
+        std::optional<DiscoLleno> disco;
+        QTemporaryDir temporal;
+        if (tecleado == "full") {
+            disco.emplace();
+            if (!disco->montado()) QSKIP("no tmpfs could be mounted (needs root)");
+            tecleado = g.archivo;
+        }
+        const auto en = [&](const QString& nombre) { return disco ? disco->ruta(nombre) : temporal.filePath(nombre); };
+        QVERIFY(!plataforma::escribirArchivo(en("old.vle"), "old"));
+        if (disco) disco->llenar();
+        Editor e;
+        e.datos.nombreA = QStringLiteral("éter");
+        e.abrir();
+        e.escribirFilas("0.1;0.25 0.4;0.6 0.7;");
+        if (!tecleado.isEmpty()) e.dialogos.rutasGuardar << en(tecleado);
+        e.pulsar("botonGuardarComo");
+        QCOMPARE(e.dialogos.peticiones[0].carpeta, plataforma::carpetaPrograma());
+        QCOMPARE(e.pathTabla, tecleado.isEmpty() ? QString() : QFileInfo(en(g.archivo)).path());
+        // The rows stay as they stand.
+        const QString filas = "open 0.1;0.25 0.4;0.6 0.7;";
+        mensaje.replace("%1", QDir::toNativeSeparators(en(g.archivo)));
+        QCOMPARE(e.resumen(), mensaje.isEmpty() ? filas : mensaje + " / " + filas);
+        QByteArray esperado = "<A=\xe9ter>\r\n<B=toluene>\r\n<MMA=78.11>\r\n<MMB=92.14>\r\n[[\r\n"
+                              "0.1  0.25\r\n0.4  0.6\r\n0.7  -1\r\n";
+        for (int i = 0; i < 97; ++i) esperado += "-1  -1\r\n";
+        const bool guardado = !tecleado.isEmpty() && mensaje.isEmpty();
+        QCOMPARE(plataforma::leerArchivo(en(guardado ? g.archivo : "old.vle")).bytes,
+                 guardado ? esperado + "]]\r\n" : QByteArray("old"));
+        if (disco) QCOMPARE(disco->archivos(), QStringList{"old.vle"});
     }
 };
 

@@ -53,14 +53,7 @@ struct Graficos {
     }
     QLabel* lectura() const { return elv.findChild<QLabel*>(QStringLiteral("lecturaELV")); }
     // Table mode, with the equilibrium points of alpha 3.
-    void tablaDeAlfa3()
-    {
-        TablaELV t;
-        t.x = {0, 0.5, 1};
-        t.y = {0, 0.75, 1};
-        t.ultPunto = 2;
-        sim.aceptarTabla(t);
-    }
+    void tablaDeAlfa3() { sim.aceptarTabla({{0, 0.5, 1}, {0, 0.75, 1}, 2}); }
     // Names typed, and the temperatures' model: a table said to be
     // predicted with UNIFAC at 1 atm, or alpha mode (ideal).
     void binario(const QString& a, const QString& b, bool unifac)
@@ -71,12 +64,10 @@ struct Graficos {
         tablaDeAlfa3();
         sim.fijarCondiciones({"1", kAtmosferas, termo::Modelo::Unifac});
     }
-    template <typename T = QWidget>
-    T* control(const char* nombre) const { return elv.findChild<T*>(QLatin1String(nombre)); }
     // The T-x-y diagram, chosen as a person chooses it.
     bool elegirTxy()
     {
-        auto* b = control<QAbstractButton>("opcionDiagramaTXY");
+        auto* b = elv.findChild<QAbstractButton*>("opcionDiagramaTXY");
         if (!b->isEnabled()) return false;
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
         return elv.muestraTxy();

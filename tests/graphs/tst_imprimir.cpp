@@ -1,18 +1,20 @@
-// The print dialog's copies rules, and the Print command writing PDF files,
-// read back with poppler's pdfinfo and pdftoppm.
+// Print and Export graph through the window: the print dialog's copies
+// rules, Print writing PDF files, Export graph writing PNG, SVG and PDF
+// files, read back (PDF with poppler's pdfinfo and pdftoppm).
+#include <QSpinBox>
+#include <QSvgRenderer>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 
 #include "graphs/form_imprimir.h"
 #include "graphs/graficos.h"
-#include "graphs/imprimir.h"
 #include "graphs/pintar_avance.h"
 #include "graphs/pintar_elv.h"
 #include "graphs/pintar_txy.h"
 #include "platform/archivos.h"
-#include "support/dialogos_guion.h"
 #include "support/disco_lleno.h"
+#include "support/ventana.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
@@ -21,7 +23,7 @@ namespace {
 
 // Prints through the dialog as a person would: the PDF entry, the copies,
 // black and white or not, then Print.
-void imprimir(GraficoELV* vle, GraficoAvance* avance, int copias, bool blancoYNegro)
+void imprimir(Ventana& v, int copias, bool blancoYNegro)
 {
     QTimer::singleShot(0, [=] {
         QWidget* d = QApplication::activeModalWidget();
@@ -31,7 +33,7 @@ void imprimir(GraficoELV* vle, GraficoAvance* avance, int copias, bool blancoYNe
         d->findChild<QCheckBox*>("casillaBlancoYNegro")->setChecked(blancoYNegro);
         QTest::mouseClick(d->findChild<QWidget*>("botonImprimir"), Qt::LeftButton);
     });
-    imprimirGrafico(nullptr, vle, avance, QString());
+    v.orden(QStringLiteral("accionImprimir"));
 }
 
 int paginas(const QString& pdf)
@@ -50,85 +52,85 @@ QImage primeraPagina(const QString& pdf)
 
 }  // namespace
 
+// Keys typed into the copies box, then one pressed (Qt::Key_unknown: none);
+// the box then, and whether Print takes it (refused with the message
+// otherwise).
+struct Copias { QString tecleado; Qt::Key tecla; QString caja; bool aceptado; };
+// The view shown (the T-x-y diagram or not) and the copies asked for.
+struct Impresion { const char* vista; bool txy; int copias; };
+// The view, the format's option and the size chosen for a picture (empty:
+// the screen's).
+struct Exportacion { const char* vista; const char* formato; QSize tamano; };
+Q_DECLARE_METATYPE(Copias)
+Q_DECLARE_METATYPE(Impresion)
+Q_DECLARE_METATYPE(Exportacion)
+
 class TstImprimir : public QObject {
     Q_OBJECT
     QTemporaryDir carpeta_;
-    Graficos g_;
-    DialogosGuion dialogos_;
 
 private slots:
     void initTestCase()
     {
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) QSKIP("poppler-utils is needed");
     }
-    void init() { dialogos_.mensajes.clear(); }
 
     void copias_data()
     {
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<int>("tecla");  // then pressed, Qt::Key_unknown for none
-        QTest::addColumn<QString>("caja");
-        QTest::addColumn<bool>("aceptado");  // refused with the message otherwise
-        QTest::newRow("1999") << "1999" << int(Qt::Key_unknown) << "1999" << true;
-        QTest::newRow("2000") << "2000" << int(Qt::Key_unknown) << "2000" << false;
-        QTest::newRow("0") << "0" << int(Qt::Key_unknown) << "0" << false;
-        QTest::newRow("letters ignored") << "7ab-,. " << int(Qt::Key_unknown) << "7" << true;
-        QTest::newRow("emptied box") << "7" << int(Qt::Key_Backspace) << "1" << true;
-        QTest::newRow("Up") << "15" << int(Qt::Key_Up) << "16" << true;
-        QTest::newRow("Down") << "15" << int(Qt::Key_Down) << "14" << true;
-        QTest::newRow("Down from 1") << "1" << int(Qt::Key_Down) << "1" << true;
-        QTest::newRow("2500, box left") << "2500" << int(Qt::Key_Tab) << "1999" << true;
+        QTest::addColumn<Copias>("c");
+        QTest::newRow("1999") << Copias{"1999", Qt::Key_unknown, "1999", true};
+        QTest::newRow("2000") << Copias{"2000", Qt::Key_unknown, "2000", false};
+        QTest::newRow("0") << Copias{"0", Qt::Key_unknown, "0", false};
+        QTest::newRow("letters ignored") << Copias{"7ab-,. ", Qt::Key_unknown, "7", true};
+        QTest::newRow("emptied box") << Copias{"7", Qt::Key_Backspace, "1", true};
+        QTest::newRow("Up") << Copias{"15", Qt::Key_Up, "16", true};
+        QTest::newRow("Down") << Copias{"15", Qt::Key_Down, "14", true};
+        QTest::newRow("Down from 1") << Copias{"1", Qt::Key_Down, "1", true};
+        QTest::newRow("2500, box left") << Copias{"2500", Qt::Key_Tab, "1999", true};
     }
     void copias()
     {
-        QFETCH(QString, tecleado);
-        QFETCH(int, tecla);
-        QFETCH(QString, caja);
-        QFETCH(bool, aceptado);
+        QFETCH(Copias, c);
+        DialogosGuion dialogos;
         AjustesImpresion a;
         FormImprimir d(a, {});
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* c = d.findChild<QLineEdit*>("cajaCopias");
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClicks(c, tecleado);
-        if (tecla != Qt::Key_unknown) QTest::keyClick(c, Qt::Key(tecla));
-        QCOMPARE(c->text(), caja);
+        auto* caja = d.findChild<QLineEdit*>("cajaCopias");
+        caja->setFocus();
+        caja->selectAll();
+        QTest::keyClicks(caja, c.tecleado);
+        if (c.tecla != Qt::Key_unknown) QTest::keyClick(caja, c.tecla);
+        QCOMPARE(caja->text(), c.caja);
         QTest::mouseClick(d.findChild<QWidget*>("botonImprimir"), Qt::LeftButton);
-        QCOMPARE(d.isVisible(), !aceptado);
-        QCOMPARE(dialogos_.mensajes, aceptado ? QStringList() : QStringList{"The number of copies isn't valid. Max. 1999 copies."});
-        if (aceptado) QCOMPARE(a.numCopias, caja.toInt());
+        QCOMPARE(d.isVisible(), !c.aceptado);
+        QCOMPARE(dialogos.mensajes, c.aceptado ? QStringList() : QStringList{"The number of copies isn't valid. Max. 1999 copies."});
+        if (c.aceptado) QCOMPARE(a.numCopias, c.caja.toInt());
     }
 
     void pdf_data()
     {
-        QTest::addColumn<QString>("grafico");  // the picture shown, none when empty
-        QTest::addColumn<int>("copias");
-        QTest::addColumn<int>("paginas");
-        QTest::newRow("diagram, 3 copies") << "elv" << 3 << 3;
-        QTest::newRow("progress graph, 2 copies") << "avance" << 2 << 2;
-        QTest::newRow("T-x-y diagram, 1 copy") << "txy" << 1 << 1;
-        QTest::newRow("neither graph") << "" << 2 << 1;
+        QTest::addColumn<Impresion>("i");
+        QTest::newRow("diagram, 3 copies") << Impresion{"accionVista1", false, 3};
+        QTest::newRow("progress graph, 2 copies") << Impresion{"accionVista2", false, 2};
+        QTest::newRow("T-x-y diagram, 1 copy") << Impresion{"accionVista1", true, 1};
     }
     void pdf()
     {
-        QFETCH(QString, grafico);
-        QFETCH(int, copias);
-        QFETCH(int, paginas);
-        GraficoELV* vle = grafico == "elv" || grafico == "txy" ? &g_.elv : nullptr;
-        if (grafico == "txy") QVERIFY(g_.elegirTxy());
-        GraficoAvance* avance = grafico == "avance" ? &g_.avance : nullptr;
+        QFETCH(Impresion, i);
+        Ventana v;
+        v.orden(i.vista);
+        if (i.txy) v.pulsar(QStringLiteral("opcionDiagramaTXY"));
+        auto* vle = v.hijo<GraficoELV>(QStringLiteral("graficoELV"));
         // Names typed without ".pdf" get it.
-        const QString enColor = carpeta_.filePath(grafico + "_color"), enBN = carpeta_.filePath(grafico + "_bn");
-        dialogos_.rutasGuardar = QStringList{enColor, enBN};
-        imprimir(vle, avance, copias, false);
-        imprimir(vle, avance, 1, true);
-        QCOMPARE(::paginas(enColor + ".pdf"), paginas);
-        QCOMPARE(dialogos_.mensajes, QStringList());
-        if (grafico.isEmpty()) return;
+        const QString enColor = carpeta_.filePath(QTest::currentDataTag()), enBN = enColor + "_bn";
+        v.dialogos().rutasGuardar = QStringList{enColor, enBN};
+        imprimir(v, i.copias, false);
+        imprimir(v, 1, true);
+        QCOMPARE(paginas(enColor + ".pdf"), i.copias);
+        QCOMPARE(v.dialogos().mensajes, QStringList());
         // The curve in its colour, or black where the colour was.
-        const QColor color = grafico == "txy" ? kColorBurbuja : vle ? kColorCurvaELV : kColorCurvaAvance;
+        const QColor color = i.txy ? kColorBurbuja : vle->isVisible() ? kColorCurvaELV : kColorCurvaAvance;
         const QImage pagina = primeraPagina(enColor + ".pdf"), bn = primeraPagina(enBN + ".pdf");
         const QPolygon curva = mancha(pagina, color, 60);
         QVERIFY(curva.size() > bn.width() / 2);
@@ -137,28 +139,24 @@ private slots:
         QVERIFY(negros > 0.8 * curva.size());
         // The diagram on screen is drawn again, in colour; the progress graph
         // keeps the picture's proportions.
-        if (vle) QVERIFY(!mancha(g_.elv.imagen(), color).isEmpty());
-        if (vle) g_.control<QAbstractButton>("opcionDiagramaXY")->click();
-        if (!avance) return;
-        avance->Dibujar_XAV();
+        if (vle->isVisible()) {
+            QVERIFY(!mancha(vle->imagen(), color).isEmpty());
+            return;
+        }
         const QRectF enPapel = mancha(pagina, kColorEjesAvance, 60).boundingRect(),
-                     enPantalla = mancha(avance->imagen(), kColorEjesAvance, 10).boundingRect();
+                     enPantalla = mancha(v.hijo<GraficoAvance>("graficoAvance")->imagen(), kColorEjesAvance, 10).boundingRect();
         QVERIFY(qAbs(enPapel.height() / enPapel.width() / (enPantalla.height() / enPantalla.width()) - 1) < 0.05);
     }
 
     void pdfNoEscrito_data()
     {
         QTest::addColumn<bool>("discoLleno");  // with an old PDF on it; a folder that does not exist otherwise
-        QTest::addColumn<QString>("cabecera");
-        QTest::addColumn<int>("error");
-        QTest::newRow("no such folder") << false << "ERROR: Unable to save the file:" << ENOENT;
-        QTest::newRow("full disk") << true << "ERROR: Unable to replace the file:" << ENOSPC;
+        QTest::newRow("no such folder") << false;
+        QTest::newRow("full disk") << true;
     }
     void pdfNoEscrito()
     {
         QFETCH(bool, discoLleno);
-        QFETCH(QString, cabecera);
-        QFETCH(int, error);
         std::optional<DiscoLleno> disco;
         QString ruta = carpeta_.filePath("no/such/folder/x.pdf");
         if (discoLleno) {
@@ -167,14 +165,61 @@ private slots:
             disco->llenar();
             ruta = disco->ruta("x.pdf");
         }
-        dialogos_.rutasGuardar = QStringList{ruta};
-        imprimir(&g_.elv, nullptr, 1, false);
-        QCOMPARE(dialogos_.mensajes.size(), 1);
-        const QString m = dialogos_.mensajes[0];
-        QVERIFY2(m.startsWith(cabecera + "\r\n" + ruta) && m.endsWith(std::strerror(error)), qPrintable(m));
+        Ventana v;
+        v.orden(QStringLiteral("accionVista1"));
+        v.dialogos().rutasGuardar = QStringList{ruta};
+        imprimir(v, 1, false);
+        QCOMPARE(v.dialogos().mensajes.size(), 1);
+        const QString m = v.dialogos().mensajes[0];
+        const QString cabecera = discoLleno ? "ERROR: Unable to replace the file:" : "ERROR: Unable to save the file:";
+        QVERIFY2(m.startsWith(cabecera + "\r\n" + ruta) && m.endsWith(std::strerror(discoLleno ? ENOSPC : ENOENT)), qPrintable(m));
         if (!discoLleno) return;
         QCOMPARE(plataforma::leerArchivo(ruta).bytes, QByteArray("the old PDF"));
         QCOMPARE(disco->archivos(), QStringList{"x.pdf"});
+    }
+
+    void exportar_data()
+    {
+        QTest::addColumn<Exportacion>("e");
+        QTest::newRow("diagram, PNG as on screen") << Exportacion{"accionVista1", "opcionPng", QSize()};
+        QTest::newRow("diagram, SVG") << Exportacion{"accionVista1", "opcionSvg", QSize()};
+        QTest::newRow("diagram, PDF") << Exportacion{"accionVista1", "opcionPdf", QSize()};
+        QTest::newRow("progress graph, PNG") << Exportacion{"accionVista2", "opcionPng", QSize(800, 600)};
+        QTest::newRow("progress graph, SVG") << Exportacion{"accionVista2", "opcionSvg", QSize()};
+    }
+    void exportar()
+    {
+        QFETCH(Exportacion, e);
+        Ventana v;
+        v.orden(e.vista);
+        const bool diagrama = e.vista == QLatin1String("accionVista1");
+        QWidget* grafico = v.hijo(diagrama ? "graficoELV" : "graficoAvance");
+        const QString sufijo = QString(e.formato).mid(6).toLower(), ruta = carpeta_.filePath(QTest::currentDataTag());
+        v.dialogos().rutasGuardar = {ruta};
+        QTimer::singleShot(0, [&] {
+            QWidget* d = QApplication::activeModalWidget();
+            d->findChild<QRadioButton*>(e.formato)->click();
+            if (e.tamano.isValid()) {
+                d->findChild<QRadioButton*>("opcionTamanoElegido")->click();
+                d->findChild<QSpinBox*>("cajaAncho")->setValue(e.tamano.width());
+                d->findChild<QSpinBox*>("cajaAlto")->setValue(e.tamano.height());
+            }
+            qobject_cast<QDialog*>(d)->accept();
+        });
+        v.orden(QStringLiteral("accionExportarGrafico"));
+        const QString archivo = ruta + QLatin1Char('.') + sufijo;
+        if (sufijo == QLatin1String("pdf")) {
+            QCOMPARE(paginas(archivo), 1);
+        } else if (sufijo == QLatin1String("svg")) {
+            QSvgRenderer svg(archivo);
+            QVERIFY(svg.isValid());
+            QCOMPARE(svg.viewBoxF(), QRectF(QPointF(0, 0), QSizeF(grafico->size())));
+        } else {
+            // At the screen's pixel ratio or the size chosen, the curve in its colour.
+            const QImage imagen(archivo);
+            QCOMPARE(imagen.size(), e.tamano.isValid() ? e.tamano : grafico->size() * grafico->devicePixelRatioF());
+            QVERIFY(!mancha(imagen, diagrama ? kColorCurvaELV : kColorCurvaAvance).isEmpty());
+        }
     }
 };
 
