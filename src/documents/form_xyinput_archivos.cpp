@@ -7,6 +7,7 @@
 
 #include "documents/form_xyinput.h"
 #include "documents/form_xyinput_textos.h"
+#include "documents/escritura.h"
 #include "documents/textos.h"
 #include "documents/formats/archivo_tabla.h"
 #include "platform/archivos.h"
@@ -90,10 +91,7 @@ QString FormXYinput::escribirTabla(const QString& ruta) const
     const ArchivoTablaELV contenido{datos_.nombreA.toStdString(), datos_.nombreB.toStdString(),
                                     datos_.masaA.toStdString(), datos_.masaB.toStdString(), TablaX, TablaY};
     const std::string bytes = EscribirVle(contenido, plataforma::separadorDecimalSistema());
-    const auto fallo = plataforma::escribirArchivo(ruta, bytes);
-    if (!fallo) return {};
-    const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos_xy::noSeGuardo;
-    return plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo);
+    return guardarArchivo(ruta, bytes, textos_xy::noSeGuardo).value_or(QString());
 }
 
 }  // namespace quillon

@@ -12,6 +12,7 @@
 #include <QSvgGenerator>
 
 #include "documents/textos.h"
+#include "documents/escritura.h"
 #include "platform/archivos.h"
 #include "platform/boton_imagen.h"
 #include "platform/plataforma.h"
@@ -154,10 +155,8 @@ void exportarGrafico(QWidget* padre, const DibujoGrafico& dibujo, QSize tamano, 
         padre, {carpeta, qtr(kFiltros[i]), qtr(textos::dialogoExportar), QString::fromLatin1(kSufijos[i])});
     if (ruta.isEmpty()) return;
     const QByteArray bytes = bytesDeGrafico(dibujo, opciones.formato(), opciones.tamano(), opciones.escala());
-    if (const auto fallo = plataforma::escribirArchivo(ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo;
-        plataforma::mensajeError(padre, plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo));
-    }
+    if (const auto mensaje = guardarArchivo(ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+        plataforma::mensajeError(padre, *mensaje);
 }
 
 }  // namespace quillon

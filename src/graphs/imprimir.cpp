@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include "documents/escritura.h"
 #include "documents/textos.h"
 #include "graphs/form_imprimir.h"
 #include "graphs/grafico_avance.h"
@@ -107,9 +108,8 @@ void imprimirGrafico(QWidget* padre, GraficoELV* vle, GraficoAvance* avance, con
     if (!a.aPdf) return;
     // A PDF that cannot be written must not pass for printed.
     const QByteArray& bytes = destino.pdf.data();
-    if (const auto fallo = plataforma::escribirArchivo(destino.ruta, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        plataforma::mensajeError(padre, plataforma::mensajeFallo(qtr(fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo),
-                                                              destino.ruta, *fallo));
+    const std::string_view pdf(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (const auto mensaje = guardarArchivo(destino.ruta, pdf)) plataforma::mensajeError(padre, *mensaje);
 }
 
 }  // namespace quillon

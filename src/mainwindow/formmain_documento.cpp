@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "documents/escritura.h"
 #include "documents/form_prediccion.h"
 #include "documents/form_xyinput.h"
 #include "documents/formats/documento.h"
@@ -134,15 +135,7 @@ void FormMain::guardar()
 void FormMain::guardarEn(const QString& ruta)
 {
     const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema());
-    std::optional<plataforma::FalloArchivo> fallo;
-    {
-        plataforma::CursorEspera espera;
-        fallo = plataforma::escribirArchivo(ruta, bytes);
-    }
-    if (fallo) {
-        const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo;
-        return plataforma::mensajeError(this, plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo));
-    }
+    if (const auto mensaje = guardarArchivo(ruta, bytes)) return plataforma::mensajeError(this, *mensaje);
     sim_->marcarGuardado();
     fijarNombreArchivo(ruta);
 }

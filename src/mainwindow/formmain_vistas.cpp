@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "documents/escritura.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/exportar.h"
 #include "graphs/grafico_elv.h"
@@ -196,10 +197,7 @@ void FormMain::exportarCsv()
     if (ruta.isEmpty()) return;
     // UTF-8 with its mark, so that spreadsheets read "°C" right.
     const std::string bytes = "\xEF\xBB\xBF" + CrearTablaCsv(tablaMostrada_, sepTabla_);
-    if (const auto fallo = plataforma::escribirArchivo(ruta, bytes)) {
-        const Texto& cabecera = fallo->existia ? textos::noSeSustituyo : textos::noSeGuardo;
-        plataforma::mensajeError(this, plataforma::mensajeFallo(qtr(cabecera), ruta, *fallo));
-    }
+    if (const auto mensaje = guardarArchivo(ruta, bytes)) plataforma::mensajeError(this, *mensaje);
 }
 
 }  // namespace quillon
