@@ -1,6 +1,6 @@
 // The main window as a user drives it: the edit cycle and its one deferred
-// refresh, Clear, the views and the commands that follow them, the cursors,
-// the width.
+// refresh, the equilibrium options and Clear, the views and the commands
+// that follow them, the cursors.
 
 #include <QClipboard>
 #include <QCursor>
@@ -37,85 +37,74 @@ private slots:
         QVERIFY(v->sim().calculada(1));
     }
 
-    void borrarVuelveAUnaEtapaYAlModoAlfa()
+    // The table option without a table shows the editor's button and keeps
+    // the volatility in force; with one, it puts the table in force. Clear
+    // empties the boxes and options and goes back to alpha mode, keeping
+    // the table.
+    void lasOpcionesDelEquilibrioYBorrar()
     {
+        v->pulsar(QStringLiteral("OptTAB"));
+        QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v->caja("TxtAlfa")->isVisible());
+        QVERIFY(!v->sim().modoTabla());
+        TablaELV t;
+        t.x = {0, 0.5, 1};
+        t.y = {0, 0.75, 1};
+        t.ultPunto = 2;
+        v->sim().aceptarTabla(t);  // as the editor's Ok does
+        v->pulsar(QStringLiteral("OptVOL"));
+        QVERIFY(!v->sim().modoTabla());
+        v->pulsar(QStringLiteral("OptTAB"));
+        QVERIFY(v->sim().modoTabla());
+
         v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("60"));
-        v->pulsar(QStringLiteral("OptTAB"));
         v->pulsar(QStringLiteral("botonSiguiente"));
         v->sim().marcarGuardado();
         v->pulsar(QStringLiteral("botonBorrar"));
         for (const char* c : {"TxtCompA", "TxtCompB", "TxtMMA", "TxtMMB", "TxtAlfa", "TxtX0A", "TxtP0A", "TxtMasa0"})
             QVERIFY(v->caja(QString::fromLatin1(c))->text().isEmpty());
+        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("0"));
+        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 0);
         QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptUNIT_g"))->isChecked());
         QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETAP1"))->isChecked());
-        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 0);
         QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
         QVERIFY(v->caja("TxtAlfa")->isVisible());
         QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v->sim().modoTabla());
+        QCOMPARE(v->sim().tablaELV().ultPunto, 2);
         QVERIFY(!v->sim().modificado());
         QTRY_COMPARE(v->mensaje(), QStringLiteral("ERROR: Molar mass is not valid"));
     }
 
+    // Each view, chosen by its tab, shows alone and is marked in the tabs
+    // and the menu; only the graphs print, and Copy has nothing to take
+    // from the row of stills.
+    void lasVistasYLasOrdenesQueLasSiguen_data()
+    {
+        QTest::addColumn<int>("vista");
+        QTest::addColumn<QString>("muestra");
+        QTest::newRow("row of stills") << 0 << "filaEtapas";
+        QTest::newRow("VLE graph") << 1 << "graficoELV";
+        QTest::newRow("progress graph") << 2 << "graficoAvance";
+        QTest::newRow("table") << 3 << "panelTabla";
+    }
     void lasVistasYLasOrdenesQueLasSiguen()
     {
-        auto* imprimir = v->hijo<QAction>(QStringLiteral("accionImprimir"));
+        QFETCH(int, vista);
+        QFETCH(QString, muestra);
+        v->orden(QStringLiteral("accionVista%1").arg(3 - vista));
+        v->pulsar(QStringLiteral("pestanaVista%1").arg(vista));
+        for (int j = 0; j < 4; ++j) {
+            QCOMPARE(v->hijo<QAction>(QStringLiteral("accionVista%1").arg(j))->isChecked(), j == vista);
+            QCOMPARE(v->hijo<BotonImagen>(QStringLiteral("pestanaVista%1").arg(j))->negrita(), j == vista);
+        }
+        for (const char* w : {"filaEtapas", "graficoELV", "graficoAvance", "panelTabla"})
+            QCOMPARE(visible(QString::fromLatin1(w))->isVisible(), muestra == QLatin1String(w));
+        QCOMPARE(v->hijo<QAction>(QStringLiteral("accionImprimir"))->isEnabled(), vista == 1 || vista == 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-        v->orden(QStringLiteral("accionCopiar"));  // nothing to copy in the Main view
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
-        QVERIFY(!imprimir->isEnabled());
-
-        v->orden(QStringLiteral("accionVista1"));
-        QVERIFY(v->hijo<QAction>(QStringLiteral("accionVista1"))->isChecked());
-        QVERIFY(v->hijo<BotonImagen>(QStringLiteral("pestanaVista1"))->negrita());
-        QVERIFY(visible(QStringLiteral("graficoELV"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("filaEtapas"))->isVisible());
-        QVERIFY(imprimir->isEnabled());
-
-        v->pulsar(QStringLiteral("pestanaVista3"));
-        QVERIFY(!imprimir->isEnabled());
-        QVERIFY(visible(QStringLiteral("panelTabla"))->isVisible());
         v->orden(QStringLiteral("accionCopiar"));
-        const QString tabla = QGuiApplication::clipboard()->text();
-        QVERIFY(tabla.startsWith(QStringLiteral("Distillation of binary mixture of benzene (A) and toluene (B)\r\n")));
-
-        v->orden(QStringLiteral("accionVista2"));
-        QVERIFY(visible(QStringLiteral("graficoAvance"))->isVisible());
-        QVERIFY(visible(QStringLiteral("panelAvance"))->isVisible());
-        QVERIFY(imprimir->isEnabled());
-        v->orden(QStringLiteral("accionCopiar"));
-        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
-
-        v->orden(QStringLiteral("accionVista0"));
-        QVERIFY(!imprimir->isEnabled());
-        QVERIFY(visible(QStringLiteral("filaEtapas"))->isVisible());
-    }
-
-    void laTablaSigueALasFilasYALaEtapa()
-    {
-        v->hijo<QRadioButton>(QStringLiteral("OptETAP2"))->click();
-        v->orden(QStringLiteral("accionVista3"));
-        v->hijo<QRadioButton>(QStringLiteral("OptFILTAB10"))->click();
-        v->orden(QStringLiteral("accionCalcular"));
-        // Header, blank line, four legend lines, blank line, column codes, 11 rows.
-        auto* texto = v->hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"));
-        QCOMPARE(texto->toPlainText().count(QLatin1Char('\n')), 6 + 4 + 2 + 11);
-        QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->isVisible());
-        QVERIFY(!v->hijo<QRadioButton>(QStringLiteral("OptETATAB3"))->isVisible());
-        v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->click();
-        QVERIFY(texto->toPlainText().contains(QStringLiteral("current stage of distillation = 2 / 2")));
-    }
-
-    void laOpcionTablaSinTablaMuestraElBoton()
-    {
-        v->pulsar(QStringLiteral("OptTAB"));
-        QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
-        QVERIFY(!v->caja("TxtAlfa")->isVisible());
-        // An empty table keeps the relative volatility in force.
-        QVERIFY(!v->sim().modoTabla());
-        v->pulsar(QStringLiteral("OptVOL"));
-        QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
-        QVERIFY(v->caja("TxtAlfa")->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text() == QLatin1String("untouched"), vista == 0);
     }
 
     void elCursorDeX0EscribeLasDosCajas()
@@ -135,29 +124,6 @@ private slots:
         QVERIFY(v->sim().modificado());
         v->esperarRefresco();
         QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
-    }
-
-    // A cut set in another view shows in the row's box and slider too.
-    void unCortePuestoEnOtraVistaSeVeEnLaFila()
-    {
-        v->sim().editarCorte(1, QStringLiteral("35 %"));
-        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("35 %"));
-        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 35);
-    }
-
-    void ensancharLaVentanaMuestraMasEtapas()
-    {
-        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
-        v->w().resize(940, 700);
-        v->esperarRefresco();
-        QVERIFY(visible(QStringLiteral("dibujo1"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("dibujo2"))->isVisible());
-        v->w().resize(1900, 700);
-        v->esperarRefresco();
-        QVERIFY(visible(QStringLiteral("dibujo4"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("dibujo5"))->isVisible());
-        v->w().resize(500, 300);
-        QCOMPARE(v->w().size(), QSize(940, 660));
     }
 };
 
