@@ -1,6 +1,7 @@
-// Documents through the real window: saved and opened again, files refused
-// with nothing half-loaded, the question before unsaved work is lost, a save
-// on a full disk, names the file could not hold.
+// Documents through the real window: saved and opened again, what an opened
+// document brings, files refused with nothing half-loaded, the question
+// before unsaved work is lost, a save on a full disk, names the file could
+// not hold.
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -124,6 +125,42 @@ private slots:
         QCOMPARE(estado(), antes);
         QVERIFY(!v->sim().modificado());
         QVERIFY(v->dialogos().mensajes.isEmpty());
+    }
+
+    // A document without molar masses gets them from the names, as typing
+    // would, and x0 then the mass percentage. The equilibrium table in force
+    // is the one last read, in either mode, never the volatilities of
+    // another; Clear keeps it.
+    void loQueTraeUnDocumento()
+    {
+        escribirArchivo(ruta(QStringLiteral("a.bdf")), "<A=water>\r\n<ALPHA=2>\r\n<X0=0.5>\r\n<M0=2>\r\n<NE=2>\r\n<%E1=40 >\r\n"
+                                                        "<%E2=x >\r\n<VLE=ALPHA>\r\n[[\r\n0.1  0.44\r\n0.5  0.65\r\n]]\r\n");
+        escribirArchivo(ruta(QStringLiteral("b.bdf")), "<VLE=ALPHA>\r\n[[\r\n0.5  0.8\r\n]]\r\n");
+        // (0.5, y) is a point of the table: the dense table gives it back.
+        const auto y = [this] { return qRound(v->sim().modelo(0).yEq(0.5) * 1e4); };
+        abrir(ruta(QStringLiteral("a.bdf")));
+        QCOMPARE(v->caja(QStringLiteral("TxtMMA"))->text(), QStringLiteral("18.01528"));
+        QVERIFY(v->caja(QStringLiteral("TxtMMB"))->text().isEmpty());
+        QVERIFY(v->caja(QStringLiteral("TxtP0A"))->text().isEmpty());
+        v->escribir(QStringLiteral("TxtMMB"), QStringLiteral("18"));
+        v->esperarRefresco();
+        QVERIFY(!v->sim().etapa(1).error);
+        QCOMPARE(v->mensaje(), QStringLiteral("ERROR: The percentage distilled in stage 2 is not valid"));
+
+        QVERIFY(!v->sim().modoTabla());
+        v->pulsar(QStringLiteral("OptTAB"));
+        QVERIFY(v->sim().modoTabla());
+        QCOMPARE(y(), 6500);
+        v->sim().marcarGuardado();
+        abrir(ruta(QStringLiteral("b.bdf")));
+        v->pulsar(QStringLiteral("OptTAB"));
+        QCOMPARE(y(), 8000);
+        QVERIFY(v->sim().modificado());  // choosing the source is a change of the document
+        v->sim().marcarGuardado();
+        v->pulsar(QStringLiteral("botonBorrar"));
+        QVERIFY(!v->sim().modoTabla());
+        v->pulsar(QStringLiteral("OptTAB"));
+        QCOMPARE(y(), 8000);
     }
 
     void unArchivoRechazadoNoCargaNada_data()

@@ -1,6 +1,7 @@
-// The main window as a user drives it: the edit cycle and its one deferred
-// refresh, the equilibrium options and Clear, the views and the commands
-// that follow them, the cursors.
+// The main window as a user drives it: what each edit does to the other
+// boxes, the message line and the refresh, and the one deferred refresh of a
+// burst of keys; the separator numbers are written with; the table option
+// and Clear; the views and the commands that follow them; the cursors.
 
 #include <QClipboard>
 #include <QCursor>
@@ -12,15 +13,63 @@
 
 using namespace quillon;
 
+// Boxes written in turn ("box=text; box=text"); after the last, what a box
+// holds, the message line, and whether the last edit asked for a refresh.
+struct Regla { QString ediciones, caja, texto, mensaje; bool refresco; };
+// Boxes written in turn, and the first line of the first still's text.
+struct Separador { QString ediciones, total; };
+Q_DECLARE_METATYPE(Regla)
+Q_DECLARE_METATYPE(Separador)
+
 class TstFormMain : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::Ventana> v;
 
     QWidget* visible(const QString& nombre) { return v->hijo(nombre); }
+    // Writes each box whole, as a paste does, once the refresh of the edit
+    // before has run.
+    void pegar(const QString& ediciones)
+    {
+        for (const QString& e : ediciones.split(QLatin1Char(';'))) {
+            v->esperarRefresco();
+            QLineEdit* c = v->caja(e.section(QLatin1Char('='), 0, 0));
+            c->selectAll();
+            c->insert(e.section(QLatin1Char('='), 1));
+        }
+    }
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { v = std::make_unique<prueba::Ventana>(); }
     void cleanup() { v.reset(); }
+
+    void cadaEdicionAplicaSusReglas_data()
+    {
+        QTest::addColumn<Regla>("r");
+        const QString x0 = QStringLiteral("TxtX0A"), p0a = QStringLiteral("TxtP0A");
+        QTest::newRow("x0 rewrites the mass %") << Regla{"TxtX0A=0.5", p0a, "45.88", "", true};
+        QTest::newRow("the mass % rewrites x0") << Regla{"TxtX0A=0.5;TxtP0A=36.109", x0, "0.4", "", true};
+        QTest::newRow("x0 above 1") << Regla{"TxtX0A=1.5", p0a, "36.109", "ERROR: Mole fraction of A is not valid", false};
+        QTest::newRow("mass % above 100") << Regla{"TxtP0A=150", x0, "0.4", "ERROR: Mass percentage of A is not valid", false};
+        QTest::newRow("x0 with a bad molar mass") << Regla{"TxtMMB=0;TxtX0A=0.5", p0a, "36.109", "ERROR: Molar mass is not valid", false};
+        QTest::newRow("a molar mass rewrites the mass %") << Regla{"TxtMMA=92.14", p0a, "40", "", true};
+        QTest::newRow("a bad molar mass writes nothing") << Regla{"TxtMMA=0", p0a, "36.109", "", true};
+        QTest::newRow("a known name fills its molar mass") << Regla{"TxtCompB=  Agua ", "TxtMMB", "18.01528", "", true};
+        QTest::newRow("its accents folded") << Regla{"TxtCompA=alcohol metílico", "TxtMMA", "32.04", "", true};
+        QTest::newRow("and the mass % follows it") << Regla{"TxtCompA=toluene", p0a, "40", "", true};
+        QTest::newRow("a partial name fills nothing") << Regla{"TxtCompA=benc", "TxtMMA", "78.1121", "", true};
+        QTest::newRow("a comma is remembered") << Regla{"TxtX0A=0,5", p0a, "45,88", "", true};
+    }
+    void cadaEdicionAplicaSusReglas()
+    {
+        QFETCH(Regla, r);
+        pegar(r.ediciones);
+        QCOMPARE(v->caja(r.caja)->text(), r.texto);
+        QCOMPARE(v->mensaje(), r.mensaje);
+        QCOMPARE(v->hijo<QTimer>(QStringLiteral("TmrACT"))->isActive(), r.refresco);
+        // Whatever the box now holds is a change of the document.
+        QVERIFY(v->sim().modificado());
+    }
 
     void unaRafagaDeTeclasDaUnSoloRefresco()
     {
@@ -37,26 +86,32 @@ private slots:
         QVERIFY(v->sim().calculada(1));
     }
 
+    // The separator numbers are written with is the one of the last number
+    // read with one, in the order the view reads the boxes: the cut last.
+    void elSeparadorEsElDelUltimoNumeroLeido_data()
+    {
+        QTest::addColumn<Separador>("c");
+        QTest::newRow("mass with a comma, then alpha") << Separador{"TxtMasa0=500,5;TxtAlfa=2.45", "Total mass: 500.5 g"};
+        QTest::newRow("x0 with a comma, read after the mass") << Separador{"TxtMasa0=500.5;TxtX0A=0,4", "Total mass: 500,5 g"};
+        QTest::newRow("the cut read last") << Separador{"TxtMasa0=500,5;cajaAvance1=12.5", "Total mass: 437.94 g"};
+    }
+    void elSeparadorEsElDelUltimoNumeroLeido()
+    {
+        QFETCH(Separador, c);
+        pegar(c.ediciones);
+        v->esperarRefresco();
+        QCOMPARE(v->contenido(0).section(QLatin1Char('\n'), 0, 0), c.total);
+    }
+
     // The table option without a table shows the editor's button and keeps
-    // the volatility in force; with one, it puts the table in force. Clear
-    // empties the boxes and options and goes back to alpha mode, keeping
-    // the table.
-    void lasOpcionesDelEquilibrioYBorrar()
+    // the volatility in force. Clear empties the boxes and options and goes
+    // back to alpha mode.
+    void laOpcionTablaYBorrar()
     {
         v->pulsar(QStringLiteral("OptTAB"));
         QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
         QVERIFY(!v->caja("TxtAlfa")->isVisible());
         QVERIFY(!v->sim().modoTabla());
-        TablaELV t;
-        t.x = {0, 0.5, 1};
-        t.y = {0, 0.75, 1};
-        t.ultPunto = 2;
-        v->sim().aceptarTabla(t);  // as the editor's Ok does
-        v->pulsar(QStringLiteral("OptVOL"));
-        QVERIFY(!v->sim().modoTabla());
-        v->pulsar(QStringLiteral("OptTAB"));
-        QVERIFY(v->sim().modoTabla());
-
         v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("60"));
         v->pulsar(QStringLiteral("botonSiguiente"));
@@ -71,8 +126,6 @@ private slots:
         QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
         QVERIFY(v->caja("TxtAlfa")->isVisible());
         QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
-        QVERIFY(!v->sim().modoTabla());
-        QCOMPARE(v->sim().tablaELV().ultPunto, 2);
         QVERIFY(!v->sim().modificado());
         QTRY_COMPARE(v->mensaje(), QStringLiteral("ERROR: Molar mass is not valid"));
     }
