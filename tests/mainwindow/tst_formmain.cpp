@@ -75,7 +75,6 @@ private slots:
     {
         auto* tmr = v->hijo<QTimer>(QStringLiteral("TmrACT"));
         v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
-        QVERIFY(v->sim().modificado());
         for (const char* t : {".", "1", "5"}) {
             QTest::keyClicks(v->caja("TxtAlfa"), QString::fromLatin1(t));
             // Every keystroke restarts the timer instead of refreshing.

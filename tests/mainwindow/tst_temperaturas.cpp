@@ -119,6 +119,7 @@ private slots:
         QVERIFY(tabla.contains(QStringLiteral(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)")));
         v.orden(QStringLiteral("accionVista0"));
         QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
+        QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
         v.escribir(QStringLiteral("TxtCompA"), QStringLiteral("unobtainium"));
         v.esperarRefresco();
         QCOMPARE(lista->count(), 23);
