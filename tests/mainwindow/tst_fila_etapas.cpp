@@ -2,12 +2,16 @@
 // sliders dragged, the arrows and the page keys, a message blanking the row.
 // Every liquid is read back from its picture's pixels and checked against the
 // mass its text reports: a full first still is 120 rows, a receiver holding
-// the whole charge 130.
+// the whole charge 130. The row's arrangement over window widths and stage
+// counts: a wider window shows more stills, nothing overlaps and everything
+// lies inside the row, the stages go left to right with their progress
+// controls under their still, and the next button keeps to the right edge.
 
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "platform/texto_qt.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -53,11 +57,23 @@ QList<int> dibujosVisibles(prueba::Ventana& v)
 
 }  // namespace
 
+// A cut typed, the charge's x0 and the colour scheme chosen.
+struct Nivel { QString corte; double x0; int esquema; };
+// Boxes typed in turn ("box=text; box=text"), the message the row then
+// gives, and the one of the table and the graph of stage 2 ("": none).
+struct Malo { QString ediciones, mensaje, vistas; };
+// A window's width, the stages chosen, and the pictures the row has room for.
+struct Disposicion { int ancho, etapas, caben; };
+Q_DECLARE_METATYPE(Nivel)
+Q_DECLARE_METATYPE(Malo)
+Q_DECLARE_METATYPE(Disposicion)
+
 class TstFilaEtapas : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::Ventana> v;
 
     void etapas(int n) { v->hijo<QRadioButton>(QStringLiteral("OptETAP%1").arg(n))->click(); }
+    QRect donde(const QString& nombre, int i) const { return v->hijo(nombre + QString::number(i))->geometry(); }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -66,40 +82,36 @@ private slots:
 
     void nivelYColor_data()
     {
-        QTest::addColumn<QString>("corte");
-        QTest::addColumn<double>("x0");
-        QTest::addColumn<int>("esquema");
-        QTest::newRow("full still of B, blue") << "0" << 0.0 << 0;
-        QTest::newRow("full still of A, green") << "0" << 1.0 << 3;
-        QTest::newRow("halfway, red") << "0" << 0.5 << 1;
-        QTest::newRow("all distilled, yellow") << "100" << 0.25 << 4;
+        QTest::addColumn<Nivel>("n");
+        QTest::newRow("full still of B, blue") << Nivel{"0", 0.0, 0};
+        QTest::newRow("full still of A, green") << Nivel{"0", 1.0, 3};
+        QTest::newRow("halfway, red") << Nivel{"0", 0.5, 1};
+        QTest::newRow("all distilled, yellow") << Nivel{"100", 0.25, 4};
     }
     void nivelYColor()
     {
-        QFETCH(QString, corte);
-        QFETCH(double, x0);
-        QFETCH(int, esquema);
-        v->orden(QStringLiteral("accionColor%1").arg(esquema));
-        v->escribir(QStringLiteral("TxtX0A"), QString::number(x0));
-        v->escribir(QStringLiteral("cajaAvance1"), corte);
+        QFETCH(Nivel, n);
+        v->orden(QStringLiteral("accionColor%1").arg(n.esquema));
+        v->escribir(QStringLiteral("TxtX0A"), QString::number(n.x0));
+        v->escribir(QStringLiteral("cajaAvance1"), n.corte);
         v->esperarRefresco();
         QCOMPARE(v->mensaje(), QString());
-        const bool todo = corte == QLatin1String("100");
+        const bool todo = n.corte == QLatin1String("100");
         QCOMPARE(filasLiquidas(dibujo(*v, 0)), todo ? 0 : 120);
         QCOMPARE(filasLiquidas(dibujo(*v, 1)), todo ? 130 : 0);
-        alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1));
         // Before any distillation, and once all is distilled, the liquid has
         // the charge's composition: its colour lies that far from pure B to A.
-        const EsquemaColor& c = esquemasLiquido()[static_cast<std::size_t>(esquema)].color;
+        const EsquemaColor& c = esquemasLiquido()[static_cast<std::size_t>(n.esquema)].color;
         const QColor color = dibujo(*v, todo ? 1 : 0)->colorLiquido();
         const int rgb[] = {color.red(), color.green(), color.blue()};
-        for (std::size_t i = 0; i < 3; ++i) QVERIFY(std::abs(rgb[i] - ((1 - x0) * c[i] + x0 * c[i + 3])) <= 0.5);
+        for (std::size_t i = 0; i < 3; ++i) QVERIFY(std::abs(rgb[i] - ((1 - n.x0) * c[i] + n.x0 * c[i + 3])) <= 0.5);
     }
 
     void corteConDecimales()
     {
+        auto* deslizador = v->hijo<QScrollBar>(QStringLiteral("deslizador1"));
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("12.5"));
-        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 12);
+        QCOMPARE(deslizador->value(), 12);
         // Drawn at the exact text, not at the slider's whole percent.
         QCOMPARE(masa(*v, 1) / (masa(*v, 0) + masa(*v, 1)), 0.125);
         alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1));
@@ -109,69 +121,67 @@ private slots:
         v->caja(QStringLiteral("TxtMasa0"))->setFocus();
         QTest::mouseClick(caja, Qt::LeftButton, {}, QPoint(5, caja->height() / 2));
         QTRY_COMPARE(caja->selectedText(), QStringLiteral("12.5"));
+        // A cut set in another view shows in the box and the slider too.
+        v->sim().editarCorte(1, QStringLiteral("35 %"));
+        QCOMPARE(caja->text(), QStringLiteral("35 %"));
+        QCOMPARE(deslizador->value(), 35);
     }
 
     // A bad value, typed as fast as a person types, leaves its message on
     // the message line, at every refresh, and no picture keeps a stale
-    // liquid or text, nor shows the result of a prefix; the value
+    // liquid or text, nor shows the result of a prefix; the table and the
+    // progress graph of stage 2 refuse what they read too. The value
     // corrected, the row is drawn again.
     void unErrorDejaLaFilaEnBlanco_data()
     {
-        QTest::addColumn<QString>("caja");
-        QTest::addColumn<QString>("malo");
-        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<Malo>("m");
         const QString corte1 = QStringLiteral("ERROR: The percentage distilled in stage 1 is not valid");
-        QTest::newRow("cut 150 typed") << "cajaAvance1" << "150" << corte1;
-        QTest::newRow("cut 250 typed") << "cajaAvance1" << "250" << corte1;
-        QTest::newRow("cut of stage 2") << "cajaAvance2" << "abc"
-                                        << "ERROR: The percentage distilled in stage 2 is not valid";
-        QTest::newRow("molar mass 0") << "TxtMMA" << "0" << "ERROR: Molar mass is not valid";
-        QTest::newRow("mass % 150") << "TxtP0A" << "150" << "ERROR: Mass percentage of A is not valid";
-        QTest::newRow("x0 1.5") << "TxtX0A" << "1.5" << "ERROR: The initial mole fraction is not valid";
-        QTest::newRow("initial mass -1") << "TxtMasa0" << "-1" << "ERROR: Initial mass is not valid";
+        const QString masaMolar = QStringLiteral("ERROR: Molar mass is not valid");
+        const QString porcentaje = QStringLiteral("ERROR: Mass percentage of A is not valid");
+        const QString x0 = QStringLiteral("ERROR: The initial mole fraction is not valid");
+        const QString masa = QStringLiteral("ERROR: Initial mass is not valid");
+        QTest::newRow("cut 150 typed") << Malo{"cajaAvance1=150", corte1, corte1};
+        QTest::newRow("empty cut") << Malo{"cajaAvance1=", corte1, corte1};
+        // The views of stage 2 read the cuts before it only.
+        QTest::newRow("cut of letters, stage 2")
+            << Malo{"cajaAvance2=abc %", "ERROR: The percentage distilled in stage 2 is not valid", ""};
+        QTest::newRow("mass % 150 typed") << Malo{"TxtP0A=150", porcentaje, porcentaje};
+        QTest::newRow("x0 1.5") << Malo{"TxtX0A=1.5", x0, x0};
+        QTest::newRow("initial mass -1") << Malo{"TxtMasa0=-1", masa, masa};
+        // The molar masses are read first.
+        QTest::newRow("initial mass, then molar mass") << Malo{"TxtMasa0=-1;TxtMMA=x", masaMolar, masaMolar};
+        QTest::newRow("alpha 1") << Malo{"TxtAlfa=1", "ERROR: The initial values are not valid",
+                                         "ERROR: Relative volatility is out of range"};
     }
     void unErrorDejaLaFilaEnBlanco()
     {
-        QFETCH(QString, caja);
-        QFETCH(QString, malo);
-        QFETCH(QString, mensaje);
+        QFETCH(Malo, m);
         etapas(2);
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
-        const QString bueno = v->caja(caja)->text();
-        v->escribir(caja, malo);
+        QList<std::pair<QString, QString>> buenos;  // each box typed into and its text before, last first
+        for (const QString& e : m.ediciones.split(QLatin1Char(';'))) {
+            const QString caja = e.section(QLatin1Char('='), 0, 0);
+            buenos.prepend({caja, v->caja(caja)->text()});
+            v->escribir(caja, e.section(QLatin1Char('='), 1));
+        }
         v->esperarRefresco();
-        QCOMPARE(v->mensaje(), mensaje);
+        QCOMPARE(v->mensaje(), m.mensaje);
         QTRY_VERIFY(v->hijo(QStringLiteral("barraMensajes"))->isVisible());
         v->orden(QStringLiteral("accionCalcular"));
-        QCOMPARE(v->mensaje(), mensaje);
+        QCOMPARE(v->mensaje(), m.mensaje);
         for (int j = 0; j <= 2; ++j) {
             QVERIFY(v->contenido(j).isEmpty());
             QCOMPARE(filasLiquidas(dibujo(*v, j)), 0);
         }
-        v->escribir(caja, bueno);
+        PeticionTabla p;
+        p.etapa = 2;
+        for (const Texto* error : {v->sim().tablaTexto(p).error, v->sim().etapaParaGrafico(2).error})
+            QCOMPARE(error ? qtr(*error) : QString(), m.vistas);
+        for (const auto& [caja, texto] : buenos) v->escribir(caja, texto);
         v->esperarRefresco();
         QTRY_COMPARE(v->mensaje(), QString());
         QVERIFY(filasLiquidas(dibujo(*v, 0)) > 0);
         alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1) + masa(*v, 2));
-    }
-
-    void dosEtapas_data()
-    {
-        QTest::addColumn<QString>("segunda");
-        for (const char* p : {"0", "30", "50", "100"}) QTest::newRow(p) << QString::fromLatin1(p);
-    }
-    void dosEtapas()
-    {
-        QFETCH(QString, segunda);
-        etapas(2);
-        v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("50"));
-        v->escribir(QStringLiteral("cajaAvance2"), segunda);
-        const double carga = masa(*v, 0) * 2;
-        // The second still starts with the half distilled from the first.
-        QCOMPARE(masa(*v, 1) + masa(*v, 2), carga / 2);
-        alturasSegunMasa(*v, carga);
-        QCOMPARE(dibujo(*v, 1)->fondo(), cristaleria::Pieza::Alambique);
-        QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
     }
 
     void arrastrarSoloRedibujaSuEtapa()
@@ -197,6 +207,8 @@ private slots:
         QCOMPARE(masa(*v, 1) + masa(*v, 2), carga * s->value() / 100);
         alturasSegunMasa(*v, carga);
         QVERIFY(v->sim().modificado());
+        QCOMPARE(dibujo(*v, 1)->fondo(), cristaleria::Pieza::Alambique);
+        QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
     }
 
     void desplazarLaFila_data()
@@ -226,6 +238,54 @@ private slots:
             paso(siguiente);
             QCOMPARE(dibujosVisibles(*v), visibles);
         }
+    }
+
+    void disposicion_data()
+    {
+        QTest::addColumn<Disposicion>("d");
+        // A width below the narrowest window, the narrowest, widths just past
+        // the room for one more still, and one wide enough for every stage.
+        for (auto [ancho, caben] : {std::pair{500, 2}, {940, 2}, {1209, 3}, {1240, 3}, {1515, 4}, {1830, 5}, {2440, 7}})
+            for (int n : {1, 3, 6}) QTest::addRow("%d px, %d stages", ancho, n) << Disposicion{ancho, n, caben};
+    }
+    void disposicion()
+    {
+        QFETCH(Disposicion, d);
+        v->w().resize(d.ancho, 700);
+        etapas(d.etapas);
+        v->esperarRefresco();
+        QWidget* fila = v->hijo(QStringLiteral("filaEtapas"));
+
+        // Each frame surrounds its text; everything else stands apart.
+        QList<QWidget*> vistos;
+        for (QWidget* w : fila->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && !w->objectName().startsWith(QLatin1String("marco"))) vistos << w;
+        for (qsizetype a = 0; a < vistos.size(); ++a) {
+            QVERIFY2(fila->rect().contains(vistos[a]->geometry()), qPrintable(vistos[a]->objectName()));
+            for (qsizetype b = a + 1; b < vistos.size(); ++b)
+                QVERIFY2(!vistos[a]->geometry().intersects(vistos[b]->geometry()),
+                         qPrintable(vistos[a]->objectName() + QLatin1Char('/') + vistos[b]->objectName()));
+        }
+
+        // The first pictures, as many as there is room for.
+        const QList<int> dibujos = dibujosVisibles(*v);
+        QCOMPARE(dibujos.size(), qMin(d.caben, d.etapas + 1));
+        for (int k = 1; k < dibujos.size(); ++k) {
+            QCOMPARE(dibujos[k], k);
+            const QRect alambique = donde(QStringLiteral("dibujo"), k - 1);
+            // Still, tube, next picture with its text before it, left to right.
+            QCOMPARE(donde(QStringLiteral("tubo"), k).left(), alambique.right() + 1);
+            QCOMPARE(donde(QStringLiteral("dibujo"), k).left(), donde(QStringLiteral("tubo"), k).right() + 1);
+            QVERIFY(donde(QStringLiteral("contenido"), k).right() < donde(QStringLiteral("dibujo"), k).left());
+            QVERIFY(donde(QStringLiteral("contenido"), k).left() > alambique.right());
+            // The stage's percent box and slider under the right half of its still.
+            for (const QString& control : {QStringLiteral("cajaAvance"), QStringLiteral("deslizador")}) {
+                const QRect c = donde(control, k);
+                QVERIFY(c.left() > alambique.center().x() && c.left() < alambique.right());
+                QVERIFY(c.top() > alambique.bottom());
+            }
+        }
+        QCOMPARE(v->hijo(QStringLiteral("botonSiguiente"))->x(), fila->width() - 100);
     }
 };
 

@@ -1,6 +1,7 @@
-// The main window as a user drives it: the edit cycle and its one deferred
-// refresh, Clear, the views and the commands that follow them, the cursors,
-// the width.
+// The main window as a user drives it: what each edit does to the other
+// boxes, the message line and the refresh, and the one deferred refresh of a
+// burst of keys; the separator numbers are written with; the table option
+// and Clear; the views and the commands that follow them; the cursors.
 
 #include <QClipboard>
 #include <QCursor>
@@ -12,21 +13,68 @@
 
 using namespace quillon;
 
+// Boxes written in turn ("box=text; box=text"); after the last, what a box
+// holds, the message line, and whether the last edit asked for a refresh.
+struct Regla { QString ediciones, caja, texto, mensaje; bool refresco; };
+// Boxes written in turn, and the first line of the first still's text.
+struct Separador { QString ediciones, total; };
+Q_DECLARE_METATYPE(Regla)
+Q_DECLARE_METATYPE(Separador)
+
 class TstFormMain : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::Ventana> v;
 
     QWidget* visible(const QString& nombre) { return v->hijo(nombre); }
+    // Writes each box whole, as a paste does, once the refresh of the edit
+    // before has run.
+    void pegar(const QString& ediciones)
+    {
+        for (const QString& e : ediciones.split(QLatin1Char(';'))) {
+            v->esperarRefresco();
+            QLineEdit* c = v->caja(e.section(QLatin1Char('='), 0, 0));
+            c->selectAll();
+            c->insert(e.section(QLatin1Char('='), 1));
+        }
+    }
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { v = std::make_unique<prueba::Ventana>(); }
     void cleanup() { v.reset(); }
+
+    void cadaEdicionAplicaSusReglas_data()
+    {
+        QTest::addColumn<Regla>("r");
+        const QString x0 = QStringLiteral("TxtX0A"), p0a = QStringLiteral("TxtP0A");
+        QTest::newRow("x0 rewrites the mass %") << Regla{"TxtX0A=0.5", p0a, "45.88", "", true};
+        QTest::newRow("the mass % rewrites x0") << Regla{"TxtX0A=0.5;TxtP0A=36.109", x0, "0.4", "", true};
+        QTest::newRow("x0 above 1") << Regla{"TxtX0A=1.5", p0a, "36.109", "ERROR: Mole fraction of A is not valid", false};
+        QTest::newRow("mass % above 100") << Regla{"TxtP0A=150", x0, "0.4", "ERROR: Mass percentage of A is not valid", false};
+        QTest::newRow("x0 with a bad molar mass") << Regla{"TxtMMB=0;TxtX0A=0.5", p0a, "36.109", "ERROR: Molar mass is not valid", false};
+        QTest::newRow("a molar mass rewrites the mass %") << Regla{"TxtMMA=92.14", p0a, "40", "", true};
+        QTest::newRow("a bad molar mass writes nothing") << Regla{"TxtMMA=0", p0a, "36.109", "", true};
+        QTest::newRow("a known name fills its molar mass") << Regla{"TxtCompB=  Agua ", "TxtMMB", "18.01528", "", true};
+        QTest::newRow("its accents folded") << Regla{"TxtCompA=alcohol metílico", "TxtMMA", "32.04", "", true};
+        QTest::newRow("and the mass % follows it") << Regla{"TxtCompA=toluene", p0a, "40", "", true};
+        QTest::newRow("a partial name fills nothing") << Regla{"TxtCompA=benc", "TxtMMA", "78.1121", "", true};
+        QTest::newRow("a comma is remembered") << Regla{"TxtX0A=0,5", p0a, "45,88", "", true};
+    }
+    void cadaEdicionAplicaSusReglas()
+    {
+        QFETCH(Regla, r);
+        pegar(r.ediciones);
+        QCOMPARE(v->caja(r.caja)->text(), r.texto);
+        QCOMPARE(v->mensaje(), r.mensaje);
+        QCOMPARE(v->hijo<QTimer>(QStringLiteral("TmrACT"))->isActive(), r.refresco);
+        // Whatever the box now holds is a change of the document.
+        QVERIFY(v->sim().modificado());
+    }
 
     void unaRafagaDeTeclasDaUnSoloRefresco()
     {
         auto* tmr = v->hijo<QTimer>(QStringLiteral("TmrACT"));
         v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("3"));
-        QVERIFY(v->sim().modificado());
         for (const char* t : {".", "1", "5"}) {
             QTest::keyClicks(v->caja("TxtAlfa"), QString::fromLatin1(t));
             // Every keystroke restarts the timer instead of refreshing.
@@ -37,19 +85,43 @@ private slots:
         QVERIFY(v->sim().calculada(1));
     }
 
-    void borrarVuelveAUnaEtapaYAlModoAlfa()
+    // The separator numbers are written with is the one of the last number
+    // read with one, in the order the view reads the boxes: the cut last.
+    void elSeparadorEsElDelUltimoNumeroLeido_data()
     {
+        QTest::addColumn<Separador>("c");
+        QTest::newRow("mass with a comma, then alpha") << Separador{"TxtMasa0=500,5;TxtAlfa=2.45", "Total mass: 500.5 g"};
+        QTest::newRow("x0 with a comma, read after the mass") << Separador{"TxtMasa0=500.5;TxtX0A=0,4", "Total mass: 500,5 g"};
+        QTest::newRow("the cut read last") << Separador{"TxtMasa0=500,5;cajaAvance1=12.5", "Total mass: 437.94 g"};
+    }
+    void elSeparadorEsElDelUltimoNumeroLeido()
+    {
+        QFETCH(Separador, c);
+        pegar(c.ediciones);
+        v->esperarRefresco();
+        QCOMPARE(v->contenido(0).section(QLatin1Char('\n'), 0, 0), c.total);
+    }
+
+    // The table option without a table shows the editor's button and keeps
+    // the volatility in force. Clear empties the boxes and options and goes
+    // back to alpha mode.
+    void laOpcionTablaYBorrar()
+    {
+        v->pulsar(QStringLiteral("OptTAB"));
+        QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v->caja("TxtAlfa")->isVisible());
+        QVERIFY(!v->sim().modoTabla());
         v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("60"));
-        v->pulsar(QStringLiteral("OptTAB"));
         v->pulsar(QStringLiteral("botonSiguiente"));
         v->sim().marcarGuardado();
         v->pulsar(QStringLiteral("botonBorrar"));
         for (const char* c : {"TxtCompA", "TxtCompB", "TxtMMA", "TxtMMB", "TxtAlfa", "TxtX0A", "TxtP0A", "TxtMasa0"})
             QVERIFY(v->caja(QString::fromLatin1(c))->text().isEmpty());
+        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("0"));
+        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 0);
         QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptUNIT_g"))->isChecked());
         QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETAP1"))->isChecked());
-        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 0);
         QVERIFY(visible(QStringLiteral("dibujo0"))->isVisible());
         QVERIFY(v->caja("TxtAlfa")->isVisible());
         QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
@@ -57,65 +129,34 @@ private slots:
         QTRY_COMPARE(v->mensaje(), QStringLiteral("ERROR: Molar mass is not valid"));
     }
 
+    // Each view, chosen by its tab, shows alone and is marked in the tabs
+    // and the menu; only the graphs print, and Copy has nothing to take
+    // from the row of stills.
+    void lasVistasYLasOrdenesQueLasSiguen_data()
+    {
+        QTest::addColumn<int>("vista");
+        QTest::addColumn<QString>("muestra");
+        QTest::newRow("row of stills") << 0 << "filaEtapas";
+        QTest::newRow("VLE graph") << 1 << "graficoELV";
+        QTest::newRow("progress graph") << 2 << "graficoAvance";
+        QTest::newRow("table") << 3 << "panelTabla";
+    }
     void lasVistasYLasOrdenesQueLasSiguen()
     {
-        auto* imprimir = v->hijo<QAction>(QStringLiteral("accionImprimir"));
+        QFETCH(int, vista);
+        QFETCH(QString, muestra);
+        v->orden(QStringLiteral("accionVista%1").arg(3 - vista));
+        v->pulsar(QStringLiteral("pestanaVista%1").arg(vista));
+        for (int j = 0; j < 4; ++j) {
+            QCOMPARE(v->hijo<QAction>(QStringLiteral("accionVista%1").arg(j))->isChecked(), j == vista);
+            QCOMPARE(v->hijo<BotonImagen>(QStringLiteral("pestanaVista%1").arg(j))->negrita(), j == vista);
+        }
+        for (const char* w : {"filaEtapas", "graficoELV", "graficoAvance", "panelTabla"})
+            QCOMPARE(visible(QString::fromLatin1(w))->isVisible(), muestra == QLatin1String(w));
+        QCOMPARE(v->hijo<QAction>(QStringLiteral("accionImprimir"))->isEnabled(), vista == 1 || vista == 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-        v->orden(QStringLiteral("accionCopiar"));  // nothing to copy in the Main view
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
-        QVERIFY(!imprimir->isEnabled());
-
-        v->orden(QStringLiteral("accionVista1"));
-        QVERIFY(v->hijo<QAction>(QStringLiteral("accionVista1"))->isChecked());
-        QVERIFY(v->hijo<BotonImagen>(QStringLiteral("pestanaVista1"))->negrita());
-        QVERIFY(visible(QStringLiteral("graficoELV"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("filaEtapas"))->isVisible());
-        QVERIFY(imprimir->isEnabled());
-
-        v->pulsar(QStringLiteral("pestanaVista3"));
-        QVERIFY(!imprimir->isEnabled());
-        QVERIFY(visible(QStringLiteral("panelTabla"))->isVisible());
         v->orden(QStringLiteral("accionCopiar"));
-        const QString tabla = QGuiApplication::clipboard()->text();
-        QVERIFY(tabla.startsWith(QStringLiteral("Distillation of binary mixture of benzene (A) and toluene (B)\r\n")));
-
-        v->orden(QStringLiteral("accionVista2"));
-        QVERIFY(visible(QStringLiteral("graficoAvance"))->isVisible());
-        QVERIFY(visible(QStringLiteral("panelAvance"))->isVisible());
-        QVERIFY(imprimir->isEnabled());
-        v->orden(QStringLiteral("accionCopiar"));
-        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
-
-        v->orden(QStringLiteral("accionVista0"));
-        QVERIFY(!imprimir->isEnabled());
-        QVERIFY(visible(QStringLiteral("filaEtapas"))->isVisible());
-    }
-
-    void laTablaSigueALasFilasYALaEtapa()
-    {
-        v->hijo<QRadioButton>(QStringLiteral("OptETAP2"))->click();
-        v->orden(QStringLiteral("accionVista3"));
-        v->hijo<QRadioButton>(QStringLiteral("OptFILTAB10"))->click();
-        v->orden(QStringLiteral("accionCalcular"));
-        // Header, blank line, four legend lines, blank line, column codes, 11 rows.
-        auto* texto = v->hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"));
-        QCOMPARE(texto->toPlainText().count(QLatin1Char('\n')), 6 + 4 + 2 + 11);
-        QVERIFY(v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->isVisible());
-        QVERIFY(!v->hijo<QRadioButton>(QStringLiteral("OptETATAB3"))->isVisible());
-        v->hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->click();
-        QVERIFY(texto->toPlainText().contains(QStringLiteral("current stage of distillation = 2 / 2")));
-    }
-
-    void laOpcionTablaSinTablaMuestraElBoton()
-    {
-        v->pulsar(QStringLiteral("OptTAB"));
-        QVERIFY(visible(QStringLiteral("botonEditarTabla"))->isVisible());
-        QVERIFY(!v->caja("TxtAlfa")->isVisible());
-        // An empty table keeps the relative volatility in force.
-        QVERIFY(!v->sim().modoTabla());
-        v->pulsar(QStringLiteral("OptVOL"));
-        QVERIFY(!visible(QStringLiteral("botonEditarTabla"))->isVisible());
-        QVERIFY(v->caja("TxtAlfa")->isVisible());
+        QCOMPARE(QGuiApplication::clipboard()->text() == QLatin1String("untouched"), vista == 0);
     }
 
     void elCursorDeX0EscribeLasDosCajas()
@@ -135,29 +176,6 @@ private slots:
         QVERIFY(v->sim().modificado());
         v->esperarRefresco();
         QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
-    }
-
-    // A cut set in another view shows in the row's box and slider too.
-    void unCortePuestoEnOtraVistaSeVeEnLaFila()
-    {
-        v->sim().editarCorte(1, QStringLiteral("35 %"));
-        QCOMPARE(v->caja("cajaAvance1")->text(), QStringLiteral("35 %"));
-        QCOMPARE(v->hijo<QScrollBar>(QStringLiteral("deslizador1"))->value(), 35);
-    }
-
-    void ensancharLaVentanaMuestraMasEtapas()
-    {
-        v->hijo<QRadioButton>(QStringLiteral("OptETAP6"))->click();
-        v->w().resize(940, 700);
-        v->esperarRefresco();
-        QVERIFY(visible(QStringLiteral("dibujo1"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("dibujo2"))->isVisible());
-        v->w().resize(1900, 700);
-        v->esperarRefresco();
-        QVERIFY(visible(QStringLiteral("dibujo4"))->isVisible());
-        QVERIFY(!visible(QStringLiteral("dibujo5"))->isVisible());
-        v->w().resize(500, 300);
-        QCOMPARE(v->w().size(), QSize(940, 660));
     }
 };
 

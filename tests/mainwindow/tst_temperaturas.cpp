@@ -2,13 +2,12 @@
 // table dialog as a person uses it, and the two temperature quantities that
 // appear with known compounds and go with unknown ones.
 
-#include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
 #include "documents/form_prediccion.h"
+#include "documents/formats/documento.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "support/ventana.h"
 
@@ -40,6 +39,10 @@ void escribirEn(FormPrediccion& d, const char* caja, const QString& texto)
 
 }  // namespace
 
+// Two compounds typed in the dialog, and the start of what it says.
+struct Par { QString a, b, mensaje; };
+Q_DECLARE_METATYPE(Par)
+
 class TstTemperaturas : public QObject {
     Q_OBJECT
 private slots:
@@ -62,16 +65,9 @@ private slots:
         QCOMPARE(v.caja(QStringLiteral("TxtCompB"))->text(), QStringLiteral("Agua"));
         QCOMPARE(v.caja(QStringLiteral("TxtMMB"))->text(), QStringLiteral("18.01528"));
         QVERIFY(v.sim().modificado());
-        QTemporaryDir dir;
-        v.dialogos().rutasGuardar = {dir.filePath(QStringLiteral("p.bdf"))};
-        v.orden(QStringLiteral("accionGuardarComo"));
-        QFile f(dir.filePath(QStringLiteral("p.bdf")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(f.readAll().endsWith("]]\r\n<PRESSURE=1>\r\n<PRESSURE_UNIT=atm>\r\n<MODEL=UNIFAC>\r\n"));
-        // The stills boil at the model's temperatures, on a thermometer too.
-        v.esperarRefresco();
-        QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
-        QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
+        // The pressure and the model go with the document.
+        const std::string documento = EscribirBdf(v.sim().documento());
+        QVERIFY(documento.ends_with("]]\r\n<PRESSURE=1>\r\n<PRESSURE_UNIT=atm>\r\n<MODEL=UNIFAC>\r\n"));
     }
 
     void laAlfaAjustadaEntraEnLugarDeLaTabla()
@@ -91,25 +87,21 @@ private slots:
 
     void loQueNoSePuedePredecirNoEntra_data()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("no parameters") << "etilenglicol" << "styrene" << "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene";
-        QTest::newRow("unknown compound") << "benzene" << "unobtainium" << "ERROR: Unknown compound";
+        QTest::addColumn<Par>("p");
+        QTest::newRow("no parameters") << Par{"etilenglicol", "styrene", "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene"};
+        QTest::newRow("unknown compound") << Par{"benzene", "unobtainium", "ERROR: Unknown compound"};
     }
     void loQueNoSePuedePredecirNoEntra()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, mensaje);
+        QFETCH(Par, p);
         prueba::Ventana v;
         QString informe;
         responderPrediccion([=](FormPrediccion& d) {
-            escribirEn(d, "cajaCompuestoA", a);
-            escribirEn(d, "cajaCompuestoB", b);
+            escribirEn(d, "cajaCompuestoA", p.a);
+            escribirEn(d, "cajaCompuestoB", p.b);
         }, QStringLiteral("botonOk"), &informe);
         v.orden(QStringLiteral("accionPredecirTabla"));
-        QVERIFY2(informe.startsWith(mensaje), qPrintable(informe));
+        QVERIFY2(informe.startsWith(p.mensaje), qPrintable(informe));
         QVERIFY(!v.sim().modoTabla());
         QVERIFY(!v.sim().modificado());
     }
@@ -127,6 +119,7 @@ private slots:
         QVERIFY(tabla.contains(QStringLiteral(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)")));
         v.orden(QStringLiteral("accionVista0"));
         QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
+        QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
         v.escribir(QStringLiteral("TxtCompA"), QStringLiteral("unobtainium"));
         v.esperarRefresco();
         QCOMPARE(lista->count(), 23);
