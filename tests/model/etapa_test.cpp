@@ -1,21 +1,45 @@
 // One stage and the train of stages: the equilibrium, the stage table, the
-// result quantities and each stage's distillate as the next one's charge.
+// result quantities, each stage's distillate as the next one's charge, the
+// text of the progress table view, and no NaN nor infinity anywhere.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
-#include "model/arranque.h"
+#include "model/cadena.h"
 #include "model/composicion.h"
 #include "model/mensajes.h"
 #include "model/numero.h"
+#include "model/tabla_texto.h"
 
 using namespace quillon;
-using namespace quillon::prueba;
 
 namespace {
+
+// The start-up inputs of the English build: benzene/toluene, alpha 2.45,
+// x0 0.4, 500 g, one stage.
+constexpr double kMMA = 78.1121, kMMB = 92.14, kAlfa = 2.45, kX0 = 0.4, kM0 = 500;
+constexpr double NO = VALOR_NO_VALIDO;
+
+Entradas entradas(double mma = kMMA, double mmb = kMMB, double m0 = kM0, double x0 = kX0, double alfa = kAlfa, int unidad = 0)
+{
+    return Entradas{.mma = mma, .mmb = mmb, .alfa = alfa, .x0 = x0, .m0 = m0, .unidad = unidad};
+}
+
+ModeloELV alfa(double a) { return ModeloELV{false, a, nullptr}; }
+
+// A stage table on the heap (10001 rows); the test fails if it is refused.
+std::unique_ptr<ColumnaAvance> columna(const ModeloELV& elv, double x0 = kX0, double mma = kMMA, double mmb = kMMB)
+{
+    auto c = std::make_unique<ColumnaAvance>();
+    if (!CrearTablaAvanceDes(elv, mma, mmb, x0, *c)) ADD_FAILURE() << "stage table refused";
+    return c;
+}
 
 TablaELV tabla(std::initializer_list<std::pair<double, double>> puntos)
 {
@@ -34,8 +58,6 @@ double yCon(double x, double a) { return alfa(a).yEq(x); }  // a point of local 
 
 TEST(Equilibrium, ConstantAlphaAndTheDenseTableInterpolatedInX)
 {
-    EXPECT_NEAR(yCon(0.5, 2), 0.6667, 0.00005);
-    EXPECT_NEAR(yCon(0.2, 3), 0.6 / 1.4, 1e-15);
     const struct {
         TablaELV t;
         double alfa[6];  // at x = 0, 0.2, 0.4, 0.6, 0.601, 1; 0 where no segment reaches
@@ -109,28 +131,19 @@ TEST(StageTable, ProgressReadsItsRowHalvesToEvenTheStillAsPOver100Times10000)
     for (const auto& f : filas) EXPECT_TRUE(filaDeAvance(f.P) == f.avance && filaDeCorte(f.P) == f.corte) << f.P;
 }
 
-TEST(Quantities, DistillateCompositionSpecialCasesAndTheWholeCharge)
+// The start-up stage's quantities at P percent distilled, in a unit of
+// `gramos` grams.
+ValoresMagnitudes enArranque(double P, double gramos = 1)
 {
-    EXPECT_TRUE(GetXD_DEST(0, 0.4, 0.4, kMMA, kMMB) == 0 && GetXD_DEST(50, 0, 0, kMMA, kMMB) == 0);
-    EXPECT_TRUE(GetXD_DEST(0, 1, 1, kMMA, kMMB) == 0 && GetXD_DEST(0.01, 1, 1, kMMA, kMMB) == 1);
-    for (double x0 : {0.1, 0.4, 0.9}) EXPECT_NEAR(GetXD_DEST(100, 0, x0, kMMA, kMMB), x0, 1e-14);
-    EXPECT_NEAR(GetXD_DEST(30, 0.4, 0.4, kMMA, kMMB), 0.4, 1e-14);
+    static const ModeloELV elv = alfa(kAlfa);
+    static const std::unique_ptr<ColumnaAvance> col = columna(elv);
+    return EvaluarMagnitudes(EtapaEvaluable{col.get(), &elv, kX0, kMMA, kMMB, kM0, gramos}, P);
 }
 
-class EtapaArranque : public testing::Test {
-protected:
-    ValoresMagnitudes en(double P, double gramos = 1) const
-    {
-        return EvaluarMagnitudes(EtapaEvaluable{col.get(), &elv, kX0, kMMA, kMMB, kM0, gramos}, P);
-    }
-    const ModeloELV elv = alfa(kAlfa);
-    const std::unique_ptr<ColumnaAvance> col = columna(elv);
-};
-
-TEST_F(EtapaArranque, StartShowsTheChargeAndNoDistillateEndAnEmptyStill)
+TEST(Quantities, StartShowsTheChargeAndNoDistillateEndAnEmptyStill)
 {
     // B reads 0, not 100 % of nothing, where A is 0.
-    const ValoresMagnitudes inicio = en(0), fin = en(100);
+    const ValoresMagnitudes inicio = enArranque(0), fin = enArranque(100);
     for (int q : {PctMolesTotalDest, PctMasaADest, XADest, MasaTotalDest, MolesTotalDest, PctMasaBDest, XBDest, MasaADest,
                   MasaBDest, MolesADest, MolesBDest})
         EXPECT_EQ(inicio[static_cast<std::size_t>(q)], 0) << magnitudes()[q].codigo;
@@ -141,13 +154,19 @@ TEST_F(EtapaArranque, StartShowsTheChargeAndNoDistillateEndAnEmptyStill)
     EXPECT_NEAR(inicio[PctMasaAResid], 36.109, 0.0005);
     EXPECT_NEAR(fin[XADest], kX0, 1e-14);
     EXPECT_DOUBLE_EQ(fin[PctMolesTotalDest], 100);
+    // The distillate of other charges: none, pure A, the whole of it, and a
+    // still that has not changed.
+    EXPECT_TRUE(GetXD_DEST(50, 0, 0, kMMA, kMMB) == 0 && GetXD_DEST(0, 1, 1, kMMA, kMMB) == 0);
+    EXPECT_EQ(GetXD_DEST(0.01, 1, 1, kMMA, kMMB), 1);
+    for (double x0 : {0.1, 0.9}) EXPECT_NEAR(GetXD_DEST(100, 0, x0, kMMA, kMMB), x0, 1e-14);
+    EXPECT_NEAR(GetXD_DEST(30, 0.4, 0.4, kMMA, kMMB), 0.4, 1e-14);
 }
 
-TEST_F(EtapaArranque, StillAndDistillateShareTheChargeAndTheVapourIsInEquilibrium)
+TEST(Quantities, StillAndDistillateShareTheChargeAndTheVapourIsInEquilibrium)
 {
     const double w0 = fraccionMasica(kX0, kMMA, kMMB), n0 = kM0 * (w0 / kMMA + (1 - w0) / kMMB);
     for (double P = 0.37; P < 100; P += 0.37) {
-        const ValoresMagnitudes v = en(P), kg = en(P, 1000);
+        const ValoresMagnitudes v = enArranque(P), kg = enArranque(P, 1000);
         auto q = [&v](int i) { return v[static_cast<std::size_t>(i)]; };
         ASSERT_NEAR(q(MasaTotalResid) + q(MasaTotalDest), kM0, 1e-9) << P;
         ASSERT_NEAR(q(MasaAResid) + q(MasaADest), kM0 * w0, 1e-9) << P;
@@ -158,7 +177,7 @@ TEST_F(EtapaArranque, StillAndDistillateShareTheChargeAndTheVapourIsInEquilibriu
         ASSERT_NEAR(q(XADest) + q(XBDest) + q(XAResid) + q(XBResid), 2, 1e-15) << P;
         ASSERT_NEAR(q(MolesADest) / q(MolesTotalDest), q(XADest), 1e-14) << P;
         ASSERT_NEAR(q(MolesAResid) / q(MolesTotalResid), q(XAResid), 1e-14) << P;
-        ASSERT_EQ(q(YAVapor), elv.yEq(q(XAResid))) << P;
+        ASSERT_EQ(q(YAVapor), alfa(kAlfa).yEq(q(XAResid))) << P;
         ASSERT_TRUE(q(XADest) > q(XAResid) && q(YAVapor) > q(XAResid)) << P;
         // Another unit leaves every mass figure and multiplies every mole figure.
         for (std::size_t i = 0; i < kNumMagnitudes; ++i) {
@@ -177,7 +196,7 @@ TEST(Quantities, TheGraphAxesOfferEveryQuantityOnce)
 
 TEST(StageChain, TwoStagesPassTheDistillateOnAndSplitItsAAndB)
 {
-    Entradas e = entradasArranque();
+    Entradas e = entradas();
     const std::array<double, kMaxEtapas> cortes{50, 40, 0, 0, 0, 0};
     CadenaEtapas cadena;
     const EstadoEtapa uno = calcularEtapa(cadena, alfa(kAlfa), e, cortes, 1), dos = calcularEtapa(cadena, alfa(kAlfa), e, cortes, 2);
@@ -225,7 +244,7 @@ TEST(StageChain, AStageIsComputedOnceUntilInvalidatedAndFailuresAreToldInTheView
     EXPECT_TRUE(cadena.calculada(2));
     EXPECT_TRUE(!cadena.calculada(1) && cadena.asegurar(1, alfa(kAlfa), kMMA, kMMB) && cadena.columna(1)[0] == 0.7);
     cadena.invalidar();
-    Entradas e = entradasArranque();
+    Entradas e = entradas();
     EXPECT_EQ(calcularEtapa(cadena, alfa(0.5), e, {}, 1).error, &mensajes::valoresIniciales);
     const std::pair<void (*)(Entradas&), const Texto*> pasos[] = {
         {[](Entradas&) {}, nullptr}, {[](Entradas& x) { x.alfa = 1; }, &mensajes::volatilidad},
@@ -235,9 +254,87 @@ TEST(StageChain, AStageIsComputedOnceUntilInvalidatedAndFailuresAreToldInTheView
         cambio(e);  // each failure comes before those already there
         EXPECT_EQ(validarEntradas(e, true, true), mensaje);
     }
-    e = entradasArranque();
+    e = entradas();
     e.m0 = 0;  // the graph wants a mass, the other views do not
     EXPECT_EQ(validarEntradas(e, false, true), nullptr);
+}
+
+// The text of the progress table view. (quillon-table's tests read the
+// start-up text and the later stages of the example.)
+
+// The lines of the table text, each of which must end with CR LF; empty
+// when the table is refused, with its message in `error`.
+std::vector<std::string> lineas(const Entradas& e, const PeticionTabla& p, const char** error = nullptr)
+{
+    CadenaEtapas cadena;
+    const ResultadoTabla r = CrearTablaTexto(cadena, alfa(e.alfa), e, {}, p);
+    if (error) *error = r.error ? tr(*r.error) : "";
+    std::vector<std::string> l;
+    std::size_t d = 0;
+    for (std::size_t f; (f = r.texto.find("\r\n", d)) != std::string::npos; d = f + 2) l.push_back(r.texto.substr(d, f - d));
+    EXPECT_EQ(d, r.texto.size());
+    return l;
+}
+
+TEST(TablaTexto, UnitsMolarMassesAndLegendInTheHeader)
+{
+    Entradas e = entradas();
+    e.mmb = 18.01528;
+    const PeticionTabla p{"benzene", "water", 1, 200, {MasaAResid, MolesAResid, PctMasaAResid, YAVapor}, '.'};
+    const char* masa[] = {"0 g", "123.46 kg", "2 oz = 56.699 g  (1 oz = 28.3495 g)", "2 lb = 907.18 g  (1 lb = 453.592 g)"};
+    for (int u = 0; u < 4; ++u) {
+        e.unidad = u;
+        e.m0 = u == 0 ? 0 : u == 1 ? 123.456 : 2;
+        const auto l = lineas(e, p);
+        ASSERT_EQ(l.size(), 12u + 201);
+        EXPECT_EQ(l[1], std::string("Initial mass of mixture = ") + masa[u]);
+    }
+    const auto l = lineas(e, p);
+    const std::vector<std::string> esperadas{"Molar mass of benzene (A) = 78.112 g/mol", "Molar mass of water (B) = 18.015 g/mol",
+                                             "Number of the current stage of distillation = 1 / 1", "",
+                                             " MAs = Mass of A in still pot (lb)", " NAs = Moles of A in still pot",
+                                             "%MAs = % Mass of A in still pot", " YAd = Mole fraction of A in distilled vapor", "",
+                                             " MAs         NAs        %MAs         YAd        "};
+    EXPECT_EQ(std::vector<std::string>(l.begin() + 2, l.begin() + 12), esperadas);
+}
+
+TEST(TablaTexto, NoTickedItemsLeaveEmptyLinesAndInvalidInputsAMessage)
+{
+    Entradas e = entradas();
+    const auto l = lineas(e, {"a", "b", 1, 10, {}, '.'});
+    ASSERT_EQ(l.size(), 6u + 2 + 11);
+    for (std::size_t i = 5; i < l.size(); ++i) EXPECT_EQ(l[i], "") << i;
+    // The table checks alpha, which the stage row does not.
+    const char* error = nullptr;
+    e.alfa = 1;
+    EXPECT_TRUE(lineas(e, {}, &error).empty());
+    EXPECT_STREQ(error, "ERROR: Relative volatility is out of range");
+}
+
+// No NaN and no infinity: every input that passes the checks gives finite
+// numbers in every still, quantity and table row. (An input whose arithmetic
+// cannot stay finite is refused by the validity rules: textos_test.cpp.)
+
+TEST(Finitud, InputsAtTheEdgesGiveFiniteNumbersInEveryStillAndEveryQuantity)
+{
+    const std::array<double, kMaxEtapas> cortes{37.5, 100, 50, 0, 100, 1};
+    for (const Entradas& e : {entradas(1e-100, 1e-100, 1e200, 0.4, 2.45, 3), entradas(1e100, 1e100, 1e200, 0.4, 100, 3),
+                              entradas(1e-100, 1e100, 1e200, 1e-310, 1.0000001, 2), entradas(1e100, 1e-100, 0, 1, 2.45, 1),
+                              entradas(78.1121, 92.14, 1e200, 0.5, 100, 3)}) {
+        ASSERT_EQ(validarEntradas(e, false, true), nullptr);
+        const ModeloELV elv = alfa(e.alfa);
+        CadenaEtapas cadena;
+        for (int k = 1; k <= kMaxEtapas; ++k) {
+            const EstadoEtapa r = calcularEtapa(cadena, elv, e, cortes, k);
+            ASSERT_EQ(r.error, nullptr);
+            for (double v : {r.alambique.masa, r.alambique.x, r.alambique.molesA, r.alambique.molesB, r.destilado.masaA,
+                             r.destilado.wB, r.destilado.molesA, r.destilado.molesB})
+                ASSERT_TRUE(std::isfinite(v)) << "stage " << k;
+            for (double P = 0; P <= 100; P += 2.5)
+                for (double q : EvaluarMagnitudes(etapaEvaluable(cadena, elv, e, cortes, k), P))
+                    ASSERT_TRUE(std::isfinite(q)) << "stage " << k << " P " << P;
+        }
+    }
 }
 
 }  // namespace

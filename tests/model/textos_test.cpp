@@ -5,17 +5,18 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <set>
 
-#include "model/arranque.h"
 #include "model/compuestos.h"
 #include "model/formato.h"
 #include "model/numero.h"
+#include "model/termo.h"
 
 using namespace quillon;
 
 namespace {
 
-using prueba::NO;
+constexpr double NO = VALOR_NO_VALIDO;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(LeerNumero, GivesTheValueTheFailureFlagAndTheSeparatorTypedLast)
@@ -58,7 +59,7 @@ TEST(ValidityRules, AcceptTheLimitsOfEachRangeAndRefuseTheSentinel)
 
 TEST(CompositionForms, StartUpFractionGivesTheMassPercentShownAndBack)
 {
-    EXPECT_NEAR(porcentajeMasicoDeFraccion(0.4, prueba::kMMA, prueba::kMMB), 36.109, 0.0005);
+    EXPECT_NEAR(porcentajeMasicoDeFraccion(0.4, 78.1121, 92.14), 36.109, 0.0005);
     for (double x0 = 0; x0 <= 1.0; x0 += 0.05)
         EXPECT_NEAR(fraccionDePorcentajeMasico(porcentajeMasicoDeFraccion(x0, 46.07, 18.01528), 46.07, 18.01528), x0, 1e-14);
 }
@@ -125,39 +126,38 @@ double masaDeFormula(const std::string& formula)
     return masa;
 }
 
-// Every name of the list under its formula and its mass: the formula's with
-// the standard atomic weights to two decimals, or the digits the list has
-// always had.
+// The formula of every compound, and the digits the list has always had
+// where they are not the formula's with the standard atomic weights to two
+// decimals.
 const char* const kFormulas[][3] = {
-    {"C2H6O", "", "etanol|alcohol|alcohol etilico|ethanol|ethyl alcohol"}, {"H2O", "18.01528", "agua|water|wasser|eau|aqua|acua"},
-    {"C3H6O", "", "acetona|propanona|dimetilcetona|dimetil cetona|acetone|propanone|dimethylcetone|dimethyl cetone"},
-    {"C4H8O2", "", "acetato de etilo|ethyl acetate"}, {"CHCl3", "119.38", "cloroformo|chloroform"},
-    {"C2H6O2", "62.068", "etilenglicol|1,2-etanodiol|ethylene glycol|1,2-ethanediol|ethane-1,2-diol"},
-    {"C6H6", "78.1121", "benceno|benzene"}, {"C7H8", "", "tolueno|toluene"}, {"C6H12", "", "cyclohexane|ciclohexano"},
-    {"CCl4", "153.8", "CCl4|tetracloruro de carbono|carbon tetrachloride"}, {"C2H4O2", "", "acetic acid|acido acetico"},
-    {"CH4O", "", "metanol|alcohol metilico|methanol|methyl alcohol"}, {"C7H16", "", "n-heptano|heptano|n-heptane|heptane"},
-    {"C3H8O", "", "1-propanol|n-propanol|propyl alcohol|alcohol propilico|2-propanol|isopropanol|isopropyl alcohol|alcohol isopropilico"},
-    {"C4H10O", "", "1-butanol|n-butanol|butyl alcohol|alcohol butilico|diethyl ether|ethyl ether|eter dietilico|dietil eter|eter etilico"},
-    {"CH2O2", "", "formic acid|acido formico"}, {"C6H14", "", "n-hexane|hexane|n-hexano|hexano"}, {"C8H8", "", "styrene|estireno"},
-    {"C8H18", "", "n-octane|octane|n-octano|octano"}, {"C8H10", "", "p-xylene|p-xileno|ethylbenzene|etilbenceno"},
-    {"CH2Cl2", "", "dichloromethane|methylene chloride|diclorometano|cloruro de metileno"}, {"C6H6O", "", "phenol|fenol"},
-    {"C2H3N", "", "acetonitrile|acetonitrilo"}, {"C4H8O", "", "tetrahydrofuran|thf|tetrahidrofurano"},
-    {"C5H12", "", "n-pentane|pentane|n-pentano|pentano"}};
+    {"ethanol", "C2H6O", ""}, {"water", "H2O", "18.01528"}, {"acetone", "C3H6O", ""}, {"ethyl acetate", "C4H8O2", ""},
+    {"chloroform", "CHCl3", "119.38"}, {"ethylene glycol", "C2H6O2", "62.068"}, {"benzene", "C6H6", "78.1121"},
+    {"toluene", "C7H8", ""}, {"carbon tetrachloride", "CCl4", "153.8"}, {"methanol", "CH4O", ""}, {"n-heptane", "C7H16", ""},
+    {"1-propanol", "C3H8O", ""}, {"2-propanol", "C3H8O", ""}, {"1-butanol", "C4H10O", ""}, {"acetic acid", "C2H4O2", ""},
+    {"formic acid", "CH2O2", ""}, {"n-hexane", "C6H14", ""}, {"cyclohexane", "C6H12", ""}, {"n-octane", "C8H18", ""},
+    {"p-xylene", "C8H10", ""}, {"ethylbenzene", "C8H10", ""}, {"styrene", "C8H8", ""}, {"diethyl ether", "C4H10O", ""},
+    {"dichloromethane", "CH2Cl2", ""}, {"acetonitrile", "C2H3N", ""}, {"tetrahydrofuran", "C4H8O", ""},
+    {"n-pentane", "C5H12", ""}, {"phenol", "C6H6O", ""}};
 
-TEST(ListaCompuestos, EveryMassIsItsFormulasAndEveryNameFindsItsOwnEntry)
+// Every name of the list is one of the compounds of the equilibrium data and
+// carries its formula's mass: a name sent to the wrong compound shows.
+TEST(ListaCompuestos, EveryNameIsACompoundWithItsFormulasMassAndFindsItsOwnEntry)
 {
     std::map<std::string, double> esperada;
-    for (const auto& f : kFormulas)
-        for (std::string n = std::string(f[2]) + "|"; !n.empty(); n.erase(0, n.find('|') + 1))
-            esperada[n.substr(0, n.find('|'))] = *f[1] ? std::stod(f[1]) : std::round(masaDeFormula(f[0]) * 100) / 100;
+    for (const auto& [compuesto, formula, masa] : kFormulas)
+        esperada[compuesto] = *masa ? std::stod(masa) : std::round(masaDeFormula(formula) * 100) / 100;
     const auto lista = listaCompuestos();
     ASSERT_GE(lista.size(), 43u);
+    std::set<int> compuestos;
     for (const Compuesto& c : lista) {
-        const std::string nombre(c.nombre);
-        ASSERT_EQ(esperada.count(nombre), 1u) << nombre;
-        EXPECT_TRUE(std::stod(std::string(c.textoMasa)) == esperada[nombre] && c.masaMolar == esperada[nombre]) << nombre;
-        EXPECT_EQ(BuscarCompuesto(nombre)->nombre, c.nombre);  // no earlier entry hides it
+        const int i = termo::compuestoDe(c.nombre);
+        ASSERT_GE(i, 0) << c.nombre;
+        compuestos.insert(i);
+        const double m = esperada.at(std::string(termo::nombreCompuesto(i)));
+        EXPECT_TRUE(std::stod(std::string(c.textoMasa)) == m && c.masaMolar == m) << c.nombre;
+        EXPECT_EQ(BuscarCompuesto(c.nombre)->nombre, c.nombre);  // no earlier entry hides it
     }
+    EXPECT_EQ(compuestos.size(), 28u);
     // "alcohol metilico" is entry 17 and again 36: the first match wins.
     EXPECT_EQ(BuscarCompuesto("alcohol metilico")->nombre.data(), lista[17].nombre.data());
 }

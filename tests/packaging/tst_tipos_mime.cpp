@@ -8,16 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
 class TestTiposMime : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -29,15 +19,13 @@ private slots:
     // font type from it.)
     void initTestCase()
     {
-        QVERIFY(dir.isValid());
         const QString paquetes = dir.filePath("share/mime/packages");
         QVERIFY(QDir().mkpath(paquetes));
         QVERIFY(QDir().mkpath(dir.filePath("home")));
-        const QString nuestro = QFINDTESTDATA("../../packaging/quillon-mime.xml");
         const QString sistema = QStringLiteral("/usr/share/mime/packages/freedesktop.org.xml");
         if (!QFile::exists(sistema))
             QSKIP("the system has no shared-mime-info database");
-        QVERIFY(QFile::copy(nuestro, paquetes + "/quillon-mime.xml"));
+        QVERIFY(QFile::copy(QFINDTESTDATA("../../packaging/quillon-mime.xml"), paquetes + "/quillon-mime.xml"));
         QVERIFY(QFile::copy(sistema, paquetes + "/freedesktop.org.xml"));
         qputenv("XDG_DATA_HOME", dir.filePath("home").toLocal8Bit());
         qputenv("XDG_DATA_DIRS", dir.filePath("share").toLocal8Bit());
@@ -49,22 +37,22 @@ private slots:
         QTest::addColumn<QByteArray>("contenido");
         QTest::addColumn<QString>("tipo");
 
-        const QString ejemplos = QFINDTESTDATA("../../examples");
-        const QByteArray doc = leer(ejemplos + "/ethanol-water-1atm.bdf");
-        const QByteArray tabla = leer(ejemplos + "/ethanol-water-1atm.vle");
-        QVERIFY(doc.startsWith("<A=") && tabla.startsWith("<A="));
-
+        const QDir ejemplos(QFINDTESTDATA("../../examples"));
+        auto leer = [&ejemplos](const QString& nombre) {
+            QFile f(ejemplos.filePath(nombre));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
         const QString distilacion = QStringLiteral("application/x-quillon-distillation");
         const QString elv = QStringLiteral("application/x-quillon-vle");
-        for (const QString& f : QDir(ejemplos).entryList({"*.bdf", "*.vle"}, QDir::Files))
-            QTest::newRow(qPrintable(f)) << f << leer(ejemplos + "/" + f)
-                                         << (f.endsWith(".bdf") ? distilacion : elv);
+        for (const QString& f : ejemplos.entryList({"*.bdf", "*.vle"}, QDir::Files))
+            QTest::newRow(qPrintable(f)) << f << leer(f) << (f.endsWith(".bdf") ? distilacion : elv);
 
         QTest::newRow("BDF font") << "fixed.bdf"
                                   << QByteArray("STARTFONT 2.1\nFONT -misc-fixed-medium-r-normal--13\n")
                                   << "application/x-font-bdf";
+        const QByteArray doc = leer("ethanol-water-1atm.bdf");
         QTest::newRow("document, no extension") << "destilacion" << doc << distilacion;
-        QTest::newRow("table, no extension") << "tabla" << tabla << elv;
+        QTest::newRow("table, no extension") << "tabla" << leer("ethanol-water-1atm.vle") << elv;
         QByteArray largos = doc;
         largos.replace("<A=ethanol>", "<A=" + QByteArray(300, 'e') + ">");
         largos.replace("<B=water>", "<B=" + QByteArray(300, 'w') + ">");
@@ -78,8 +66,7 @@ private slots:
         QFETCH(QByteArray, contenido);
         QFETCH(QString, tipo);
         QFile f(dir.filePath(nombre));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(contenido);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenido) == contenido.size());
         f.close();
 
         const QMimeType hallado = QMimeDatabase().mimeTypeForFile(f.fileName());
