@@ -7,7 +7,7 @@
 #include <memory>
 #include <numeric>
 
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "model/cadena.h"
 #include "model/tabla_texto.h"
 

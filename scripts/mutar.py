@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Mutants of src/model and src/documents/formats, run through the plain C++
+"""Mutants of src/model and src/formats, run through the plain C++
 tests one at a time. Called by scripts/mutar.sh, which configures the build
 folder and restores the tree should this process be killed outright."""
 
@@ -13,7 +13,7 @@ import sys
 import time
 from pathlib import Path
 
-CARPETAS = ["src/model", "src/documents/formats"]
+CARPETAS = ["src/model", "src/formats"]
 # Texts only: mutating them says nothing about the arithmetic or the grammar.
 EXCLUIDOS = {"src/model/idioma.cpp", "src/model/idioma.h", "src/model/mensajes.h"}
 PROGRAMAS = ["model_tests", "format_tests", "companion_tests"]
@@ -27,7 +27,7 @@ OBJETIVOS = PROGRAMAS + ["quillon-table"]
 EQUIVALENTES_CONOCIDOS = [
     # The buffer of a number's text is far larger than any number needs.
     ("src/model/formato.cpp", "char buf[64];", "constant"),
-    ("src/documents/formats/codificacion.cpp", "char buf[64];", "constant"),
+    ("src/formats/codificacion.cpp", "char buf[64];", "constant"),
 ]
 
 # The operators, each a regular expression over the line with its comments,

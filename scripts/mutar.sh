@@ -2,7 +2,7 @@
 # Mutation check of the model and the file formats: one small fault at a time
 # (a flipped comparison, + for -, * for /, a constant one digit off, a dropped
 # unary minus or negation, ...) is written into src/model or
-# src/documents/formats, the plain C++ test programs are rebuilt and run, and
+# src/formats, the plain C++ test programs are rebuilt and run, and
 # the file is put back. Prints every mutant the tests let through.
 #
 #   scripts/mutar.sh                 the whole curated sample (about 100 mutants)

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "documents/formats/etiquetas.h"
+#include "formats/etiquetas.h"
 #include "model/magnitudes.h"
 
 namespace quillon {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "documents/validador_guardable.h"
 #include "model/compuestos.h"
 #include "model/formato.h"

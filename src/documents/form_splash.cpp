@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QTimer>
 
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "model/termo.h"
 #include "platform/texto_qt.h"
 

@@ -2,7 +2,7 @@
 
 #include "documents/form_xyinput.h"
 #include "documents/form_xyinput_textos.h"
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 

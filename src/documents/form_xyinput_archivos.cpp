@@ -7,9 +7,9 @@
 
 #include "documents/form_xyinput.h"
 #include "documents/form_xyinput_textos.h"
-#include "documents/escritura.h"
-#include "documents/textos.h"
-#include "documents/formats/archivo_tabla.h"
+#include "platform/escritura.h"
+#include "model/textos.h"
+#include "formats/archivo_tabla.h"
 #include "platform/archivos.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"

@@ -1,6 +1,6 @@
 #include "documents/validador_guardable.h"
 
-#include "documents/formats/etiquetas.h"
+#include "formats/etiquetas.h"
 
 namespace quillon {
 namespace {

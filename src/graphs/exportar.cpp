@@ -11,8 +11,8 @@
 #include <QSpinBox>
 #include <QSvgGenerator>
 
-#include "documents/textos.h"
-#include "documents/escritura.h"
+#include "model/textos.h"
+#include "platform/escritura.h"
 #include "platform/archivos.h"
 #include "platform/boton_imagen.h"
 #include "platform/plataforma.h"

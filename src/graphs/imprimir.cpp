@@ -9,8 +9,8 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "documents/escritura.h"
-#include "documents/textos.h"
+#include "platform/escritura.h"
+#include "model/textos.h"
 #include "graphs/form_imprimir.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"

@@ -7,7 +7,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/panel_avance.h"

@@ -7,11 +7,11 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "documents/escritura.h"
+#include "platform/escritura.h"
 #include "documents/form_prediccion.h"
 #include "documents/form_xyinput.h"
-#include "documents/formats/documento.h"
-#include "documents/textos.h"
+#include "formats/documento.h"
+#include "model/textos.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/grafico_elv.h"
 #include "mainwindow/formmain.h"

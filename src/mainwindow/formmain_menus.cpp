@@ -6,7 +6,7 @@
 #include <QMenuBar>
 
 #include "documents/form_splash.h"
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
 #include "platform/plataforma.h"

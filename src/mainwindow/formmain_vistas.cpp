@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "documents/escritura.h"
+#include "platform/escritura.h"
 #include "graphs/grafico_avance.h"
 #include "graphs/exportar.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/imprimir.h"
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "graphs/panel_avance.h"
 #include "platform/archivos.h"
 #include "mainwindow/fila_etapas.h"

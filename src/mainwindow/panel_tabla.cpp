@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "model/magnitudes.h"
 #include "model/temperaturas.h"
 #include "platform/boton_imagen.h"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "documents/textos.h"
+#include "model/textos.h"
 #include "graphs/cursor_deslizante.h"
 #include "mainwindow/panel.h"
 #include "mainwindow/paneles_entrada.h"

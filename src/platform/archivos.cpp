@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <cerrno>
 
-#include "documents/formats/limites.h"
+#include "formats/limites.h"
 #include "platform/texto_qt.h"
 
 #ifdef Q_OS_UNIX

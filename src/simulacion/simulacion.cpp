@@ -1,6 +1,6 @@
 #include "simulacion/simulacion.h"
 
-#include "documents/textos.h"
+#include "model/textos.h"
 
 namespace quillon {
 

@@ -13,7 +13,7 @@
 #include <array>
 #include <memory>
 
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "model/cadena.h"
 #include "model/condiciones.h"
 #include "model/equilibrio.h"

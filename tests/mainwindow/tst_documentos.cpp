@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "platform/archivos.h"
 #include "support/disco_lleno.h"
 #include "support/ventana.h"

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "documents/form_prediccion.h"
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "support/ventana.h"
 

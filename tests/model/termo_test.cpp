@@ -10,7 +10,7 @@
 #include <string>
 #include <tuple>
 
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 #include "model/equilibrio.h"
 #include "model/termo.h"
 #include "model/termo_tabla.h"

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "documents/formats/archivo_tabla.h"
-#include "documents/formats/documento.h"
+#include "formats/archivo_tabla.h"
+#include "formats/documento.h"
 
 using namespace quillon;
 

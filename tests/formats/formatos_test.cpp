@@ -16,10 +16,10 @@
 #include <string>
 #include <tuple>
 
-#include "documents/formats/archivo_tabla.h"
-#include "documents/formats/codificacion.h"
-#include "documents/formats/documento.h"
-#include "documents/formats/etiquetas.h"
+#include "formats/archivo_tabla.h"
+#include "formats/codificacion.h"
+#include "formats/documento.h"
+#include "formats/etiquetas.h"
 #include "model/cadena.h"
 
 using namespace quillon;

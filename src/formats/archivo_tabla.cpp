@@ -1,8 +1,8 @@
-#include "documents/formats/archivo_tabla.h"
+#include "formats/archivo_tabla.h"
 
-#include "documents/formats/codificacion.h"
-#include "documents/formats/documento.h"
-#include "documents/formats/etiquetas.h"
+#include "formats/codificacion.h"
+#include "formats/documento.h"
+#include "formats/etiquetas.h"
 
 namespace quillon {
 

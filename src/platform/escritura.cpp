@@ -1,4 +1,4 @@
-#include "documents/escritura.h"
+#include "platform/escritura.h"
 
 #include "platform/archivos.h"
 #include "platform/plataforma.h"

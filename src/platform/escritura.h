@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "documents/textos.h"
+#include "model/textos.h"
 
 namespace quillon {
 

@@ -1,9 +1,9 @@
-#include "documents/formats/documento.h"
+#include "formats/documento.h"
 
 #include <cctype>
 
-#include "documents/formats/codificacion.h"
-#include "documents/formats/etiquetas.h"
+#include "formats/codificacion.h"
+#include "formats/etiquetas.h"
 #include "model/cortes.h"
 #include "model/numero.h"
 

@@ -1,8 +1,8 @@
-#include "documents/formats/etiquetas.h"
+#include "formats/etiquetas.h"
 
 #include <algorithm>
 
-#include "documents/formats/codificacion.h"
+#include "formats/codificacion.h"
 #include "model/numero.h"
 #include "model/texto.h"
 

@@ -1,4 +1,4 @@
-#include "documents/formats/codificacion.h"
+#include "formats/codificacion.h"
 
 #include <array>
 #include <charconv>
