@@ -120,6 +120,36 @@ TEST(Bdf, ThePredictionsConditionsTravelInTagsOfTheirOwn)
     EXPECT_DOUBLE_EQ(presionEnPascales(c), 101300);
 }
 
+// The column of plates travels in tags of its own after the table block and
+// the conditions, each box as typed, only when it has plates: without them
+// the document is written as it always was, and what the other tags give
+// does not change with them.
+TEST(Bdf, TheColumnTravelsInTagsOfItsOwnOnlyWithPlates)
+{
+    constexpr auto razon = PoliticaReflujo::RazonConstante, pureza = PoliticaReflujo::PurezaConstante;
+    DocumentoDestilacion d = documentoPrueba();
+    d.condiciones = CondicionesTermo{};
+    const std::string sin = EscribirBdf(d);
+    d.columna = TextosColumnaPlatos{" 0 ", pureza, "", "0.9", "3"};
+    EXPECT_EQ(EscribirBdf(d), sin);
+    const std::pair<TextosColumnaPlatos, const char*> filas[] = {
+        {{" 5 ", razon, "2,5", "0.9", "7"}, "<PLATES=5>\r\n<REFLUX=2,5>\r\n"},
+        {{"12", pureza, "x", " 75% ", "1e3"}, "<PLATES=12>\r\n<PURITY=75%>\r\n<MAX_REFLUX=1e3>\r\n"}};
+    for (const auto& [columna, etiquetas] : filas) {
+        d.columna = columna;
+        const std::string con = EscribirBdf(d);
+        EXPECT_EQ(con, sin + etiquetas);
+        LecturaBdf r = LeerBdf(con, kRuta);
+        EXPECT_TRUE(r.ok() && r.doc.columna->politica == columna.politica && EscribirBdf(r.doc) == con) << etiquetas;
+        r.doc.columna.reset();
+        EXPECT_EQ(EscribirBdf(r.doc), sin);
+    }
+    // Anywhere in the text; the largest reflux ratio is not the reflux ratio.
+    EXPECT_EQ(*LeerBdf("<MAX_REFLUX=4><PURITY= 0.8>[[]]<PLATES=3>", kRuta).doc.columna,
+              (TextosColumnaPlatos{"3", pureza, "", "0.8", "4"}));
+    EXPECT_FALSE(LeerBdf("<MAX_REFLUX=4><REFLUX=2>", kRuta).doc.columna);
+}
+
 TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
 {
     const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><a=x><MMB=><MMA=18", kRuta);
