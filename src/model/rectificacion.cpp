@@ -19,6 +19,9 @@ constexpr Texto kInalcanzable{"ERROR: The column cannot give the distillate puri
                               "ERROR: La columna no da la pureza del destilado ni con la razón de reflujo máxima"};
 constexpr Texto kDetalleMejor{" (at most ", " (como mucho "};
 
+// Far below any difference of composition the results can show.
+constexpr double kPurezaDistinta = 1e-9;
+
 // The column's head at one still composition: its reflux ratio and the
 // distillate leaving the condenser.
 struct Cabeza {
@@ -123,7 +126,9 @@ void integrar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double m
 std::optional<RechazoColumna> rechazoDePureza(const ModeloELV& elv, const ColumnaPlatos& c, double x0)
 {
     if (c.politica != PoliticaReflujo::PurezaConstante) return std::nullopt;
-    if (!(c.pureza > x0)) return RechazoColumna{&kNoSuperaCarga, &kDetalleCarga, x0};
+    // A charge that is the distillate of a stage held at this purity has it
+    // to within rounding: that is not a purity above the charge.
+    if (!(c.pureza > x0 + kPurezaDistinta)) return RechazoColumna{&kNoSuperaCarga, &kDetalleCarga, x0};
     const double azeotropo = azeotropoDesde(elv, x0);
     if (c.pureza > azeotropo) return RechazoColumna{&kTrasAzeotropo, &kDetalleAzeotropo, azeotropo};
     if (!reflujoMinimo(elv, c.platos, x0, c.pureza, c.reflujoMaximo).alcanzable)

@@ -36,7 +36,8 @@ struct AvanceColumnaPlatos {
 };
 
 // Why a charge of composition x0 cannot be run at the column's constant
-// purity, in the order they are checked: a purity not above x0, one beyond
+// purity, in the order they are checked: a purity not above x0 (by more than
+// rounding: 1e-9), one beyond
 // an azeotrope of the equilibrium in force, one the column cannot give at
 // the start even at Rmax (with the best it can give). Empty at constant
 // reflux ratio, which runs any charge.

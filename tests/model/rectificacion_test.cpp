@@ -232,13 +232,14 @@ TEST(CadenaConColumna, NoPlatesIsSimpleDistillationAndEachStageRedistilsThroughT
     EXPECT_EQ(ValoresTablaVista(simple, alfa(kAlfa), e, cortes, p).valores.items, std::vector<int>{XAResid});
     EXPECT_EQ(ValoresTablaVista(cadena, alfa(kAlfa), e, cortes, p).valores.filas[5],
               (std::vector<double>{cadena.columna(1)[5000], 1, cadena.cabeza(1).destilado[5000]}));
-    // Cut at nothing, the first stage leaves the second a charge without A.
-    cadena.fijarColumna({3, kPureza, 0, 0.8, 10});
-    EXPECT_EQ(calcularEtapa(cadena, alfa(kAlfa), e, {0, 50}, 1).error, nullptr);
-    const EstadoEtapa refusada = calcularEtapa(cadena, alfa(kAlfa), e, {0, 50}, 2);
+    // Cut before its switch, the first stage's distillate has the purity
+    // (to within rounding): the second cannot be held at it.
+    cadena.fijarColumna({5, kPureza, 0, 0.93, 20});
+    EXPECT_EQ(calcularEtapa(cadena, alfa(kAlfa), e, {20, 50}, 1).error, nullptr);
+    const EstadoEtapa refusada = calcularEtapa(cadena, alfa(kAlfa), e, {20, 50}, 2);
     ASSERT_TRUE(refusada.rechazo.has_value());
     EXPECT_EQ(textoRechazo(*refusada.rechazo, ','),
-              "ERROR: The column cannot give the distillate purity even at the largest reflux ratio (at most 0) in stage 2");
+              "ERROR: The distillate purity must be above the charge's mole fraction of A (0,93) in stage 2");
 }
 
 }  // namespace
