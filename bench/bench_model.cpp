@@ -1,6 +1,8 @@
 // Speed of the simulation: one stage table against the bare integration loop
-// it is built on, a chain of six stages, the 200-row table text, and the
-// distillation file written and read.
+// it is built on, a chain of six stages, the 200-row table text, the
+// distillation file written and read, and batch rectification: a 10-plate
+// column's whole progress table at constant purity and at constant reflux
+// ratio, and the staircase the x-y diagram draws at one slider step.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +11,8 @@
 
 #include "formats/documento.h"
 #include "model/cadena.h"
+#include "model/escalera.h"
+#include "model/rectificacion.h"
 #include "model/tabla_texto.h"
 
 using namespace quillon;
@@ -151,6 +155,49 @@ void BM_TableText200Rows(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(CrearTablaTexto(cadena, elv, e, cortes, p));
 }
 BENCHMARK(BM_TableText200Rows)->Unit(benchmark::kMicrosecond);
+
+// The start-up charge through ten plates: at a purity of 0.95 with R up to
+// 8 (R reaches 8 at a third of the way), or at R = 3.
+void rectificacion(benchmark::State& state, const ColumnaPlatos& c, const ModeloELV& elv)
+{
+    auto alambique = std::make_unique<ColumnaAvance>();
+    auto cabeza = std::make_unique<AvanceColumnaPlatos>();
+    RechazoColumna rechazo;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CrearTablaRectificacion(elv, c, kMMA, kMMB, kX0, *alambique, *cabeza, rechazo));
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Rectification10Plates_ConstantPurity(benchmark::State& state)
+{
+    rectificacion(state, {10, PoliticaReflujo::PurezaConstante, 0, 0.95, 8}, ModeloELV{false, kAlfa, nullptr});
+}
+BENCHMARK(BM_Rectification10Plates_ConstantPurity)->Unit(benchmark::kMillisecond);
+
+void BM_Rectification10Plates_ConstantPurity_Table(benchmark::State& state)
+{
+    SuperTablaELV dense{};
+    CrearSuperTABLA_ELV(tablaArranque(), dense);
+    rectificacion(state, {10, PoliticaReflujo::PurezaConstante, 0, 0.95, 8}, ModeloELV{true, 0, &dense});
+}
+BENCHMARK(BM_Rectification10Plates_ConstantPurity_Table)->Unit(benchmark::kMillisecond);
+
+void BM_Rectification10Plates_ConstantReflux(benchmark::State& state)
+{
+    rectificacion(state, {10, PoliticaReflujo::RazonConstante, 3, 0, 0}, ModeloELV{false, kAlfa, nullptr});
+}
+BENCHMARK(BM_Rectification10Plates_ConstantReflux)->Unit(benchmark::kMillisecond);
+
+// What the diagram computes when the slider moves: the staircase of a
+// 10-plate column at the row's still, reflux ratio and distillate.
+void BM_McCabeStaircase10Plates(benchmark::State& state)
+{
+    const ModeloELV elv{false, kAlfa, nullptr};
+    const double xW = 0.2, R = 3, xD = destiladoConReflujo(elv, 10, xW, R);
+    for (auto _ : state) benchmark::DoNotOptimize(escaleraMcCabe(elv, 10, xW, R, xD));
+}
+BENCHMARK(BM_McCabeStaircase10Plates)->Unit(benchmark::kMicrosecond);
 
 DocumentoDestilacion documentoTabla()
 {

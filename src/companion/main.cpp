@@ -7,6 +7,7 @@
 #include <numeric>
 #include <optional>
 
+#include "companion/columna.h"
 #include "companion/modo_equilibrio.h"
 #include "companion/opciones.h"
 #include "companion/salida.h"
@@ -64,6 +65,15 @@ std::string tablaCsv(const ValoresTabla& v)
     return t;
 }
 
+// Why a stage gives no table: the first input that is not valid, the
+// column's refusal of the stage's charge, or a stage that cannot be computed.
+int falloTabla(const CadenaEtapas& cadena, int etapa, const Texto* error, char sep)
+{
+    if (error) return fallo(tr(*error), kExitEntradas);
+    if (const RechazoColumna* r = cadena.rechazo(etapa)) return fallo(textoRechazo(*r, sep), kExitEntradas);
+    return fallo(tr(mensajes::valoresIniciales), kExitEntradas);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -82,7 +92,8 @@ int main(int argc, char** argv)
     if (const auto error = leerDocumento(o.archivo, bytes)) return fallo(*error, kExitEntradas);
     const LecturaBdf lectura = LeerBdf(bytes, o.archivo);
     if (!lectura.ok()) return fallo(lectura.error, kExitEntradas);
-    const DocumentoDestilacion& d = lectura.doc;
+    DocumentoDestilacion d = lectura.doc;
+    if (const auto error = aplicarOpcionesColumna(o, d)) return fallo("quillon-table: " + *error, kExitArgumentos);
     if (o.etapa > d.numEtapas)
         return fallo("quillon-table: the document has " + std::to_string(d.numEtapas) + " stage(s)", kExitArgumentos);
 
@@ -93,6 +104,8 @@ int main(int argc, char** argv)
     const Entradas e = entradasDeDocumento(d, cortes, estado, o.etapa);
     if (const Texto* error = validarEntradas(e, false, true)) return fallo(tr(*error), kExitEntradas);
     if (const Texto* error = corteNoValido(cortes, o.etapa - 1)) return fallo(tr(*error), kExitEntradas);
+    const LecturaColumnaPlatos columna = leerColumnaPlatos(d.columna.value_or(TextosColumnaPlatos{}));
+    if (columna.error) return fallo(tr(*columna.error), kExitEntradas);
     std::optional<termo::Sistema> temperaturas;
     if (o.temperaturas) {
         temperaturas = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones.value_or(CondicionesTermo{}),
@@ -104,9 +117,13 @@ int main(int argc, char** argv)
     if (e.modoTabla) CrearSuperTABLA_ELV(d.tabla, superTabla);
     const ModeloELV elv{e.modoTabla, e.alfa, &superTabla};
     CadenaEtapas cadena;
+    cadena.fijarColumna(columna.columna);
     // Earlier stages are cut in order: each cut is the next stage's charge.
-    for (int k = 1; k < o.etapa; ++k)
-        if (const Texto* error = calcularEtapa(cadena, elv, e, cortes, k).error) return fallo(tr(*error), kExitEntradas);
+    for (int k = 1; k < o.etapa; ++k) {
+        const EstadoEtapa etapa = calcularEtapa(cadena, elv, e, cortes, k);
+        if (etapa.rechazo) return fallo(textoRechazo(*etapa.rechazo, estado.sepDecimal), kExitEntradas);
+        if (etapa.error) return fallo(tr(*etapa.error), kExitEntradas);
+    }
 
     PeticionTabla peticion{d.compA, d.compB, o.etapa, o.filas, o.items, estado.sepDecimal};
     if (o.csv) {
@@ -118,15 +135,15 @@ int main(int argc, char** argv)
         peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
         columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones.value_or(CondicionesTermo{}))};
     }
+    if (columna.columna.hay()) peticion.items.insert(peticion.items.end(), {kReflujo, kDestiladoCondensador});
     if (o.csv) {
         const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, peticion, columnas);
-        if (!valores.valido) return fallo(tr(valores.error ? *valores.error : mensajes::valoresIniciales), kExitEntradas);
+        if (!valores.valido) return falloTabla(cadena, o.etapa, valores.error, estado.sepDecimal);
         std::cout << tablaCsv(valores.valores);
         return 0;
     }
     const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion, columnas);
-    if (tabla.error) return fallo(tr(*tabla.error), kExitEntradas);
-    if (tabla.texto.empty()) return fallo(tr(mensajes::valoresIniciales), kExitEntradas);
+    if (tabla.texto.empty()) return falloTabla(cadena, o.etapa, tabla.error, estado.sepDecimal);
     std::cout << tabla.texto;
     return 0;
 }

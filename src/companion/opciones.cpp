@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formats/etiquetas.h"
+#include "model/columna_platos.h"
 #include "model/magnitudes.h"
 
 namespace quillon {
@@ -12,6 +13,7 @@ namespace {
 
 const char* const kAyuda =
     "Usage: quillon-table FILE [--stage K] [--rows N] [--items LIST] [--csv] [--temperatures]\n"
+    "                     [--plates N] [--reflux R | --purity XD --max-reflux RMAX]\n"
     "       quillon-table --equilibrium A B [--model ideal|unifac] [--pressure KPA]\n"
     "                     [--points N] [--csv]\n"
     "\n"
@@ -28,6 +30,13 @@ const char* const kAyuda =
     "                of the liquid in the still (TBs) and of the distillate (TBd),\n"
     "                at the document's pressure (1 atm when it has none), when both\n"
     "                components are compounds of the program's list\n"
+    "  --plates N    a column of N plates above the still, 0 to 30 (0: none)\n"
+    "  --reflux R    the column at constant reflux ratio R (0 to 1000000)\n"
+    "  --purity XD   the column at constant distillate purity XD (mole fraction of A)\n"
+    "  --max-reflux RMAX  the largest reflux ratio at constant purity\n"
+    "                These replace the document's column. With a column, two more\n"
+    "                columns come last: the reflux ratio (Rfx) and the mole fraction\n"
+    "                of A in the distillate leaving the condenser (XAi).\n"
     "  --help        this text\n"
     "  --            ends the options: what follows is the file name\n"
     "\n"
@@ -50,8 +59,8 @@ const char* const kAyuda =
     "constants of a compound in the liquid: it is extrapolated.\n"
     "\n"
     "Exit status: 0 done, 1 wrong arguments, 2 the file cannot be read or its\n"
-    "inputs are not valid, or the compounds cannot be predicted (the message\n"
-    "goes to standard error).\n";
+    "inputs are not valid, the column cannot give the purity, or the compounds\n"
+    "cannot be predicted (the message goes to standard error).\n";
 
 bool leerEntero(const std::string& s, int& v)
 {
@@ -97,9 +106,34 @@ std::variant<std::vector<int>, std::string> leerItems(const std::string& lista)
 int valoresDe(const std::string& opcion)
 {
     if (opcion == "--equilibrium") return 2;
-    for (const char* o : {"--stage", "--rows", "--items", "--model", "--pressure", "--points"})
+    for (const char* o : {"--stage", "--rows", "--items", "--model", "--pressure", "--points", "--plates", "--reflux",
+                          "--purity", "--max-reflux"})
         if (opcion == o) return 1;
     return 0;
+}
+
+// The column's options: each value checked as its box would be, kept as
+// typed. The message of a wrong one, or nothing.
+std::optional<std::string> leerOpcionColumna(const std::string& opcion, const std::string& valor, OpcionesTabla& o)
+{
+    double v = 0;
+    int platos = 0;
+    if (opcion == "--plates") {
+        if (!leerEntero(valor, platos) || platos < 0 || platos > kMaxPlatos) return "--plates takes a number of plates from 0 to 30";
+        o.platos = valor;
+    } else if (opcion == "--purity") {
+        if (!leerReal(valor, v) || v < 0 || v > 1) return "--purity takes a mole fraction from 0 to 1";
+        o.pureza = valor;
+    } else {
+        if (!leerReal(valor, v) || v < 0 || v > kReflujoMayor) return opcion + " takes a reflux ratio from 0 to 1000000";
+        (opcion == "--reflux" ? o.reflujo : o.reflujoMaximo) = valor;
+    }
+    return std::nullopt;
+}
+
+bool esOpcionColumna(const std::string& a)
+{
+    return a == "--plates" || a == "--reflux" || a == "--purity" || a == "--max-reflux";
 }
 
 }  // namespace
@@ -126,7 +160,7 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
         const int valores = valoresDe(a);
         if (i + static_cast<std::size_t>(valores) >= args.size())
             return a + (valores == 2 ? " needs two values" : " needs a value");
-        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items" || a == "--temperatures";
+        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items" || a == "--temperatures" || esOpcionColumna(a);
         deEquilibrio = deEquilibrio || a == "--model" || a == "--pressure" || a == "--points";
         if (a == "--") {
             finOpciones = true;
@@ -147,6 +181,8 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
             auto items = leerItems(args[++i]);
             if (auto* error = std::get_if<std::string>(&items)) return *error;
             o.items = std::get<std::vector<int>>(std::move(items));
+        } else if (esOpcionColumna(a)) {
+            if (auto error = leerOpcionColumna(a, args[++i], o)) return *error;
         } else if (a == "--equilibrium") {
             o.equilibrio = true;
             o.compuestoA = args[++i];
@@ -167,10 +203,12 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
     if (o.ayuda) return o;
     if (o.equilibrio) {
         if (!o.archivo.empty()) return "--equilibrium takes no file: " + o.archivo;
-        if (deArchivo) return "--stage, --rows, --items and --temperatures belong to a file's table";
+        if (deArchivo) return "--stage, --rows, --items, --temperatures and the column's options belong to a file's table";
     } else {
         if (deEquilibrio) return "--model, --pressure and --points go with --equilibrium";
         if (o.archivo.empty()) return "no file given";
+        if (o.reflujo && (o.pureza || o.reflujoMaximo))
+            return "--reflux is the constant reflux ratio, --purity and --max-reflux the constant purity: one or the other";
     }
     return o;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Command line of quillon-table.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -18,6 +19,9 @@ struct OpcionesTabla {
     bool ayuda = false;
     // The two boiling temperatures after the other columns.
     bool temperaturas = false;
+    // --plates, --reflux, --purity, --max-reflux: the document's column of
+    // plates replaced, box by box, by these texts.
+    std::optional<std::string> platos, reflujo, pureza, reflujoMaximo;
 
     // --equilibrium A B: the predicted bubble curve instead of a file's table.
     bool equilibrio = false;

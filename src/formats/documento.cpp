@@ -37,6 +37,21 @@ void leerCondiciones(std::string_view texto, DocumentoDestilacion& d)
     d.condiciones = c;
 }
 
+void leerColumna(std::string_view texto, DocumentoDestilacion& d)
+{
+    const auto platos = valorEtiqueta(texto, "<PLATES=");
+    if (!platos) return;
+    TextosColumnaPlatos c;
+    c.platos = recortar(*platos);
+    const auto pureza = valorEtiqueta(texto, "<PURITY=");
+    if (pureza) c.politica = PoliticaReflujo::PurezaConstante;
+    const auto recortado = [](const std::optional<std::string>& v) { return v ? recortar(*v) : std::string(); };
+    c.pureza = recortado(pureza);
+    c.reflujo = recortado(valorEtiqueta(texto, "<REFLUX="));
+    c.reflujoMaximo = recortado(valorEtiqueta(texto, "<MAX_REFLUX="));
+    d.columna = c;
+}
+
 void leerEtiquetas(std::string_view texto, LecturaBdf& r)
 {
     DocumentoDestilacion& d = r.doc;
@@ -62,6 +77,7 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
         if (etapas >= 1 && etapas <= kMaxEtapas) d.numEtapas = static_cast<int>(etapas);
     }
     leerCondiciones(texto, d);
+    leerColumna(texto, d);
 }
 
 }  // namespace
@@ -86,6 +102,15 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
         s += etiqueta("<PRESSURE=", c->presion);
         s += etiqueta("<PRESSURE_UNIT=", unidadesPresion()[static_cast<std::size_t>(c->unidad)].nombre);
         s += etiqueta("<MODEL=", nombreModelo(c->modelo));
+    }
+    if (const auto& c = d.columna; c && columnaEnUso(*c)) {
+        s += etiqueta("<PLATES=", c->platos);
+        if (c->politica == PoliticaReflujo::RazonConstante) {
+            s += etiqueta("<REFLUX=", c->reflujo);
+        } else {
+            s += etiqueta("<PURITY=", c->pureza);
+            s += etiqueta("<MAX_REFLUX=", c->reflujoMaximo);
+        }
     }
     return aWindows1252(s);
 }

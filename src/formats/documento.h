@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/cadena.h"
+#include "model/columna_platos.h"
 #include "model/condiciones.h"
 #include "model/equilibrio.h"
 #include "model/idioma.h"
@@ -28,6 +29,9 @@ struct DocumentoDestilacion {
     // tags of their own, only when there: a document without them is written
     // as it always was, and a program that does not know them reads the rest.
     std::optional<CondicionesTermo> condiciones;
+    // The column of plates above the still, its boxes as typed. Written after
+    // the conditions, in tags of its own, only when it has plates.
+    std::optional<TextosColumnaPlatos> columna;
 
     bool operator==(const DocumentoDestilacion&) const = default;
 };

@@ -50,7 +50,9 @@ void CadenaEtapas::invalidar(int desde, int hasta)
 bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    if (!calculada_[k]) calculada_[k] = CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
+    if (!calculada_[k])
+        calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
+                                             : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
     return calculada_[k];
 }
 
@@ -112,6 +114,10 @@ EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entr
     // from the inputs as they stand now, never from an old failure.
     if (!cadena.asegurar(etapa, elv, e.mma, e.mmb)) {
         r.error = &mensajes::valoresIniciales;
+        if (const RechazoColumna* rechazo = cadena.rechazo(etapa)) {
+            r.rechazo = *rechazo;
+            r.error = rechazo->mensaje;
+        }
         return r;
     }
     const double P = r.avance;
@@ -135,6 +141,7 @@ EtapaEvaluable etapaEvaluable(const CadenaEtapas& cadena, const ModeloELV& elv, 
     ev.mmb = e.mmb;
     ev.masaCarga = masaCargaVista(cortes, etapa, e.m0);
     ev.gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
+    if (cadena.columnaPlatos().hay()) ev.columnaPlatos = &cadena.cabeza(etapa);
     return ev;
 }
 

@@ -5,12 +5,14 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/avance.h"
 #include "model/equilibrio.h"
 #include "model/idioma.h"
 #include "model/magnitudes.h"
+#include "model/rectificacion.h"
 
 namespace quillon {
 
@@ -68,16 +70,36 @@ public:
     void invalidar(int desde = 1, int hasta = kMaxEtapas);
 
     // Computes stage k when its flag is clear. True when its column is valid.
+    // With a column of plates in force the stage is a batch rectification
+    // (false too when the column refuses its charge: see rechazo).
     bool asegurar(int etapa, const ModeloELV& elv, double mma, double mmb);
+
+    // The column of plates every stage distils through; one without plates
+    // leaves simple distillation. Another column than the one in force
+    // clears every stage.
+    void fijarColumna(const ColumnaPlatos& c);
+    const ColumnaPlatos& columnaPlatos() const { return columnaPlatos_; }
+    // Stage k's column head, row by row: its reflux ratio and its distillate.
+    // Only while a column with plates is in force.
+    const AvanceColumnaPlatos& cabeza(int etapa) const { return (*cabezas_)[static_cast<std::size_t>(etapa)]; }
+    // Why the column refused stage k's charge the last time it was computed,
+    // or null.
+    const RechazoColumna* rechazo(int etapa) const;
 
     // Cuts stage k at progress P: the distillate composition becomes the
     // charge of stage k+1. Returns it.
     double cortar(int etapa, double P, double mma, double mmb);
 
 private:
+    bool calcularConColumna(int etapa, const ModeloELV& elv, double mma, double mmb);
+
     std::unique_ptr<std::array<ColumnaAvance, kMaxEtapas + 1>> tablas_;
     std::array<bool, kMaxEtapas + 1> calculada_{};
     std::array<double, kMaxEtapas + 1> x0_{};
+    ColumnaPlatos columnaPlatos_;
+    // Made with the first column of plates.
+    std::unique_ptr<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>> cabezas_;
+    std::array<std::optional<RechazoColumna>, kMaxEtapas + 1> rechazos_{};
 };
 
 // Mass and composition of a liquid (a still's contents or the distillate).
@@ -101,6 +123,9 @@ struct EstadoEtapa {
     double masaCarga = 0;          // Mk, in the mass unit
     Contenido alambique;           // the liquid left in the still
     Contenido destilado;           // the distillate collected up to P
+    // When the column refused the stage's charge (`error` is then its
+    // message, which textoRechazo completes with its figure and stage).
+    std::optional<RechazoColumna> rechazo;
 };
 
 // Validates, computes stage k if needed, cuts it at its effective cut and

@@ -56,6 +56,10 @@ inline long redondearPar(double v)
     return r;
 }
 
+// Vapour mole fraction in equilibrium with a liquid of mole fraction x at
+// relative volatility a.
+inline double vaporConVolatilidad(double a, double x) { return a * x / ((a - 1) * x + 1); }
+
 // The equilibrium in force: alpha from the box or from the dense table.
 struct ModeloELV {
     bool modoTabla = false;
@@ -70,11 +74,23 @@ struct ModeloELV {
         return (*superTabla)[static_cast<std::size_t>(k)];
     }
     // Vapour mole fraction in equilibrium with a liquid of mole fraction x.
-    double yEq(double x) const
+    double yEq(double x) const { return vaporConVolatilidad(alfaEn(x), x); }
+
+    // Alpha with the dense table's entries joined by straight lines, as the
+    // table's points join them, instead of read at the nearest entry: a
+    // volatility, and so a vapour, continuous in x. The nearest entry steps
+    // at every thousandth of x, by up to a thousandth in y on a steep table;
+    // a column of many plates amplifies such steps until one still gives
+    // several distillates. Alpha mode: the constant.
+    double alfaContinuo(double x) const
     {
-        const double a = alfaEn(x);
-        return a * x / ((a - 1) * x + 1);
+        if (!modoTabla) return alfa;
+        const double s = (x < 0 ? 0 : (x > 1 ? 1 : x)) * 1000;
+        const auto k = static_cast<std::size_t>(s) < 999 ? static_cast<std::size_t>(s) : 999;
+        const double t = s - static_cast<double>(k);
+        return (*superTabla)[k] + t * ((*superTabla)[k + 1] - (*superTabla)[k]);
     }
+    double yEqContinuo(double x) const { return vaporConVolatilidad(alfaContinuo(x), x); }
 };
 
 }  // namespace quillon

@@ -66,6 +66,8 @@ double GetXD_DEST(double P, double x, double x0, double mma, double mmb);
 
 using ValoresMagnitudes = std::array<double, kNumMagnitudes>;
 
+struct AvanceColumnaPlatos;  // rectificacion.h
+
 // Everything the evaluation of a stage needs besides the progress.
 struct EtapaEvaluable {
     const ColumnaAvance* columna = nullptr;
@@ -74,6 +76,8 @@ struct EtapaEvaluable {
     double mma = 0, mmb = 0;
     double masaCarga = 0;  // M, in the mass unit
     double gramos = 1;     // grams per mass unit
+    // The head of the stage's column of plates, row by row; null without one.
+    const AvanceColumnaPlatos* columnaPlatos = nullptr;
 };
 
 // All 23 quantities of the stage at progress P. No side effects.

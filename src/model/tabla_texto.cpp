@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/columna_platos.h"
 #include "model/formato.h"
 #include "model/texto.h"
 
@@ -15,7 +16,8 @@ constexpr Texto kMasaInicial{"Initial mass of mixture = ", "Masa inicial de mezc
 constexpr Texto kMasaMolar{"Molar mass of ", "Masa molar de "};
 constexpr Texto kEtapa{"Number of the current stage of distillation = ", "Etapa de destilación = "};
 
-std::string cabecera(const Entradas& e, const PeticionTabla& p, double masaCarga)
+// `columna`: the line of the stage's column of plates, empty without one.
+std::string cabecera(const Entradas& e, const PeticionTabla& p, double masaCarga, const std::string& columna)
 {
     const UnidadMasa& unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)];
     const std::string u(unidad.nombre);
@@ -30,11 +32,15 @@ std::string cabecera(const Entradas& e, const PeticionTabla& p, double masaCarga
     t += "\r\n";
     t += tr(kMasaMolar) + p.nombreA + " (A) = " + f(e.mma, 5) + " g/mol\r\n";
     t += tr(kMasaMolar) + p.nombreB + " (B) = " + f(e.mmb, 5) + " g/mol\r\n";
-    t += tr(kEtapa) + std::to_string(p.etapa) + " / " + std::to_string(e.numEtapas) + "\r\n\r\n";
+    t += tr(kEtapa) + std::to_string(p.etapa) + " / " + std::to_string(e.numEtapas) + "\r\n";
+    if (!columna.empty()) t += columna + "\r\n";
+    t += "\r\n";
     return t;
 }
 
-bool esTemperatura(int q) { return q >= kNumMagnitudes; }
+bool esTemperatura(int q) { return q == kTempAlambique || q == kTempDestilado; }
+
+const InfoMagnitudColumna& deColumna(int q) { return magnitudesColumna()[static_cast<std::size_t>(q - kReflujo)]; }
 
 const InfoTemperatura& temperatura(int q)
 {
@@ -49,6 +55,10 @@ std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::
             t += codigoMagnitud(q) + " = " + tr(temperatura(q).nombre) + " (°C; " + modelo + ")\r\n";
             continue;
         }
+        if (esMagnitudDeColumna(q)) {
+            t += codigoMagnitud(q) + " = " + tr(deColumna(q).nombre) + "\r\n";
+            continue;
+        }
         const InfoMagnitud& m = magnitudes()[static_cast<std::size_t>(q)];
         t += std::string(m.codigo) + " = " + std::string(m.nombre);
         if (esMagnitudDeMasa(q)) t += " (" + std::string(unidad) + ")";
@@ -61,8 +71,9 @@ std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::
 }
 
 // The row's value of quantity q, the temperatures worked out once a row.
-double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas>& t)
+double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas>& t, const EtapaEvaluable& etapa, double P)
 {
+    if (esMagnitudDeColumna(q)) return valorMagnitudColumna(q, etapa, P);
     if (!esTemperatura(q)) return v[static_cast<std::size_t>(q)];
     return q == kTempAlambique ? t->alambique : t->destilado;
 }
@@ -72,6 +83,7 @@ std::string encabezado(int q, std::string_view unidad)
 {
     std::string c = recortar(codigoMagnitud(q));
     if (esTemperatura(q)) return c + " (°C)";
+    if (esMagnitudDeColumna(q)) return c;
     if (c.find('%') != std::string::npos) return c + " (%)";
     if (esMagnitudDeMasa(q)) return c + " (" + std::string(unidad) + ")";
     if (c.find('N') != std::string::npos) return c + " (mol)";
@@ -82,6 +94,7 @@ std::string encabezado(int q, std::string_view unidad)
 
 std::string codigoMagnitud(int q)
 {
+    if (esMagnitudDeColumna(q)) return std::string(deColumna(q).codigo);
     return std::string(esTemperatura(q) ? temperatura(q).codigo : magnitudes()[static_cast<std::size_t>(q)].codigo);
 }
 
@@ -103,6 +116,8 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
     if (!cadena.asegurar(p.etapa, elv, e.mma, e.mmb)) return r;
 
     const EtapaEvaluable etapa = etapaEvaluable(cadena, elv, e, cortes, p.etapa);
+    // Nor without a column its reflux ratio and distillate.
+    if (!etapa.columnaPlatos) std::erase_if(p.items, esMagnitudDeColumna);
     ValoresTabla& v = r.valores;
     v.items = p.items;
     v.unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)].nombre;
@@ -115,7 +130,7 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
         std::optional<Temperaturas> temp;
         if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, m[XAResid], m[XADest], m[YAVapor], P);
         std::vector<double>& fila = v.filas.emplace_back();
-        for (int q : p.items) fila.push_back(valor(q, m, temp));
+        for (int q : p.items) fila.push_back(valor(q, m, temp, etapa, P));
     }
     r.valido = true;
     return r;
@@ -131,7 +146,10 @@ ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const
     if (!valores.valido) return r;
     const ValoresTabla& v = valores.valores;
     p.items = v.items;
-    std::string t = cabecera(e, p, v.masaCarga) + leyenda(p, v.unidad, temperaturas.modelo);
+    const ColumnaPlatos& columna = cadena.columnaPlatos();
+    const std::string lineaColumna =
+        columna.hay() ? textoColumna(columna, cadena.cabeza(p.etapa).avanceReflujoMaximo, p.sep) : std::string();
+    std::string t = cabecera(e, p, v.masaCarga, lineaColumna) + leyenda(p, v.unidad, temperaturas.modelo);
     for (const auto& fila : v.filas) {
         for (double x : fila) t += columna12(FormatoNumero(x, 5, p.sep));
         t += "\r\n";

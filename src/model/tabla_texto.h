@@ -15,7 +15,10 @@ struct PeticionTabla {
     std::string nombreA, nombreB;  // as typed
     int etapa = 1;                 // stage tabulated
     int intervalos = 20;           // N: N + 1 rows from 0 % to 100 %
-    std::vector<int> items;        // ticked quantities, in list order
+    // Ticked quantities, in list order; the temperatures and the column's
+    // quantities by their indices after the 23, dropped when the stage has
+    // no binary or no column for them.
+    std::vector<int> items;
     char sep = '.';                // decimal separator of the numbers
 };
 
@@ -66,7 +69,8 @@ std::string CrearTablaCsv(const ValoresTabla& v, char sep);
 // spreadsheet to fill cells.
 std::string CrearTablaHtml(const ValoresTabla& v, char sep);
 
-// The code of quantity q ("%tMd", " TBs"), the temperatures' included.
+// The code of quantity q ("%tMd", " TBs", " Rfx"), the temperatures' and the
+// column's included.
 std::string codigoMagnitud(int q);
 
 // `s` padded with blanks or cut to exactly 12 characters.

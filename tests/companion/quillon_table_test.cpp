@@ -136,6 +136,33 @@ TEST_F(QuillonTable, CsvGivesAllQuantitiesInFullPrecisionAndTemperaturesLast)
     EXPECT_TRUE(inicio > 80.1 && inicio < 110.6) << inicio;  // between the pure boiling points
 }
 
+// A column document's table ends with the reflux ratio and the distillate
+// leaving the condenser, after the temperatures in the CSV. The options
+// replace the document's column: the three-stage example's first stage
+// through the column is the column example's, and that one without plates
+// is simple distillation again.
+TEST_F(QuillonTable, AColumnAddsItsRefluxAndDistillateLastAndTheOptionsReplaceIt)
+{
+    const std::string columna = std::string("cp '") + QUILLON_EXAMPLES_DIR + "/benzene-toluene-5-plates-reflux-2.bdf' col.bdf";
+    const Salida tabla = correr("col.bdf --rows 10", columna);
+    ASSERT_EQ(tabla.estado, 0) << tabla.err;
+    EXPECT_NE(tabla.out.find(" 1 / 1\r\nColumn of 5 plates above the still, constant reflux ratio R = 2\r\n\r\n"), npos) << tabla.out;
+    EXPECT_NE(tabla.out.find(" Rfx = Reflux ratio\r\n XAi = Mole fraction of A in the distillate leaving the condenser\r\n\r\n"
+                             "%tMd        %MAd         XAd         tMd         Rfx         XAi        \r\n"),
+              npos);
+    // Nothing distilled, the first drop is the column's, 0.93829 by the
+    // inverse staircase: richer than the still's vapour (0.62025).
+    EXPECT_NE(tabla.out.find("\r\n0           0           0           0           2           0.93829     \r\n"), npos);
+    const auto csv = lineasCsv(correr("col.bdf --csv --temperatures", columna).out);
+    ASSERT_EQ(csv.size(), 22u);
+    EXPECT_TRUE(csv[0].ends_with(",YAd,TBs,TBd,Rfx,XAi") && csv[1].find(",2,0.938291") == csv[1].rfind(',') - 2) << csv[1];
+    EXPECT_EQ(correr("doc.bdf --csv --plates 5 --reflux 2").out, correr("col.bdf --csv", columna).out);
+    EXPECT_EQ(correr("col.bdf --csv --plates 0", columna).out, correr("doc.bdf --csv").out);
+    // At constant purity the header says where R reached its largest value.
+    const Salida pureza = correr("doc.bdf --plates 5 --purity 0.9 --max-reflux 3 --items 0");
+    EXPECT_NE(pureza.out.find("constant distillate purity xD = 0.9 up to R = 3 (reached at "), npos) << pureza.err;
+}
+
 // Wrong arguments exit with 1 and the usage hint; what gives no table exits
 // with 2 and its message alone, a file's path on its own line. Nothing goes
 // to standard output.
@@ -190,6 +217,18 @@ INSTANTIATE_TEST_SUITE_P(
                     // takes stops a later stage, temperatures need compounds.
                     Rechazo{"doc.bdf", 2, "ERROR: Relative volatility is out of range", "sed -i s/ALPHA=2.45/ALPHA=1/ doc.bdf"},
                     Rechazo{"doc.bdf --stage 2", 2, "ERROR: The percentage distilled in stage 1 is not valid", "sed -i s/E1=40/E1=140/ doc.bdf"},
+                    // The column: malformed options, a policy without plates,
+                    // and a purity out of reach, said with the best the
+                    // column gives and, after the first, the stage.
+                    Rechazo{"doc.bdf --plates 31", 1, "--plates"}, Rechazo{"doc.bdf --plates 2 --reflux -1", 1, "--reflux"},
+                    Rechazo{"doc.bdf --plates 2 --purity 1.5", 1, "--purity"}, Rechazo{"doc.bdf --reflux 2", 1, "need a column"},
+                    Rechazo{"doc.bdf --plates 2 --reflux 2 --purity 0.9", 1, "one or the other"},
+                    Rechazo{"doc.bdf --plates 2 --max-reflux 3", 1, "--max-reflux belongs"},
+                    Rechazo{"doc.bdf --plates 2 --purity 0.99 --max-reflux 2", 2,
+                            "ERROR: The column cannot give the distillate purity even at the largest reflux ratio (at most 0.83116)"},
+                    Rechazo{"doc.bdf --stage 2 --plates 2 --purity 0.3 --max-reflux 2", 2,
+                            "ERROR: The distillate purity must be above the charge's mole fraction of A (0.4)"},
+                    Rechazo{"doc.bdf --plates 2 --purity 0.9", 2, "ERROR: Largest reflux ratio is not valid"},
                     Rechazo{"doc.bdf --temperatures", 2,
                             "ERROR: No boiling temperatures: a component is not a compound of the program's list",
                             "sed -i s/A=benzene/A=unobtainium/ doc.bdf"}));

@@ -17,6 +17,8 @@ set(expected
   share/quillon/examples/ethanol-water-1atm.vle
   share/quillon/examples/isopropanol-water-1atm.bdf
   share/quillon/examples/isopropanol-water-1atm.vle
+  share/quillon/examples/benzene-toluene-5-plates-reflux-2.bdf
+  share/quillon/examples/ethanol-water-4-plates-purity-0.75.bdf
   share/doc/quillon/copyright
   share/doc/quillon/changelog.Debian.gz)
 if(WITH_GUI)
@@ -68,3 +70,4 @@ endfunction()
 check_table(benzene-toluene-3-stages.bdf 2 "= 2 / 3")
 check_table(ethanol-water-1atm.bdf 3 "ethanol (A)")
 check_table(isopropanol-water-1atm.bdf 2 "isopropanol (A)")
+check_table(ethanol-water-4-plates-purity-0.75.bdf 1 "Column of 4 plates")

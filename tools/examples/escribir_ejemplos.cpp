@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -109,9 +110,29 @@ int main(int argc, char** argv)
     di.numEtapas = 2;
     di.avance = {"25 %", "50 %", "0", "0", "0", "0"};
 
+    // Batch rectification of the start-up mixture: five plates at a constant
+    // reflux ratio of 2, the distillate growing poorer as the still empties.
+    DocumentoDestilacion bt;
+    std::tie(bt.compA, bt.compB, bt.mma, bt.mmb, bt.alfa, bt.x0, bt.masa0) =
+        std::tuple("benzene", "toluene", "78.1121", "92.14", "2.45", "0.4", "500");
+    bt.avance = {"40", "0", "0", "0", "0", "0"};
+    bt.columna = TextosColumnaPlatos{"5", PoliticaReflujo::RazonConstante, "2", "", ""};
+
+    // The textbook case of constant purity: a dilute ethanol charge held at
+    // a distillate of 0.75 by four plates, the reflux ratio rising to 4 and
+    // the purity falling after it (Carey and Lewis's table, as above).
+    DocumentoDestilacion dp = documentoEnModoTabla(etanol);
+    dp.alfa = "2.45";
+    dp.x0 = "0.2";
+    dp.masa0 = "1000";
+    dp.avance = {"40", "0", "0", "0", "0", "0"};
+    dp.columna = TextosColumnaPlatos{"4", PoliticaReflujo::PurezaConstante, "", "0.75", "4"};
+
     const bool ok = escribir(carpeta, "ethanol-water-1atm.vle", EscribirVle(etanol)) &&
                     escribir(carpeta, "ethanol-water-1atm.bdf", EscribirBdf(de)) &&
                     escribir(carpeta, "isopropanol-water-1atm.vle", EscribirVle(isopropanol)) &&
-                    escribir(carpeta, "isopropanol-water-1atm.bdf", EscribirBdf(di));
+                    escribir(carpeta, "isopropanol-water-1atm.bdf", EscribirBdf(di)) &&
+                    escribir(carpeta, "benzene-toluene-5-plates-reflux-2.bdf", EscribirBdf(bt)) &&
+                    escribir(carpeta, "ethanol-water-4-plates-purity-0.75.bdf", EscribirBdf(dp));
     return ok ? 0 : 1;
 }

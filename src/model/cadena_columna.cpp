@@ -1,0 +1,36 @@
+// The stage chain's column of plates: each stage redistils the previous
+// stage's distillate through the same column.
+
+#include "model/cadena.h"
+
+namespace quillon {
+
+void CadenaEtapas::fijarColumna(const ColumnaPlatos& c)
+{
+    if (c == columnaPlatos_) return;
+    columnaPlatos_ = c;
+    rechazos_ = {};
+    if (c.hay() && !cabezas_) cabezas_ = std::make_unique<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>>();
+    invalidar(0);
+}
+
+const RechazoColumna* CadenaEtapas::rechazo(int etapa) const
+{
+    const auto& r = rechazos_[static_cast<std::size_t>(etapa)];
+    return r ? &*r : nullptr;
+}
+
+bool CadenaEtapas::calcularConColumna(int etapa, const ModeloELV& elv, double mma, double mmb)
+{
+    const auto k = static_cast<std::size_t>(etapa);
+    RechazoColumna rechazo;
+    rechazos_[k].reset();
+    if (CrearTablaRectificacion(elv, columnaPlatos_, mma, mmb, x0_[k - 1], (*tablas_)[k], (*cabezas_)[k], rechazo)) return true;
+    if (rechazo.mensaje) {
+        rechazo.etapa = etapa;
+        rechazos_[k] = rechazo;
+    }
+    return false;
+}
+
+}  // namespace quillon

@@ -1,0 +1,159 @@
+#include "model/rectificacion.h"
+
+#include <algorithm>
+
+#include "model/composicion.h"
+#include "model/escalera.h"
+#include "model/numero.h"
+
+namespace quillon {
+namespace {
+
+constexpr Texto kNoSuperaCarga{"ERROR: The distillate purity must be above the charge's mole fraction of A",
+                               "ERROR: La pureza del destilado debe superar la fracción molar de A de la carga"};
+constexpr Texto kDetalleCarga{" (", " ("};
+constexpr Texto kTrasAzeotropo{"ERROR: The distillate purity lies beyond an azeotrope of the equilibrium in force",
+                               "ERROR: La pureza del destilado queda más allá de un azeótropo del equilibrio en uso"};
+constexpr Texto kDetalleAzeotropo{" (x = ", " (x = "};
+constexpr Texto kInalcanzable{"ERROR: The column cannot give the distillate purity even at the largest reflux ratio",
+                              "ERROR: La columna no da la pureza del destilado ni con la razón de reflujo máxima"};
+constexpr Texto kDetalleMejor{" (at most ", " (como mucho "};
+
+// Far below any difference of composition the results can show.
+constexpr double kPurezaDistinta = 1e-9;
+
+// The column's head at one still composition: its reflux ratio and the
+// distillate leaving the condenser.
+struct Cabeza {
+    double R = -1, xD = -1;  // negative: not known (no guess for the solvers)
+};
+
+// The head the column's policy gives over a still of composition xW; a
+// guess of it (extrapolated from the rows before) saves the solvers work.
+Cabeza cabezaEn(const ModeloELV& elv, const ColumnaPlatos& c, double xW, const Cabeza& pista)
+{
+    if (c.politica == PoliticaReflujo::RazonConstante)
+        return {c.reflujo, destiladoConReflujo(elv, c.platos, xW, c.reflujo, pista.xD)};
+    const double y0 = elv.yEqContinuo(xW);
+    if (y0 >= c.pureza) return {0, y0};  // the still's own vapour is pure enough
+    const ReflujoNecesario r = reflujoMinimo(elv, c.platos, xW, c.pureza, c.reflujoMaximo, pista.R);
+    if (r.alcanzable) return {r.R, c.pureza};
+    return {c.reflujoMaximo, destiladoConReflujo(elv, c.platos, xW, c.reflujoMaximo, pista.xD)};
+}
+
+// The mass of A in the still kept between none and all of what is left:
+// an explicit step may overshoot where the still has run out of A.
+double acotar(double mA, double resto) { return mA < 0 ? 0 : (mA > resto ? resto : mA); }
+
+// The progress (percent) at which the column reached Rmax, between the last
+// row that held the purity and the first that did not: the still
+// composition there, and the distillate of fixed composition it took to get
+// from that row's still to it.
+double avanceDelCambio(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, const ColumnaAvance& alambique,
+                       const ColumnaAvance& destilado)
+{
+    for (int i = 1; i < kPasosAvance; ++i) {
+        const auto fila = static_cast<std::size_t>(i);
+        if (!(destilado[fila] < c.pureza)) continue;
+        const double xCambio =
+            alambiqueParaDestilado(elv, c.platos, c.reflujoMaximo, c.pureza, alambique[fila], alambique[fila - 1]);
+        const double resto = static_cast<double>(kPasosAvance - i + 1) / kPasosAvance;
+        const double wCambio = fraccionMasica(xCambio, mma, mmb);
+        // In mass: (resto·w(x) - wD·d) / (resto - d) = w(xCambio).
+        const double d = resto * (fraccionMasica(alambique[fila - 1], mma, mmb) - wCambio) /
+                         (fraccionMasica(c.pureza, mma, mmb) - wCambio);
+        // Within the two rows, should the rows before not have held the
+        // purity by reflux (the still's own vapour purer than it).
+        return 100 * (1 - resto + std::clamp(d, 0.0, 1.0 / kPasosAvance));
+    }
+    return -1;
+}
+
+// The next row's value from this row's and the one before: in a straight
+// line, or, where that would cross zero (a composition dying away),
+// geometrically.
+double extrapolar(double actual, double anterior)
+{
+    const double lineal = 2 * actual - anterior;
+    return lineal > 0 || anterior <= 0 ? lineal : actual * (actual / anterior);
+}
+
+// Second-order Adams-Bashforth steps of 1/10000 of the charge's mass: the
+// still loses A at the mass fraction of the distillate leaving the
+// condenser, extrapolated to the middle of the step from this row and the
+// row before (the first step takes this row's). One head a row, which is
+// also the row's reflux ratio and distillate.
+void integrar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0, ColumnaAvance& alambique,
+              AvanceColumnaPlatos& cabeza)
+{
+    const double h = 1.0 / kPasosAvance;
+    const auto composicion = [mma, mmb](double mA, double resto) { return fraccionMolar(mA, resto - mA, mma, mmb); };
+    double mA = fraccionMasica(x0, mma, mmb);
+    alambique[0] = x0;
+    Cabeza actual = cabezaEn(elv, c, x0, {}), anterior = actual;
+    double perdidaAnterior = -1;
+    for (int i = 0;; ++i) {
+        const auto fila = static_cast<std::size_t>(i);
+        cabeza.reflujo[fila] = actual.R;
+        cabeza.destilado[fila] = actual.xD;
+        if (i + 1 == kPasosAvance) break;
+        const double resto = static_cast<double>(kPasosAvance - i - 1) / kPasosAvance;
+        const double perdida = fraccionMasica(actual.xD, mma, mmb);
+        const double extrapolada = perdidaAnterior < 0 ? perdida : (3 * perdida - perdidaAnterior) / 2;
+        // Where the distillate thins fast (the still nearly out of A) the
+        // extrapolation may fall below the still's own mass fraction, which
+        // would enrich the still: no distillate poorer than the still
+        // leaves it unless the column gives one.
+        const double enAlambique = mA / (resto + h);
+        mA = acotar(mA - h * std::max(extrapolada, std::min(perdida, enAlambique)), resto);
+        perdidaAnterior = perdida;
+        alambique[fila + 1] = composicion(mA, resto);
+        const Cabeza pista{extrapolar(actual.R, anterior.R), extrapolar(actual.xD, anterior.xD)};
+        anterior = actual;
+        actual = cabezaEn(elv, c, alambique[fila + 1], pista);
+    }
+    // The still is empty: its column gives nothing more.
+    const Cabeza vacio = cabezaEn(elv, c, 0, {});
+    alambique[kPasosAvance] = 0;
+    cabeza.reflujo[kPasosAvance] = vacio.R;
+    cabeza.destilado[kPasosAvance] = vacio.xD;
+    cabeza.avanceReflujoMaximo =
+        c.politica == PoliticaReflujo::PurezaConstante ? avanceDelCambio(elv, c, mma, mmb, alambique, cabeza.destilado) : -1;
+}
+
+}  // namespace
+
+std::optional<RechazoColumna> rechazoDePureza(const ModeloELV& elv, const ColumnaPlatos& c, double x0)
+{
+    if (c.politica != PoliticaReflujo::PurezaConstante) return std::nullopt;
+    // A charge that is the distillate of a stage held at this purity has it
+    // to within rounding: that is not a purity above the charge.
+    if (!(c.pureza > x0 + kPurezaDistinta)) return RechazoColumna{&kNoSuperaCarga, &kDetalleCarga, x0};
+    const double azeotropo = azeotropoDesde(elv, x0);
+    if (c.pureza > azeotropo) return RechazoColumna{&kTrasAzeotropo, &kDetalleAzeotropo, azeotropo};
+    if (!reflujoMinimo(elv, c.platos, x0, c.pureza, c.reflujoMaximo).alcanzable)
+        return RechazoColumna{&kInalcanzable, &kDetalleMejor, destiladoConReflujo(elv, c.platos, x0, c.reflujoMaximo)};
+    return std::nullopt;
+}
+
+bool CrearTablaRectificacion(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0,
+                             ColumnaAvance& alambique, AvanceColumnaPlatos& cabeza, RechazoColumna& rechazo)
+{
+    if (!elv.modoTabla && !volatilidadValida(elv.alfa)) return false;
+    if (elv.modoTabla && elv.superTabla == nullptr) return false;
+    if (!masasMolaresValidas(mma, mmb)) return false;
+    if (const auto r = rechazoDePureza(elv, c, x0)) {
+        rechazo = *r;
+        return false;
+    }
+    integrar(elv, c, mma, mmb, x0, alambique, cabeza);
+    return true;
+}
+
+double valorMagnitudColumna(int q, const EtapaEvaluable& e, double P)
+{
+    const auto fila = static_cast<std::size_t>(filaDeAvance(P));
+    return q == kReflujo ? e.columnaPlatos->reflujo[fila] : e.columnaPlatos->destilado[fila];
+}
+
+}  // namespace quillon
