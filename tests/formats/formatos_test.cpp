@@ -195,11 +195,11 @@ TEST(EntradasDeDocumento, ReadsAsTheTableViewDoesAndMarksTheCutsNoPercentBoxTake
     DocumentoDestilacion d = documentoArranque();
     d.mma = "78,1121";
     d.masa0 = "5,0e2";
-    d.avance = {"40 ", "+12,5 %", "1/2", "inf", "150", "-5"};
+    d.avance = {"40 ", "+12,5 %", "1 / 2", "inf", "150", "-5"};
     std::array<double, kMaxEtapas> cortes{};
     EstadoNumerico estado;
     const Entradas e = entradasDeDocumento(d, cortes, estado);
-    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO}));
+    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, 0.5, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO}));
     EXPECT_TRUE(e.mma == 78.1121 && e.mmb == 92.14 && e.alfa == 2.45 && e.x0 == 0.4 && e.m0 == 500);
     // The separator is the last one read, in the table view's order: stage
     // 1's computation reads x0 last, a later stage's the molar mass of B.

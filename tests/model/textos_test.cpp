@@ -41,6 +41,34 @@ TEST(LeerNumero, GivesTheValueTheFailureFlagAndTheSeparatorTypedLast)
     }
 }
 
+TEST(LeerNumero, ANumberTooSmallForADoubleIsZeroHoweverItIsWritten)
+{
+    const std::string ceros(400, '0');
+    const struct {
+        std::string texto;
+        double valor;
+        int error;
+    } filas[] = {{"0." + ceros + "1", 0, 0}, {"-0." + ceros + "5e2", 0, 0}, {"1" + ceros + "e-800", 0, 0},
+                 {"0." + ceros + "1e400", 0.1, 0}, {"1" + ceros, NO, 1}, {"0." + ceros + "1e800", NO, 1}};
+    for (const auto& f : filas) {
+        EstadoNumerico estado;
+        EXPECT_EQ(LeerNumero(f.texto, estado), f.valor) << f.texto.substr(f.texto.size() - 8);
+        EXPECT_EQ(estado.errorEntrada, f.error) << f.texto.substr(f.texto.size() - 8);
+    }
+}
+
+// A cut is what the number reader reads, when it reads the whole text.
+TEST(LeerTextoAvance, TakesEveryTextTheNumberReaderReadsWhole)
+{
+    const struct {
+        const char* texto;
+        double valor;
+    } filas[] = {{"12 .5", 12.5}, {"12..5", 12.5}, {"1/2", 0.5}, {"+12,5 %", 12.5}, {"35 %", 35}, {" 40\t", 40},
+                 {"1e-400", 0}, {"150", 150}, {"-5", -5}, {"abc", NO}, {"12abc", NO}, {"inf", NO}, {"1/0", NO},
+                 {"/5", NO}, {"3/4/5", NO}, {"1e", NO}, {"", NO}, {" % ", NO}, {"1e400", NO}, {"12.....5", NO}};
+    for (const auto& f : filas) EXPECT_EQ(leerTextoAvance(f.texto), f.valor) << f.texto;
+}
+
 TEST(ValidityRules, AcceptTheLimitsOfEachRangeAndRefuseTheSentinel)
 {
     const struct {
