@@ -75,6 +75,13 @@ struct ModeloELV {
         const double a = alfaEn(x);
         return a * x / ((a - 1) * x + 1);
     }
+    // Vapour mole fraction of B, from the liquid's xB (1 − x, given apart
+    // where it is known better than 1 − x): xB / ((a − 1)·x + 1).
+    double yBEq(double x, double xB) const
+    {
+        const double a = alfaEn(x);
+        return xB / ((a - 1) * x + 1);
+    }
 };
 
 }  // namespace quillon
