@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "model/textos.h"
@@ -44,6 +45,8 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     paneles_->move(0, kBarraAbajo);
     crearVistas(central);
     crearMenus();
+    // The status line carries passing notes (a save that lost letters).
+    statusBar()->setObjectName(QStringLiteral("barraEstado"));
     ponerTextos();
     conectarSimulacion();
 

@@ -134,10 +134,12 @@ void FormMain::guardar()
 
 void FormMain::guardarEn(const QString& ruta)
 {
-    const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema());
+    bool sustituyo = false;
+    const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema(), &sustituyo);
     if (const auto mensaje = guardarArchivo(ruta, bytes)) return plataforma::mensajeError(this, *mensaje);
     sim_->marcarGuardado();
     fijarNombreArchivo(ruta);
+    if (sustituyo) plataforma::notaDeEstado(this, qtr(textos::guardadoConSustitutos));
 }
 
 void FormMain::guardarComo()

@@ -9,10 +9,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace quillon::plataforma {
@@ -101,6 +103,13 @@ QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p)
 void mensajeError(QWidget* padre, const QString& texto)
 {
     dialogos().mensaje(padre, texto, Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error"));
+}
+
+void notaDeEstado(QWidget* w, const QString& texto)
+{
+    for (; w; w = w->parentWidget()) {
+        if (auto* ventana = qobject_cast<QMainWindow*>(w)) return ventana->statusBar()->showMessage(texto, 15000);
+    }
 }
 
 QString filtroQt(const QString& filtro)

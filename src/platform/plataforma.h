@@ -51,6 +51,10 @@ QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p);
 // Shorthand for the error box: exclamation icon, title "Error", OK.
 void mensajeError(QWidget* padre, const QString& texto);
 
+// A passing note in the status line of the main window that `w` is, or
+// belongs to (a dialog's owner's).
+void notaDeEstado(QWidget* w, const QString& texto);
+
 // "Description (*.x)|*.x|..." to Qt's "Description (*.x);;...".
 QString filtroQt(const QString& filtro);
 

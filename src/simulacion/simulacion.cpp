@@ -54,7 +54,17 @@ QString Simulacion::textoCorte(int k) const
 void Simulacion::escribir(Entrada e, const std::string& texto)
 {
     textoDe(e) = texto;
+    // The mass percentage written from x0 is in step with it; x0 written
+    // alone leaves it behind.
+    if (e == Entrada::P0A || e == Entrada::X0) p0aAlDia_ = e == Entrada::P0A;
     emit textoReescrito(e);
+}
+
+DocumentoDestilacion Simulacion::documento() const
+{
+    DocumentoDestilacion d = doc_;
+    if (!p0aAlDia_) d.p0a = p0a_;
+    return d;
 }
 
 void Simulacion::fijarModificado(bool m)
@@ -83,6 +93,7 @@ void Simulacion::borrar()
     doc_ = DocumentoDestilacion{};
     doc_.tabla = tabla;
     p0a_.clear();
+    p0aAlDia_ = true;
     sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
@@ -102,6 +113,10 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     };
     for (std::size_t i = 0; i < std::size(textos); ++i)
         if (lectura.textoPresente[i]) editar(textos[i].first, QString::fromStdString(*textos[i].second));
+    // A mass percentage x0 was not taken from comes back as it was shown,
+    // without its rule: it would rewrite x0.
+    if (d.p0a) escribir(Entrada::P0A, *d.p0a);
+    p0aAlDia_ = !d.p0a;
     doc_.unidad = d.unidad;
     doc_.avance = d.avance;
     doc_.numEtapas = d.numEtapas;

@@ -52,8 +52,10 @@ public:
     EstadoNumerico& numero() { return numero_; }
     char separador() const { return numero_.sepDecimal; }
 
-    // The document to save, and what Clear and Open do.
-    DocumentoDestilacion documento() const { return doc_; }
+    // The document to save, and what Clear and Open do. It holds the mass
+    // percentage box only when x0 does not give it back (a refused edit), so
+    // that it reopens as it was seen.
+    DocumentoDestilacion documento() const;
     void borrar();
     void cargar(const LecturaBdf& lectura);
 
@@ -159,6 +161,9 @@ private:
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
+    // The mass percentage box holds what x0 gives, or what x0 was taken
+    // from: reopening the document brings it back without being saved.
+    bool p0aAlDia_ = true;
     // The temperatures' binary, made again when a name, the conditions or
     // the source change.
     std::optional<termo::Sistema> sistemaTermico_;

@@ -16,7 +16,10 @@ std::string formato(double v, char sep) { return FormatoNumero(v, 5, sep); }
 void Simulacion::editar(Entrada e, const QString& texto)
 {
     textoDe(e) = texto.toStdString();
-    // Whatever the box now holds is what a save would write.
+    // Whatever the box now holds is what a save would write. An edit of a
+    // composition leaves the mass percentage behind until its rule writes one
+    // from the other.
+    if (e == Entrada::X0 || e == Entrada::P0A) p0aAlDia_ = false;
     modificar();
     switch (e) {
     case Entrada::CompA: return editarNombre(Entrada::CompA, Entrada::MMA);
@@ -54,6 +57,7 @@ void Simulacion::editarNombre(Entrada nombre, Entrada masa)
 void Simulacion::editarMasaMolar()
 {
     invalidar();
+    p0aAlDia_ = false;  // until the mass percentage is written again
     const double mma = leer(Entrada::MMA), mmb = leer(Entrada::MMB), x0 = leer(Entrada::X0);
     // Only a valid set rewrites the mass percentage; the edit itself says
     // nothing. The refresh runs in any case, so the stills never go on
@@ -81,6 +85,7 @@ void Simulacion::editarP0A()
     if (!masasMolaresValidas(mma, mmb)) return avisar(mensajes::masaMolar);
     if (!porcentajeMasicoValido(p0a)) return avisar(mensajes::porcentajeMasico);
     escribir(Entrada::X0, formato(fraccionDePorcentajeMasico(p0a, mma, mmb), numero_.sepDecimal));
+    p0aAlDia_ = true;
     reajustarCursores();
     pedirRefresco();
 }

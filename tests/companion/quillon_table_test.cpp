@@ -186,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rechazo{"/dev/zero", 2, "ERROR: Not a document file:\n/dev/zero"},
                     Rechazo{"fifo", 2, "ERROR: Not a document file:\nfifo", "mkfifo fifo"},
                     Rechazo{"doc.bdf", 2, "ERROR: The file is too large for a document:\ndoc.bdf", "truncate -s 1048577 doc.bdf"},
+                    Rechazo{"notes.bdf", 2, "ERROR: Not a document file:\nnotes.bdf", "echo 'STARTFONT 2.1' > notes.bdf"},
                     // The window's rules: alpha's range, a cut no percent box
                     // takes stops a later stage, temperatures need compounds.
                     Rechazo{"doc.bdf", 2, "ERROR: Relative volatility is out of range", "sed -i s/ALPHA=2.45/ALPHA=1/ doc.bdf"},
