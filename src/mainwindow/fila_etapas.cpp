@@ -49,8 +49,24 @@ FilaEtapas::FilaEtapas(Simulacion& sim, QWidget* padre)
     setAttribute(Qt::WA_OpaquePaintEvent);
     crearControles();
     connect(&sim_, &Simulacion::documentoReemplazado, this, &FilaEtapas::mostrarCortes);
+    connect(&sim_, &Simulacion::cambiado, this, &FilaEtapas::seguir);
+    // No stale result stays beside an edit's message.
+    connect(&sim_, &Simulacion::mensaje, this, [this](const QString& m) {
+        if (!m.isEmpty()) blanquear();
+    });
+}
+
+void FilaEtapas::seguir(const Cambios& c)
+{
+    if (c.hay(Cambios::NumEtapas | Cambios::Borrado | Cambios::Abierto)) primeraEtapa_ = 0;
     // A cut set in another view (the T-x-y diagram's slider) shows here too.
-    connect(&sim_, &Simulacion::corteCambiado, this, &FilaEtapas::mostrarCorte);
+    if (c.hay(Cambios::Cortes)) mostrarCortes();
+    if (c.hay(Cambios::Refresco | Cambios::Calculo | Cambios::Fuente | Cambios::Unidad | Cambios::NumEtapas |
+              Cambios::Borrado | Cambios::Abierto))
+        return Actualizar();
+    if (!c.hay(Cambios::Cortes)) return;
+    if (c.corteFinal) redibujarDesde(c.corteDesde);
+    else DibujarNivelErlem(c.corteDesde);
 }
 
 void FilaEtapas::crearControles()
@@ -269,6 +285,8 @@ void FilaEtapas::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     // The next-stage button keeps 100 pixels from the right edge.
     siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
+    // Arranged again for the new width once the resizing stops.
+    if (isVisible()) sim_.pedirRefresco();
 }
 
 }  // namespace quillon

@@ -5,16 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPlainTextEdit>
 
 #include "platform/escritura.h"
 #include "documents/form_prediccion.h"
 #include "documents/form_xyinput.h"
 #include "formats/documento.h"
 #include "model/textos.h"
-#include "graphs/grafico_avance.h"
-#include "graphs/grafico_elv.h"
 #include "mainwindow/formmain.h"
+#include "mainwindow/panel.h"
 #include "mainwindow/paneles_entrada.h"
 #include "model/formato.h"
 #include "platform/archivos.h"
@@ -105,24 +103,16 @@ void FormMain::abrirDocumento(const QString& ruta)
     // A file that cannot be loaded leaves the open document as it was.
     if (!lectura.ok()) return plataforma::mensajeError(this, QString::fromStdString(lectura.error));
 
+    // The views follow: the one on screen shows the opened document.
     sim_->cargar(lectura);
-    graficoELV_->limpiar();
-    graficoAvance_->limpiar();
-    TxtXAvan->clear();
-    elegirNumEtapas(sim_->numEtapas());
-    // A graph or the table on screen shows the opened document at once, not
-    // the blank that the loading left.
-    if (vistaActual_ != Inicio) calcular();
     sim_->marcarGuardado();
     fijarNombreArchivo(ruta);
+    barraVistas_->setFocus();
 }
 
 void FormMain::abrirArgumento(const QString& ruta)
 {
-    if (QFileInfo(ruta).suffix().compare(QLatin1String("vle"), Qt::CaseInsensitive) == 0) {
-        editarTablaELV(ruta);
-        return redibujarDiagramaSiVisible();
-    }
+    if (QFileInfo(ruta).suffix().compare(QLatin1String("vle"), Qt::CaseInsensitive) == 0) return editarTablaELV(ruta);
     abrirDocumento(ruta);
 }
 
@@ -186,12 +176,10 @@ void FormMain::predecirTabla()
         sim_->escribirComoTecleado(Entrada::CompB, dialogo.nombreB());
     if (dialogo.resultado() == FormPrediccion::Resultado::Tabla) {
         sim_->aceptarTabla(dialogo.tabla());
-        paneles_->mostrarFuente();
     } else {
         sim_->escribirComoTecleado(Entrada::Alfa, QString::fromStdString(FormatoNumero(dialogo.alfa(), 5, sim_->separador())));
         paneles_->elegirVolatilidad();
     }
-    redibujarDiagramaSiVisible();
 }
 
 void FormMain::editarTablaELV(const QString& archivoTabla)

@@ -9,6 +9,7 @@
 #include "model/textos.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
+#include "mainwindow/vista_tabla.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 
@@ -58,7 +59,7 @@ void FormMain::crearMenus()
     archivo->addSeparator();
     accionExportarCsv_ = accion(archivo, "accionExportarCsv", qtr(textos::menuExportarCsv));
     accionExportarCsv_->setEnabled(false);
-    connect(accionExportarCsv_, &QAction::triggered, this, &FormMain::exportarCsv);
+    connect(accionExportarCsv_, &QAction::triggered, this, [this] { TxtXAvan->exportarCsv(PathFile); });
     accionExportarGrafico_ = accion(archivo, "accionExportarGrafico", qtr(textos::menuExportarGrafico));
     accionExportarGrafico_->setEnabled(false);
     connect(accionExportarGrafico_, &QAction::triggered, this, &FormMain::exportarGrafico);

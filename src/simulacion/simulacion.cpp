@@ -1,5 +1,7 @@
 #include "simulacion/simulacion.h"
 
+#include <QTimer>
+
 #include "model/textos.h"
 
 namespace quillon {
@@ -19,6 +21,11 @@ Simulacion::Simulacion(QObject* padre)
     doc_.masa0 = "500";
     p0a_ = "36.109";
     numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
+    refresco_ = new QTimer(this);
+    refresco_->setObjectName(QStringLiteral("TmrACT"));
+    refresco_->setSingleShot(true);
+    refresco_->setInterval(250);
+    connect(refresco_, &QTimer::timeout, this, [this] { anunciar({Cambios::Refresco}); });
 }
 
 Simulacion::~Simulacion() = default;
@@ -67,6 +74,41 @@ DocumentoDestilacion Simulacion::documento() const
     return d;
 }
 
+void Simulacion::pedirRefresco()
+{
+    refresco_->start();
+    anunciar({Cambios::Entradas});
+}
+
+void Simulacion::anunciar(const Cambios& c)
+{
+    // The first change of a turn schedules the announcement; later ones join it.
+    const bool programado = pendientes_.que != 0;
+    pendientes_.unir(c);
+    if (!programado) QMetaObject::invokeMethod(this, &Simulacion::emitirCambios, Qt::QueuedConnection);
+}
+
+void Simulacion::emitirCambios()
+{
+    const Cambios c = std::exchange(pendientes_, Cambios{});
+    if (c.que != 0) emit cambiado(c);
+}
+
+bool Simulacion::enBlanco() const
+{
+    for (Entrada e : {Entrada::CompA, Entrada::CompB, Entrada::MMA, Entrada::MMB, Entrada::Alfa, Entrada::X0, Entrada::P0A,
+                      Entrada::Masa0})
+        if (!textoDe(e).empty()) return false;
+    return true;
+}
+
+void Simulacion::fijarModoTabla(bool tabla)
+{
+    if (doc_.modoTabla == tabla) return;
+    doc_.modoTabla = tabla;
+    emit modoCambiado(tabla);
+}
+
 void Simulacion::fijarModificado(bool m)
 {
     if (m == modificado_) return;
@@ -90,6 +132,7 @@ void Simulacion::borrar()
 {
     // Clear empties every box and the options, not the equilibrium table.
     const TablaELV tabla = doc_.tabla;
+    fijarModoTabla(false);
     doc_ = DocumentoDestilacion{};
     doc_.tabla = tabla;
     p0a_.clear();
@@ -98,6 +141,7 @@ void Simulacion::borrar()
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
+    anunciar({Cambios::Borrado});
 }
 
 void Simulacion::cargar(const LecturaBdf& lectura)
@@ -121,13 +165,14 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     doc_.avance = d.avance;
     doc_.numEtapas = d.numEtapas;
     fijarTablaELV(d.tabla);
-    doc_.modoTabla = d.modoTabla;
+    fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
     cambiarEquilibrio();
     pedirRefresco();
+    anunciar({Cambios::Abierto});
 }
 
 }  // namespace quillon

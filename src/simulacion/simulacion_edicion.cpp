@@ -120,6 +120,7 @@ void Simulacion::elegirUnidad(int unidad)
 {
     doc_.unidad = std::clamp(unidad, 0, static_cast<int>(unidadesMasa().size()) - 1);
     modificar();
+    anunciar({Cambios::Unidad});
 }
 
 void Simulacion::elegirNumEtapas(int k)
@@ -127,14 +128,16 @@ void Simulacion::elegirNumEtapas(int k)
     doc_.numEtapas = std::clamp(k, 1, kMaxEtapas);
     cadena_->invalidar();
     modificar();
-    emit numEtapasCambiado(doc_.numEtapas);
+    anunciar({Cambios::NumEtapas});
 }
 
 void Simulacion::editarCorte(int k, const QString& texto, bool final)
 {
     if (k < 1 || k > kMaxEtapas) return;
     doc_.avance[static_cast<std::size_t>(k - 1)] = texto.toStdString();
-    emit corteCambiado(k);
+    // While a thumb is dragged only its stage follows; then the stages after
+    // it, whose charge it cuts.
+    anunciar({Cambios::Cortes, k, final});
     if (!final) return;
     // The cut of stage k is the charge of stage k+1: every later table is stale.
     invalidarDesde(k + 1);
@@ -145,8 +148,9 @@ void Simulacion::elegirVolatilidad()
 {
     cadena_->invalidar();
     if (doc_.modoTabla) modificar();
-    doc_.modoTabla = false;
+    fijarModoTabla(false);
     cambiarEquilibrio();
+    anunciar({Cambios::Fuente});
 }
 
 void Simulacion::elegirTabla()
@@ -157,15 +161,16 @@ void Simulacion::elegirTabla()
     if (doc_.tabla.ultPunto > 0 && tablaUtilizable(doc_.tabla)) {
         if (!doc_.modoTabla) modificar();
         fijarTablaELV(doc_.tabla);
-        doc_.modoTabla = true;
+        fijarModoTabla(true);
     }
     cambiarEquilibrio();
+    anunciar({Cambios::Fuente});
 }
 
 void Simulacion::aceptarTabla(const TablaELV& tabla)
 {
     fijarTablaELV(tabla);
-    doc_.modoTabla = true;
+    fijarModoTabla(true);
     // The stills must follow the new table, not the old one.
     cadena_->invalidar();
     modificar();
@@ -185,7 +190,7 @@ void Simulacion::fijarCondiciones(const CondicionesTermo& c)
 void Simulacion::perderTabla()
 {
     if (doc_.modoTabla) modificar();
-    doc_.modoTabla = false;
+    fijarModoTabla(false);
     cadena_->invalidar();
     cambiarEquilibrio();
 }

@@ -26,8 +26,6 @@ struct Graficos {
     Graficos()
     {
         QLocale::setDefault(QLocale::c());
-        // As in the window: the diagram follows the equilibrium.
-        QObject::connect(&sim, &Simulacion::equilibrioCambiado, &elv, &GraficoELV::Dibujar_VLE);
         const auto guardar = [this](const QString& t) { mensaje = t; };
         QObject::connect(&elv, &GraficoELV::mensaje, &elv, guardar);
         QObject::connect(&avance, &GraficoAvance::mensaje, &avance, guardar);
@@ -35,6 +33,9 @@ struct Graficos {
         elv.resize(450, 450);
         avance.resize(650, 600);
     }
+    // The turn of the event loop in which the graphs follow what the
+    // simulation announced.
+    static void seguir() { QCoreApplication::processEvents(); }
     bool mostrar()
     {
         for (QWidget* w : std::initializer_list<QWidget*>{&elv, &panel, &avance})

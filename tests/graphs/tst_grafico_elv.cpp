@@ -88,6 +88,7 @@ private slots:
         QFETCH(QString, alfa);
         QFETCH(QString, mensaje);
         g_->sim.editar(Entrada::Alfa, alfa);
+        g_->seguir();
         QCOMPARE(g_->mensaje, mensaje);
         const QPolygon curva = mancha(g_->elv.imagen(), kColorCurvaELV);
         QVERIFY(!mancha(g_->elv.imagen(), kColorRejillaELV, 5).isEmpty());  // the grid in any case
@@ -264,6 +265,7 @@ private slots:
         const QImage antes = g_->elv.imagen();
         slider->setFocus();
         for (int i = 0; i < p.veces; ++i) QTest::keyClick(slider, p.tecla);
+        g_->seguir();
         QCOMPARE(g_->sim.textoCorte(p.etapa), p.escrito);
         for (int k = 1; k <= p.cortes.size(); ++k)
             if (k != p.etapa) QCOMPARE(g_->sim.textoCorte(k), p.cortes[k - 1]);
@@ -279,6 +281,7 @@ private slots:
         QVERIFY(!nuevos(antes, despues, kColorPuntoVapor).isEmpty());
         // The stage choice follows the number of stages.
         g_->sim.elegirNumEtapas(p.etapas + 1);
+        g_->seguir();
         QCOMPARE(etapa->count(), p.etapas + 1);
     }
 

@@ -155,6 +155,7 @@ private slots:
             d->setFocus();
             QVERIFY(d->hasFocus());
             QTest::keyClick(d, tecla);
+            QCoreApplication::processEvents();
             QCOMPARE(d->value(), valor);
             QCOMPARE(v.caja(QStringLiteral("cajaAvance1"))->text(), QString::number(valor) + QStringLiteral(" %"));
             QVERIFY(v.contenido(0).startsWith(QStringLiteral("Total mass: ") + QString::number(500 - 5 * valor) + QStringLiteral(" g")));
@@ -210,6 +211,7 @@ private slots:
 
         QVERIFY(!v.hijo<QRadioButton>(QStringLiteral("OptETATAB3"))->isVisible());
         v.hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->click();
+        QCoreApplication::processEvents();
         QVERIFY(texto->toPlainText().contains(QStringLiteral("current stage of distillation = 2 / 2")));
         v.orden(QStringLiteral("accionVista2"));
         auto* g = v.hijo<GraficoAvance>(QStringLiteral("graficoAvance"));
