@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "mainwindow/deslizador_etapa.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "documents/validador_guardable.h"
 #include "platform/boton_imagen.h"
@@ -133,15 +134,12 @@ void FilaEtapas::crearEtapa(int k)
     cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
     cajas_[i]->installEventFilter(this);
 
-    deslizadores_[i] = new QScrollBar(Qt::Horizontal, this);
+    deslizadores_[i] = new DeslizadorEtapa(this);
     deslizadores_[i]->setObjectName(QStringLiteral("deslizador%1").arg(k));
     deslizadores_[i]->setRange(0, 100);
     deslizadores_[i]->setSingleStep(1);
     deslizadores_[i]->setPageStep(10);
     deslizadores_[i]->resize(kAnchoAvance, kAltos.deslizador);
-    // A slider takes the focus and its keys, as any slider does.
-    deslizadores_[i]->setFocusPolicy(Qt::StrongFocus);
-    deslizadores_[i]->setInvertedControls(false);  // a scroll bar's keys move the view, a slider's the value
     deslizadores_[i]->installEventFilter(this);
     const QString nombre = qtr(kEtapa) + QString::number(k) + QStringLiteral(": ") + qtr(kMasaDestilada);
     cajas_[i]->setAccessibleName(nombre);

@@ -77,6 +77,7 @@ private:
     // Menus and help (formmain_menus.cpp).
     void crearMenus();
     void abrirManual();
+    void manualNoAbierto(const QString& ruta);
     void acercaDe();
 
     // The document (formmain_documento.cpp).

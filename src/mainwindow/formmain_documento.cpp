@@ -28,6 +28,10 @@ constexpr Texto kFiltroBdf{"Binary distillation file (*.bdf)|*.bdf|All files (*.
 constexpr int kRecientes = 4;
 const QString kClaveRecientes = QStringLiteral("RECENT_FILES");
 
+// The last documents, as many as the menu shows however many the settings
+// hold.
+QStringList leerRecientes() { return plataforma::leerLista(kClaveRecientes).mid(0, kRecientes); }
+
 }  // namespace
 
 void FormMain::fijarNombreArchivo(const QString& ruta)
@@ -35,7 +39,7 @@ void FormMain::fijarNombreArchivo(const QString& ruta)
     nombreArchivo_ = ruta;
     ponerTitulo();
     if (ruta.isEmpty()) return;
-    QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    QStringList recientes = leerRecientes();
     recientes.removeAll(ruta);
     recientes.prepend(ruta);
     plataforma::guardarLista(kClaveRecientes, recientes.mid(0, kRecientes));
@@ -53,7 +57,7 @@ void FormMain::ponerTitulo()
 void FormMain::mostrarRecientes()
 {
     menuRecientes_->clear();
-    const QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    const QStringList recientes = leerRecientes();
     for (int i = 0; i < recientes.size(); ++i) {
         const QString ruta = recientes[i];
         QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
@@ -69,7 +73,7 @@ void FormMain::abrirReciente(const QString& ruta)
     if (!preguntarGuardar()) return;
     if (!QFileInfo::exists(ruta)) {
         // A file that went away leaves the list with a word.
-        QStringList recientes = plataforma::leerLista(kClaveRecientes);
+        QStringList recientes = leerRecientes();
         recientes.removeAll(ruta);
         plataforma::guardarLista(kClaveRecientes, recientes);
         mostrarRecientes();
@@ -128,6 +132,8 @@ void FormMain::guardarEn(const QString& ruta)
     const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema(), &sustituyo);
     if (const auto mensaje = guardarArchivo(ruta, bytes)) return plataforma::mensajeError(this, *mensaje);
     sim_->marcarGuardado();
+    // The next dialog starts where the document now is.
+    PathFile = QFileInfo(ruta).absolutePath();
     fijarNombreArchivo(ruta);
     if (sustituyo) plataforma::notaDeEstado(this, qtr(textos::guardadoConSustitutos));
 }
@@ -146,7 +152,7 @@ bool FormMain::preguntarGuardar()
         this,
         qtr(textos::guardarCambios) +
             (nombreArchivo_.isEmpty() ? qtr(textos::sinTitulo) : QDir::toNativeSeparators(nombreArchivo_)) + QLatin1Char('?'),
-        plataforma::Icono::Pregunta, plataforma::Botones::SiNoCancelar, QStringLiteral("ALMB"));
+        plataforma::Icono::Pregunta, plataforma::Botones::SiNoCancelar, QStringLiteral("Quillon"));
     if (r == plataforma::Respuesta::Cancelar) return false;
     if (r == plataforma::Respuesta::Si) {
         guardar();

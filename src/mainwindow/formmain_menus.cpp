@@ -91,7 +91,8 @@ void FormMain::crearMenus()
     addActions({paginaAnterior_, paginaSiguiente_});
 
     QMenu* ayuda = menuBar()->addMenu(qtr(textos::menuAyuda));
-    connect(accion(ayuda, "accionManual", qtr(textos::menuManual)), &QAction::triggered, this, &FormMain::abrirManual);
+    connect(accion(ayuda, "accionManual", qtr(textos::menuManual), QKeySequence::HelpContents), &QAction::triggered, this,
+            &FormMain::abrirManual);
     connect(accion(ayuda, "accionAcercaDe", qtr(textos::menuAcerca), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
             this, &FormMain::acercaDe);
 }
@@ -103,7 +104,11 @@ void FormMain::abrirManual()
     // Once installed, the manual lives in the package's data folder.
     const QString instalado = QDir(plataforma::carpetaPrograma()).filePath(QStringLiteral("../share/quillon/") + nombre);
     if (!QFileInfo::exists(ruta) && QFileInfo::exists(instalado)) ruta = QDir::cleanPath(instalado);
-    if (plataforma::dialogos().abrirConShell(ruta)) return;
+    plataforma::dialogos().abrirConShell(ruta, this, [this, ruta] { manualNoAbierto(ruta); });
+}
+
+void FormMain::manualNoAbierto(const QString& ruta)
+{
     // The manual is there but nothing opens PDF files: say so, and where it is.
     if (QFileInfo::exists(ruta))
         return plataforma::mensajeError(this, qtr(textos::sinLectorPdf) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta));

@@ -1,6 +1,5 @@
 #pragma once
-// The graphs on their own, fed by a simulation as the window feeds them, and
-// where a colour lies in a picture.
+// The graphs on their own, fed by a simulation as the window feeds them.
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,6 +12,7 @@
 #include "graphs/panel_avance.h"
 #include "model/condiciones.h"
 #include "simulacion/simulacion.h"
+#include "support/imagen.h"
 
 namespace quillon::prueba {
 
@@ -74,20 +74,5 @@ struct Graficos {
         return elv.muestraTxy();
     }
 };
-
-// The pixels within `tolerancia` of a colour in every channel.
-inline QPolygon mancha(const QImage& imagen, const QColor& c, int tolerancia = 40)
-{
-    const QImage im = imagen.convertToFormat(QImage::Format_RGB32);
-    QPolygon m;
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x) {
-            const QColor p = im.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) <= tolerancia && qAbs(p.green() - c.green()) <= tolerancia &&
-                qAbs(p.blue() - c.blue()) <= tolerancia)
-                m << QPoint(x, y);
-        }
-    return m;
-}
 
 }  // namespace quillon::prueba

@@ -301,6 +301,7 @@ private slots:
         siguio = siguio || v->w().nombreArchivo() == ruta(QStringLiteral("otro.bdf")) ||
                  v->caja(QStringLiteral("TxtMasa0"))->text().isEmpty();
         QCOMPARE(v->dialogos().mensajes.value(0), QStringLiteral("Do you want to save changes to Untitled?"));
+        QCOMPARE(v->dialogos().titulos.value(0), QStringLiteral("Quillon"));
         QCOMPARE(siguio, p.sigue);
         QCOMPARE(leer(guardado).contains("<M0=750>"), p.guardar);
         if (!p.sigue) {

@@ -3,6 +3,7 @@
 // burst of keys; the separator numbers are written with; the table option
 // and Clear; the views and the commands that follow them; the cursors.
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
@@ -160,6 +161,54 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
         v->orden(QStringLiteral("accionCopiar"));
         QCOMPARE(QGuiApplication::clipboard()->text() == QLatin1String("untouched"), vista == 0);
+    }
+
+    // The source options refresh the stills before the diagram: with a bad
+    // alpha the diagram's message is the one left.
+    void laFuenteRefrescaAntesQueElDiagrama()
+    {
+        v->orden(QStringLiteral("accionVista1"));
+        v->escribir(QStringLiteral("TxtAlfa"), QStringLiteral("1"));
+        v->pulsar(QStringLiteral("OptVOL"));
+        QCOMPARE(v->mensaje(), QStringLiteral("ERROR: Relative volatility is out of range"));
+    }
+
+    // Each cursor, reached with Tab, shows its focus and moves with the keys
+    // of any slider: the arrows 1 % of its scale, the page keys 10 %, Home
+    // and End to the ends.
+    void losCursoresSeMuevenConElTeclado_data()
+    {
+        QTest::addColumn<QString>("cursor");
+        QTest::addColumn<QString>("antes");  // the box Tab leaves for the cursor
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("x0, right") << "cursorX0" << "TxtP0A" << int(Qt::Key_Right) << "TxtX0A" << "0.41";
+        QTest::newRow("x0, down") << "cursorX0" << "TxtP0A" << int(Qt::Key_Down) << "TxtX0A" << "0.39";
+        QTest::newRow("x0, page up") << "cursorX0" << "TxtP0A" << int(Qt::Key_PageUp) << "TxtX0A" << "0.5";
+        QTest::newRow("x0, end") << "cursorX0" << "TxtP0A" << int(Qt::Key_End) << "TxtX0A" << "1";
+        QTest::newRow("alpha, right") << "cursorAlfa" << "TxtAlfa" << int(Qt::Key_Right) << "TxtAlfa" << "2.64";
+        QTest::newRow("alpha, page down") << "cursorAlfa" << "TxtAlfa" << int(Qt::Key_PageDown) << "TxtAlfa" << "1.01";
+        QTest::newRow("alpha, end") << "cursorAlfa" << "TxtAlfa" << int(Qt::Key_End) << "TxtAlfa" << "20";
+    }
+    void losCursoresSeMuevenConElTeclado()
+    {
+        QFETCH(QString, cursor);
+        QFETCH(QString, antes);
+        QFETCH(int, tecla);
+        QFETCH(QString, caja);
+        QFETCH(QString, texto);
+        QWidget* c = visible(cursor);
+        const QImage sinFoco = c->grab().toImage();
+        v->caja(antes)->setFocus();
+        QTest::keyClick(v->caja(antes), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c);
+        QVERIFY(c->grab().toImage() != sinFoco);
+        const int x = c->x();
+        QTest::keyClick(c, static_cast<Qt::Key>(tecla));
+        QCOMPARE(v->caja(caja)->text(), texto);
+        QCOMPARE(c->x() > x, tecla == Qt::Key_Right || tecla == Qt::Key_PageUp || tecla == Qt::Key_End);
+        QVERIFY(v->sim().modificado());
     }
 
     void elCursorDeX0EscribeLasDosCajas()
