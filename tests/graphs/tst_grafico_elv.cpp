@@ -285,6 +285,26 @@ private slots:
         QCOMPARE(etapa->count(), p.etapas + 1);
     }
 
+    // A cut moved in the T-x-y diagram charges the next stage at once: its
+    // first row is the new distillate, not the one of the old cut.
+    void laEtapaSiguienteTrasMoverElCorte()
+    {
+        g_->sim.elegirNumEtapas(2);
+        g_->sim.editarCorte(1, QStringLiteral("50"));
+        QVERIFY(g_->elegirTxy());
+        auto* etapa = g_->elv.findChild<QComboBox*>("etapaDiagrama");
+        etapa->setCurrentIndex(1);  // stage 2 computed from the cut at 50 %
+        etapa->setCurrentIndex(0);
+        auto* slider = g_->elv.findChild<QSlider*>("deslizadorDiagrama");
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        g_->seguir();
+        etapa->setCurrentIndex(1);
+        const double carga = (*g_->sim.etapaParaGrafico(2).evaluable.columna)[0];
+        QCOMPARE(g_->sim.textoCorte(1), QStringLiteral("60 %"));
+        QCOMPARE(carga, g_->sim.etapa(1).destilado.x);
+    }
+
     void lecturaTxy()
     {
         // A cut that is no number: the curves, no points, and the message.

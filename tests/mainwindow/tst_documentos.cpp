@@ -157,6 +157,17 @@ private slots:
         QVERIFY(!v->sim().modoTabla());
         v->pulsar(QStringLiteral("OptTAB"));
         QCOMPARE(y(), 8000);
+        // The pressure and model of a predicted table come with it, and go
+        // out again with the document.
+        const QByteArray predicho = "<A=ethanol>\r\n<B=water>\r\n<VLE=TABLE>\r\n[[\r\n0.5  0.7\r\n]]\r\n"
+                                    "<PRESSURE=50>\r\n<PRESSURE_UNIT=kPa>\r\n<MODEL=IDEAL>\r\n";
+        escribirArchivo(ruta(QStringLiteral("c.bdf")), predicho);
+        v->sim().marcarGuardado();
+        abrir(ruta(QStringLiteral("c.bdf")));
+        QCOMPARE(v->sim().condiciones(), (CondicionesTermo{"50", 0, termo::Modelo::Ideal}));
+        QCOMPARE(QString::fromStdString(v->sim().textoSistemaTermico()), QStringLiteral("ideal, 50 kPa"));
+        v->orden(QStringLiteral("accionGuardar"));
+        QVERIFY(leer(ruta(QStringLiteral("c.bdf"))).endsWith("]]\r\n<PRESSURE=50>\r\n<PRESSURE_UNIT=kPa>\r\n<MODEL=IDEAL>\r\n"));
     }
 
     void unArchivoRechazadoNoCargaNada_data()
