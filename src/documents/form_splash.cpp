@@ -77,14 +77,14 @@ void FormSplash::mostrarFuentes()
     fuentes->setWordWrap(true);
     fuentes->setGeometry(20, 240, 440, 200);
     fuentes->installEventFilter(this);
-    // And a button that says how it closes.
+    // And, under the sources, a button that says how it closes.
     auto* cerrarBoton = new QPushButton(qtr(kCerrar), this);
     cerrarBoton->setObjectName(QStringLiteral("botonCerrar"));
     cerrarBoton->setDefault(true);
     cerrarBoton->adjustSize();
-    cerrarBoton->move(480 - 20 - cerrarBoton->width(), 450 - 14 - cerrarBoton->height());
+    cerrarBoton->move(480 - 20 - cerrarBoton->width(), 446);
     connect(cerrarBoton, &QPushButton::clicked, this, &FormSplash::cerrar);
-    setFixedSize(480, 450);
+    setFixedSize(480, 446 + cerrarBoton->height() + 14);
 }
 
 void FormSplash::cerrar()

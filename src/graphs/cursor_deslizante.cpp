@@ -149,13 +149,14 @@ void CursorDeslizante::paintEvent(QPaintEvent*)
     forma.lineTo(0.5, h - 0.5);
     forma.lineTo(0.5, 5);
     forma.closeSubpath();
+    // With the keyboard's focus it turns light with a border in the
+    // highlight colour, as the style marks a focused slider's handle.
+    const QColor resalte = palette().color(QPalette::Highlight);
     QLinearGradient g(0, 0, w, 0);
-    // With the keyboard's focus it lights up in the highlight colour.
-    const QColor claro = hasFocus() ? palette().color(QPalette::Highlight).lighter(130) : QColor(90, 130, 200);
-    g.setColorAt(0, claro);
-    g.setColorAt(1, hasFocus() ? palette().color(QPalette::Highlight) : QColor(30, 60, 130));
+    g.setColorAt(0, hasFocus() ? QColor(Qt::white) : QColor(90, 130, 200));
+    g.setColorAt(1, hasFocus() ? resalte.lighter(150) : QColor(30, 60, 130));
     p.fillPath(forma, g);
-    p.setPen(QPen(hasFocus() ? palette().color(QPalette::HighlightedText) : QColor(20, 40, 90), 1));
+    p.setPen(hasFocus() ? QPen(resalte, 2) : QPen(QColor(20, 40, 90), 1));
     p.drawPath(forma);
 }
 
