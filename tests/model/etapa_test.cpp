@@ -372,6 +372,36 @@ TEST(Rango, EveryFractionAndAmountStaysPhysicalForAnyMolarMassRatioAndCharge)
             }
 }
 
+// The first pass of the stage integration as described (10000 mass steps,
+// the vapour's mass fraction of A averaged with the previous step's, the
+// charge's for the first), worked in long double: 11 more bits than the
+// program's arithmetic, so that B's side keeps its digits where A weighs a
+// billion times more.
+std::vector<long double> pasosLargos(long double alfa, long double mma, long double mmb, long double x0)
+{
+    const auto w = [&](long double x) { return 100 * mma * x / ((1 - x) * mmb + mma * x); };
+    long double wPrevio = w(x0), mA = wPrevio / 100, mB = 1 - wPrevio / 100, x = x0;
+    std::vector<long double> filas{x0};
+    for (int i = 1; i < kPasosAvance; ++i) {
+        const long double wy = w(alfa * x / ((alfa - 1) * x + 1)), wm = (wy + wPrevio) / 2;
+        mA -= wm / 100 / kPasosAvance;
+        mB -= (1 - wm / 100) / kPasosAvance;
+        x = (mA / mma) / (mB / mmb + mA / mma);
+        filas.push_back(x);
+        wPrevio = wy;
+    }
+    return filas;
+}
+
+TEST(Rango, WhereAWeighsABillionTimesMoreTheStepsKeepBsDigits)
+{
+    const double mma = 2e9, mmb = 1;
+    const auto c = columna(alfa(kAlfa), kX0, mma, mmb);
+    const std::vector<long double> largos = pasosLargos(kAlfa, mma, mmb, kX0);
+    for (std::size_t i : {1u, 2u, 10u, 500u, 5000u, 9000u})
+        EXPECT_NEAR((*c)[i], static_cast<double>(largos[i]), 1e-9 * (*c)[i]) << "row " << i;
+}
+
 // When one component carries all the mass, distilling half the mass takes
 // half of its moles, and Rayleigh's law with a constant alpha,
 // nA/nA0 = (nB/nB0)^alpha, gives what went of the other.
