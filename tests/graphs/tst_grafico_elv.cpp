@@ -356,6 +356,8 @@ private slots:
         v.sim().marcarGuardado();
         v.pulsar(QStringLiteral("botonBorrar"));
         QVERIFY(!txy->isEnabled());
+        // Clear leaves a blank picture, not the last diagram.
+        QVERIFY(mancha(grafico->imagen(), kColorRejillaELV, 5).isEmpty());
     }
 };
 

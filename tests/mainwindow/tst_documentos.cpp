@@ -266,9 +266,13 @@ private slots:
         QTest::keyClicks(c, texto, Qt::NoModifier, 120);
         const QStringList antes = visto();
         guardarComo(ruta(QStringLiteral("visto.bdf")));
-        v->pulsar(QStringLiteral("botonBorrar"));
-        abrir(ruta(QStringLiteral("visto.bdf")));
-        QCOMPARE(visto(), antes);
+        // Opened, and saved again as it was opened, it comes back the same.
+        for (int vez = 0; vez < 2; ++vez) {
+            v->pulsar(QStringLiteral("botonBorrar"));
+            abrir(ruta(QStringLiteral("visto.bdf")));
+            QCOMPARE(visto(), antes);
+            v->orden(QStringLiteral("accionGuardar"));
+        }
     }
 
     // A letter the file's code page lacks stays in its box as typed; saving
