@@ -113,8 +113,9 @@ void BM_PasoDeslizadorTxy(benchmark::State& s)
     for (auto _ : s) {
         if (fondo) g.resize(700 + i % 2, 620);
         deslizador->setValue(10 + (i++ % 80));
-        // The diagram follows the simulation's announcement of the cut.
-        QCoreApplication::processEvents();
+        // The diagram follows the simulation's announcement of the cut (and
+        // only that: no painting on the screen, as before the announcement).
+        QCoreApplication::sendPostedEvents(&e.sim, QEvent::MetaCall);
     }
     if (!g.muestraTxy() || e.sim.textoCorte(1).isEmpty()) s.SkipWithError("the T-x-y slider did not move");
 }
@@ -137,7 +138,7 @@ void BM_PasoArrastreCurva(benchmark::State& s)
         QMouseEvent mover(QEvent::MouseMove, p, p, Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(&g, &mover);
         // The diagram follows the simulation's announcement of alpha.
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(&e.sim, QEvent::MetaCall);
     }
     if (e.sim.texto(Entrada::Alfa) == QStringLiteral("3")) s.SkipWithError("the curve was not dragged");
 }
