@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -251,19 +252,13 @@ private slots:
         QFETCH(QString, caja);
         QFETCH(QString, texto);
         const auto visto = [this] {
-            v->esperarRefresco();
-            QStringList t{v->mensaje()};
-            for (const char* c : {"TxtCompA", "TxtCompB", "TxtMMA", "TxtMMB", "TxtAlfa", "TxtX0A", "TxtP0A", "TxtMasa0"})
-                t << v->caja(QString::fromLatin1(c))->text();
-            for (int j = 0; j <= 1; ++j) t << v->contenido(j);
+            QStringList t = estado().mid(2) << v->mensaje();
+            for (const QLineEdit* c : v->w().findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Txt")))) t << c->text();
             return t;
         };
         // Typed at a person's pace: the refresh of the prefix runs between keys.
-        QLineEdit* c = v->caja(caja);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Delete);
-        QTest::keyClicks(c, texto, Qt::NoModifier, 120);
+        v->escribir(caja, QString());
+        QTest::keyClicks(v->caja(caja), texto, Qt::NoModifier, 120);
         const QStringList antes = visto();
         guardarComo(ruta(QStringLiteral("visto.bdf")));
         // Opened, and saved again as it was opened, it comes back the same.
