@@ -61,6 +61,8 @@ void BM_RefrescoSeisEtapas(benchmark::State& state)
     for (auto _ : state) {
         w.simulacion().invalidarDesde(1);
         calcular->trigger();
+        // The views follow the simulation's announcement (and only that).
+        QCoreApplication::sendPostedEvents(&w.simulacion(), QEvent::MetaCall);
     }
     state.counters["RSS_MB"] = memoriaResidenteMB();
     w.simulacion().marcarGuardado();

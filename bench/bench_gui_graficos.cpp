@@ -113,6 +113,9 @@ void BM_PasoDeslizadorTxy(benchmark::State& s)
     for (auto _ : s) {
         if (fondo) g.resize(700 + i % 2, 620);
         deslizador->setValue(10 + (i++ % 80));
+        // The diagram follows the simulation's announcement of the cut (and
+        // only that: no painting on the screen, as before the announcement).
+        QCoreApplication::sendPostedEvents(&e.sim, QEvent::MetaCall);
     }
     if (!g.muestraTxy() || e.sim.textoCorte(1).isEmpty()) s.SkipWithError("the T-x-y slider did not move");
 }
@@ -124,8 +127,7 @@ void BM_PasoArrastreCurva(benchmark::State& s)
     Entorno e("3");
     GraficoELV g(e.sim);
     g.resize(450, 450);
-    // As in the window: a change of the equilibrium redraws the diagram.
-    QObject::connect(&e.sim, &Simulacion::equilibrioCambiado, &g, &GraficoELV::Dibujar_VLE);
+    g.show();
     g.Dibujar_VLE();
     const QPointF enCurva(225, 125);  // (0.5, 0.75) lies on the curve of alpha 3
     QMouseEvent pulsar(QEvent::MouseButtonPress, enCurva, enCurva, Qt::LeftButton, Qt::LeftButton, {});
@@ -135,6 +137,8 @@ void BM_PasoArrastreCurva(benchmark::State& s)
         const QPointF p(225, 120 + (i++ % 10));
         QMouseEvent mover(QEvent::MouseMove, p, p, Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(&g, &mover);
+        // The diagram follows the simulation's announcement of alpha.
+        QCoreApplication::sendPostedEvents(&e.sim, QEvent::MetaCall);
     }
     if (e.sim.texto(Entrada::Alfa) == QStringLiteral("3")) s.SkipWithError("the curve was not dragged");
 }

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QTimer>
 
 #include "model/textos.h"
@@ -28,12 +29,20 @@ QLabel* rotulo(QWidget* padre, const char* nombre, const QString& texto, int tam
 
 constexpr Texto kFuentes{"Boiling temperatures and predicted equilibrium, from:",
                          "Temperaturas de ebullición y equilibrio predicho, con datos de:"};
+constexpr Texto kAcercaDe{"About Quillon", "Acerca de Quillon"};
+constexpr Texto kCerrar{"Close", "Cerrar"};
 
 }  // namespace
 
 FormSplash::FormSplash(bool acerca, QWidget* padre) : QDialog(padre)
 {
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    // The About window is a window like any other: a title and a close box.
+    if (acerca) {
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        setWindowTitle(qtr(kAcercaDe));
+    } else {
+        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    }
     setFixedSize(480, 260);
     setModal(acerca);
     const QString version =
@@ -68,7 +77,14 @@ void FormSplash::mostrarFuentes()
     fuentes->setWordWrap(true);
     fuentes->setGeometry(20, 240, 440, 200);
     fuentes->installEventFilter(this);
-    setFixedSize(480, 450);
+    // And, under the sources, a button that says how it closes.
+    auto* cerrarBoton = new QPushButton(qtr(kCerrar), this);
+    cerrarBoton->setObjectName(QStringLiteral("botonCerrar"));
+    cerrarBoton->setDefault(true);
+    cerrarBoton->adjustSize();
+    cerrarBoton->move(480 - 20 - cerrarBoton->width(), 446);
+    connect(cerrarBoton, &QPushButton::clicked, this, &FormSplash::cerrar);
+    setFixedSize(480, 446 + cerrarBoton->height() + 14);
 }
 
 void FormSplash::cerrar()

@@ -90,8 +90,11 @@ QString FormXYinput::escribirTabla(const QString& ruta) const
 {
     const ArchivoTablaELV contenido{datos_.nombreA.toStdString(), datos_.nombreB.toStdString(),
                                     datos_.masaA.toStdString(), datos_.masaB.toStdString(), TablaX, TablaY};
-    const std::string bytes = EscribirVle(contenido, plataforma::separadorDecimalSistema());
-    return guardarArchivo(ruta, bytes, textos_xy::noSeGuardo).value_or(QString());
+    bool sustituyo = false;
+    const std::string bytes = EscribirVle(contenido, plataforma::separadorDecimalSistema(), &sustituyo);
+    const auto fallo = guardarArchivo(ruta, bytes, textos_xy::noSeGuardo);
+    if (!fallo && sustituyo) plataforma::notaDeEstado(parentWidget(), qtr(textos::guardadoConSustitutos));
+    return fallo.value_or(QString());
 }
 
 }  // namespace quillon

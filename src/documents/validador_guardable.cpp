@@ -5,8 +5,8 @@
 namespace quillon {
 namespace {
 
-// A character the file writes as itself.
-bool guardable(const QString& c) { return QString::fromStdString(textoGuardable(c.toStdString())) == c; }
+// A character the grammar takes as itself.
+bool guardable(const QString& c) { return QString::fromStdString(textoSinMarcas(c.toStdString())) == c; }
 
 bool corcheteDoble(const QString& hecho, const QString& c)
 {

@@ -1,7 +1,9 @@
 #pragma once
-// The input boxes take only what a file can hold: typed or pasted, a "<" or
-// ">" (they would open and close a tag), the second bracket of "[[" or "]]"
-// (the table block) and a letter the file's code page lacks are left out.
+// The input boxes take only what the file's grammar can hold: typed or
+// pasted, a "<" or ">" (they would open and close a tag) and the second
+// bracket of "[[" or "]]" (the table block) are left out. Every other letter
+// stays as typed, also one the file's code page lacks: saving writes it as
+// "?" and says so.
 
 #include <QValidator>
 

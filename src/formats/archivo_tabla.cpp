@@ -6,16 +6,16 @@
 
 namespace quillon {
 
-std::string EscribirVle(const ArchivoTablaELV& t, char sep)
+std::string EscribirVle(const ArchivoTablaELV& t, char sep, bool* sustituyo)
 {
     // The texts go out untrimmed, as the editor holds them.
     std::string s;
-    s += "<A=" + textoGuardable(t.nombreA) + ">\r\n";
-    s += "<B=" + textoGuardable(t.nombreB) + ">\r\n";
-    s += "<MMA=" + textoGuardable(t.masaA) + ">\r\n";
-    s += "<MMB=" + textoGuardable(t.masaB) + ">\r\n";
+    s += "<A=" + textoSinMarcas(t.nombreA) + ">\r\n";
+    s += "<B=" + textoSinMarcas(t.nombreB) + ">\r\n";
+    s += "<MMA=" + textoSinMarcas(t.masaA) + ">\r\n";
+    s += "<MMB=" + textoSinMarcas(t.masaB) + ">\r\n";
     s += "[[\r\n" + escribirFilas(t.x, t.y, sep) + "]]\r\n";
-    return aWindows1252(s);
+    return aWindows1252(s, sustituyo);
 }
 
 LecturaVle LeerVle(std::string_view bytes, std::string_view ruta)

@@ -17,7 +17,9 @@ struct ArchivoTablaELV {
     std::array<double, kFilasTablaELV> y{};
 };
 
-std::string EscribirVle(const ArchivoTablaELV& t, char sep = '.');
+// `sustituyo`, when given, says whether a text had a character the file's
+// code page lacks (written as "?").
+std::string EscribirVle(const ArchivoTablaELV& t, char sep = '.', bool* sustituyo = nullptr);
 
 // What a table file (or a distillation file) gives the editor. A missing tag
 // leaves the editor's text as it was; a missing block leaves its rows and

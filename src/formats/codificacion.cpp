@@ -55,7 +55,7 @@ std::string desdeWindows1252(std::string_view bytes)
     return s;
 }
 
-std::string aWindows1252(std::string_view utf8)
+std::string aWindows1252(std::string_view utf8, bool* sustituyo)
 {
     // Never longer than its UTF-8: written in place, not byte by byte
     // appended, as whole documents pass through here on every save.
@@ -71,7 +71,9 @@ std::string aWindows1252(std::string_view utf8)
         else if (u >= 0x80) { c = 0xFFFD; }  // a stray continuation byte
         for (std::size_t k = 1; k < largo && i + k < utf8.size(); ++k)
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        s[n++] = byteDe(c);
+        s[n] = byteDe(c);
+        if (sustituyo && s[n] == '?' && c != U'?') *sustituyo = true;
+        ++n;
         i += largo;
     }
     s.resize(n);

@@ -8,8 +8,9 @@
 namespace quillon {
 
 std::string desdeWindows1252(std::string_view bytes);
-// Characters the code page lacks are written as "?".
-std::string aWindows1252(std::string_view utf8);
+// Characters the code page lacks are written as "?"; `sustituyo`, when
+// given, says whether any was.
+std::string aWindows1252(std::string_view utf8, bool* sustituyo = nullptr);
 
 // The general format of a double in the files: 15 significant digits (17
 // when 15 would not read back as the same double), trailing zeros dropped,

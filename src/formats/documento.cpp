@@ -4,16 +4,28 @@
 
 #include "formats/codificacion.h"
 #include "formats/etiquetas.h"
+#include "formats/limites.h"
 #include "model/cortes.h"
 #include "model/numero.h"
 
 namespace quillon {
 namespace {
 
-// A tag line with the typed text as the file can hold it, trimmed.
+// A tag line with the typed text as the grammar can hold it, trimmed (the
+// code page is the whole file's).
 std::string etiqueta(std::string_view tag, std::string_view valor, std::string_view cierre = ">")
 {
-    return std::string(tag) + recortar(textoGuardable(valor)) + std::string(cierre) + "\r\n";
+    return std::string(tag) + recortar(textoSinMarcas(valor)) + std::string(cierre) + "\r\n";
+}
+
+// Whether a text holds any of the document's tags. A tag of a newer program
+// counts as long as it is written with one of these openings.
+bool tieneEtiquetas(std::string_view texto)
+{
+    for (std::string_view t : {"<A=", "<B=", "<MMA=", "<MMB=", "<ALPHA=", "<X0=", "<P0A=", "<M0=", "<MU=", "<NE=", "<%E",
+                               "<VLE=", "<PRESSURE", "<MODEL="})
+        if (texto.find(t) != std::string_view::npos) return true;
+    return false;
 }
 
 std::string minusculas(std::string s)
@@ -64,6 +76,7 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
         r.textoPresente[i] = v.has_value();
         if (v) *campos[i].second = *v;
     }
+    d.p0a = valorEtiqueta(texto, "<P0A=");
 
     if (auto mu = valorEtiqueta(texto, "<MU=")) {
         for (std::size_t i = 0; i < unidadesMasa().size(); ++i)
@@ -82,7 +95,7 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
 
 }  // namespace
 
-std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
+std::string EscribirBdf(const DocumentoDestilacion& d, char sep, bool* sustituyo)
 {
     std::string s;
     s += etiqueta("<A=", d.compA);
@@ -91,6 +104,7 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
     s += etiqueta("<MMB=", d.mmb);
     s += etiqueta("<ALPHA=", d.alfa);
     s += etiqueta("<X0=", d.x0);
+    if (d.p0a) s += etiqueta("<P0A=", *d.p0a);
     s += etiqueta("<M0=", d.masa0);
     s += etiqueta("<MU=", unidadesMasa()[static_cast<std::size_t>(d.unidad)].nombre);
     s += etiqueta("<NE=", std::to_string(d.numEtapas));
@@ -112,7 +126,7 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep)
             s += etiqueta("<MAX_REFLUX=", c->reflujoMaximo);
         }
     }
-    return aWindows1252(s);
+    return aWindows1252(s, sustituyo);
 }
 
 int ultimaFilaUsada(const std::array<double, kFilasTablaELV>& x)
@@ -182,10 +196,14 @@ LecturaBdf LeerBdf(std::string_view bytes, std::string_view ruta)
     const std::string texto = desdeWindows1252(bytes);
     LecturaBdf r;
     DocumentoDestilacion& d = r.doc;
+    const auto filas = leerBloqueTabla(texto);
+    if (!filas && !tieneEtiquetas(texto)) {
+        r.error = tr(mensajes::noEsDocumento) + ("\r\n" + std::string(ruta));
+        return r;
+    }
     leerEtiquetas(texto, r);
     const bool tabla = texto.find("<VLE=TABLE") != std::string::npos;
 
-    const auto filas = leerBloqueTabla(texto);
     if (!filas) {
         if (tabla) r.error = std::string(tr(mensajes::formatoNoValido)) + "\r\n" + std::string(ruta);
         return r;  // alpha mode: no table, the empty one of a new document
@@ -218,6 +236,8 @@ Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, k
     e.m0 = LeerNumero(d.masa0, estado);
     e.x0 = LeerNumero(d.x0, estado);
     EstadoNumerico aparte;
+    // The mass percentage is checked, not read: it decides no separator.
+    if (d.p0a) e.p0a = LeerNumero(*d.p0a, aparte);
     e.alfa = LeerNumero(d.alfa, d.modoTabla ? aparte : estado);
     e.modoTabla = d.modoTabla;
     e.unidad = d.unidad;

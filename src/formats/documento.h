@@ -19,6 +19,10 @@ namespace quillon {
 // One document; a default-constructed one is what "Clear" leaves.
 struct DocumentoDestilacion {
     std::string compA, compB, mma, mmb, alfa, x0, masa0;  // UTF-8, as typed
+    // The mass percentage box, only when x0 was not taken from it nor it
+    // from x0 (a refused edit of either, or of a molar mass): the document
+    // then reopens showing it, and the views its message. Written after x0.
+    std::optional<std::string> p0a;
     int unidad = 0;                                        // index of g, kg, oz, lb
     int numEtapas = 1;
     std::array<std::string, kMaxEtapas> avance{"0", "0", "0", "0", "0", "0"};
@@ -37,7 +41,9 @@ struct DocumentoDestilacion {
 };
 
 // The file's bytes (Windows-1252, CR LF), numbers of the table with `sep`.
-std::string EscribirBdf(const DocumentoDestilacion& d, char sep = '.');
+// `sustituyo`, when given, says whether a text had a character the code
+// page lacks (written as "?").
+std::string EscribirBdf(const DocumentoDestilacion& d, char sep = '.', bool* sustituyo = nullptr);
 
 struct LecturaBdf {
     DocumentoDestilacion doc;
@@ -49,8 +55,11 @@ struct LecturaBdf {
     bool ok() const { return error.empty(); }
 };
 
-// Reads a file's bytes. A table-mode file with a missing or invalid table is
-// refused with its message (`ruta` goes into the format message). In alpha
+// Reads a file's bytes. A file with none of the document's tags and no table
+// block is no document (a text, a picture, a font): it is refused with the
+// message that says so, naming `ruta`. A table-mode file with a missing or
+// invalid table is refused with its message (`ruta` goes into the format
+// message). In alpha
 // mode the table is optional: one that fails the checks is kept as read, for
 // the editor and for saving again, but does not come into force
 // (ultPunto = 0); this is how a document saved before any table was entered

@@ -35,7 +35,7 @@ double leerValor(std::string texto)
 
 }  // namespace
 
-std::string textoGuardable(std::string_view utf8)
+std::string textoSinMarcas(std::string_view utf8)
 {
     std::string s;
     for (char c : utf8)
@@ -43,8 +43,10 @@ std::string textoGuardable(std::string_view utf8)
     // Each pass halves a run of brackets; a run of n needs about log2 n.
     while (s.find("[[") != std::string::npos) reemplazarTodo(s, "[[", "[");
     while (s.find("]]") != std::string::npos) reemplazarTodo(s, "]]", "]");
-    return desdeWindows1252(aWindows1252(s));
+    return s;
 }
+
+std::string textoGuardable(std::string_view utf8) { return desdeWindows1252(aWindows1252(textoSinMarcas(utf8))); }
 
 std::optional<std::string> valorEtiqueta(std::string_view texto, std::string_view etiqueta)
 {

@@ -32,11 +32,14 @@ std::optional<FilasTabla> leerBloqueTabla(std::string_view texto);
 std::string escribirFilas(const std::array<double, kFilasTablaELV>& x,
                           const std::array<double, kFilasTablaELV>& y, char sep);
 
-// A typed text as a file can hold it. The grammar has no escape: "<" and ">"
-// would open and close a tag and "[[" or "]]" the table block, so the brackets
-// of a tag go and a doubled square bracket becomes single; a character the
-// code page lacks becomes "?". Texts that come back unchanged are the ones a
-// file reads back as they were written.
+// A typed text as the grammar can hold it. The grammar has no escape: "<"
+// and ">" would open and close a tag and "[[" or "]]" the table block, so
+// the brackets of a tag go and a doubled square bracket becomes single.
+std::string textoSinMarcas(std::string_view utf8);
+
+// A typed text as a file holds it: without the marks, and a character the
+// code page lacks as "?". Texts that come back unchanged are the ones a file
+// reads back as they were written.
 std::string textoGuardable(std::string_view utf8);
 
 }  // namespace quillon

@@ -1,9 +1,11 @@
 #include "graphs/cursor_deslizante.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/plataforma.h"
 
@@ -44,6 +46,7 @@ CursorDeslizante::CursorDeslizante(QWidget* padre) : QWidget(padre)
 {
     resize(sizeHint());
     setCursor(Qt::SizeHorCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CursorDeslizante::fijarLinea(double x1, double x2)
@@ -62,6 +65,7 @@ double CursorDeslizante::x2() const
 
 void CursorDeslizante::colocarEnValor(double f)
 {
+    fraccion_ = std::clamp(f, 0.0, 1.0);
     move(static_cast<int>(std::lround(izquierdaCursor(f, x1(), x2(), width()))), y());
 }
 
@@ -81,6 +85,57 @@ void CursorDeslizante::mouseMoveEvent(QMouseEvent*)
 
 void CursorDeslizante::mouseReleaseEvent(QMouseEvent*) { arrastrando_ = false; }
 
+namespace {
+
+// Where a key takes a cursor standing at `f` of its line; none for a key
+// that is not a slider's.
+std::optional<double> destinoDeTecla(int tecla, double f)
+{
+    switch (tecla) {
+    case Qt::Key_Left:
+    case Qt::Key_Down: return std::max(f - 0.01, 0.0);
+    case Qt::Key_Right:
+    case Qt::Key_Up: return std::min(f + 0.01, 1.0);
+    case Qt::Key_PageDown: return std::max(f - 0.1, 0.0);
+    case Qt::Key_PageUp: return std::min(f + 0.1, 1.0);
+    case Qt::Key_Home: return 0.0;
+    case Qt::Key_End: return 1.0;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void CursorDeslizante::keyPressEvent(QKeyEvent* e)
+{
+    const auto destino = destinoDeTecla(e->key(), fraccion_);
+    if (!destino) return QWidget::keyPressEvent(e);
+    // As a drag does: the cursor goes there, and says so.
+    colocarEnValor(*destino);
+    emit arrastrado(*destino * 100);
+}
+
+bool CursorDeslizante::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride && destinoDeTecla(static_cast<QKeyEvent*>(e)->key(), fraccion_)) {
+        e->accept();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CursorDeslizante::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void CursorDeslizante::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
+}
+
 void CursorDeslizante::paintEvent(QPaintEvent*)
 {
     // A small pointer whose tip touches the scale line above it.
@@ -94,11 +149,14 @@ void CursorDeslizante::paintEvent(QPaintEvent*)
     forma.lineTo(0.5, h - 0.5);
     forma.lineTo(0.5, 5);
     forma.closeSubpath();
+    // With the keyboard's focus it turns light with a border in the
+    // highlight colour, as the style marks a focused slider's handle.
+    const QColor resalte = palette().color(QPalette::Highlight);
     QLinearGradient g(0, 0, w, 0);
-    g.setColorAt(0, QColor(90, 130, 200));
-    g.setColorAt(1, QColor(30, 60, 130));
+    g.setColorAt(0, hasFocus() ? QColor(Qt::white) : QColor(90, 130, 200));
+    g.setColorAt(1, hasFocus() ? resalte.lighter(150) : QColor(30, 60, 130));
     p.fillPath(forma, g);
-    p.setPen(QPen(QColor(20, 40, 90), 1));
+    p.setPen(hasFocus() ? QPen(resalte, 2) : QPen(QColor(20, 40, 90), 1));
     p.drawPath(forma);
 }
 

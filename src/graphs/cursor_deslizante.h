@@ -1,7 +1,8 @@
 #pragma once
 // The slider cursors of the input panels, one for the relative volatility and
 // one for the mole fraction x0 of the charge: each slides along its scale
-// line, from X1 to X2, following the pointer's screen position.
+// line, from X1 to X2, following the pointer's screen position, or moved by
+// the keys once Tab has given it the focus (which it shows).
 
 #include <QWidget>
 
@@ -45,7 +46,7 @@ public:
     QSize sizeHint() const override { return {11, 15}; }
 
 signals:
-    // The cursor was dragged to `porcentaje` % of its line.
+    // The cursor was dragged, or moved by a key, to `porcentaje` % of its line.
     void arrastrado(double porcentaje);
 
 protected:
@@ -53,8 +54,17 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    // The arrows move it 1 % of its line, the page keys 10 %, Home and End
+    // to the ends, as any slider.
+    void keyPressEvent(QKeyEvent*) override;
+    // Those keys are its own while it has the focus, not the window's
+    // shortcuts (Page Up and Down scroll the row of stills).
+    bool event(QEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
+    double fraccion_ = 0;  // where the typed value put it, 0..1 of its line
     double x1_ = -1, x2_ = -1;
     double desfase_ = 0;  // pointer x minus the cursor's left when the drag began
     bool arrastrando_ = false;

@@ -19,11 +19,28 @@ GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setFont(QFont(QStringLiteral("Arial"), 9));
+    connect(&sim_, &Simulacion::cambiado, this, &GraficoAvance::seguir);
+    // Another quantity ticked is drawn at once.
+    connect(&panel_, &PanelAvance::eleccionCambiada, this, [this] {
+        if (isVisible()) Dibujar_XAV();
+    });
+    panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+}
+
+void GraficoAvance::seguir(const Cambios& c)
+{
     // The temperatures are offered while both names are known compounds.
-    const auto temperaturas = [this] { panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr); };
-    connect(&sim_, &Simulacion::equilibrioCambiado, this, temperaturas);
-    connect(&sim_, &Simulacion::documentoReemplazado, this, temperaturas);
-    temperaturas();
+    if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
+        panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    const bool abierto = c.hay(Cambios::Abierto);
+    if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
+    if (isVisible() && c.hay(Cambios::Calculo | Cambios::Abierto)) Dibujar_XAV();
+}
+
+void GraficoAvance::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (isVisible()) Dibujar_XAV();
 }
 
 void GraficoAvance::Dibujar_XAV()

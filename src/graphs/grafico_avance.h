@@ -7,6 +7,7 @@
 
 #include "graphs/lienzo.h"
 #include "graphs/panel_avance.h"
+#include "simulacion/cambios.h"
 
 class QPainter;
 
@@ -36,8 +37,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
+    // What the simulation announced: Calculate and an opened document draw
+    // the graph on screen; Clear empties it.
+    void seguir(const Cambios& c);
+
     Simulacion& sim_;
     PanelAvance& panel_;
     QImage imagen_;

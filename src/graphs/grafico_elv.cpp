@@ -43,9 +43,24 @@ GraficoELV::GraficoELV(Simulacion& sim, QWidget* padre) : QWidget(padre), sim_(s
     });
     connect(controles_, &ControlesDiagrama::etapaCambiada, this, &GraficoELV::Dibujar_VLE);
     connect(controles_, &ControlesDiagrama::corteMovido, this, &GraficoELV::moverCorte);
-    connect(&sim_, &Simulacion::refrescoPedido, this, &GraficoELV::seguirCambio);
-    connect(&sim_, &Simulacion::numEtapasCambiado, this, &GraficoELV::seguirCambio);
-    connect(&sim_, &Simulacion::documentoReemplazado, this, &GraficoELV::seguirCambio);
+    connect(&sim_, &Simulacion::cambiado, this, &GraficoELV::seguir);
+}
+
+void GraficoELV::seguir(const Cambios& c)
+{
+    const bool abierto = c.hay(Cambios::Abierto);
+    // An opened document is drawn where it shows; Clear leaves a blank picture.
+    if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
+    const bool dibujar = c.hay(Cambios::Calculo | Cambios::Equilibrio | Cambios::Fuente | Cambios::Abierto) ||
+                         (muestraTxy() && c.hay(Cambios::Entradas | Cambios::Refresco | Cambios::Cortes | Cambios::NumEtapas));
+    if (isVisible() && dibujar) Dibujar_VLE();
+    else sincronizarControles();
+}
+
+void GraficoELV::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (isVisible()) Dibujar_VLE();
 }
 
 ModeloELV GraficoELV::modeloActual() const { return sim_.modelo(alfaActual_); }

@@ -11,6 +11,7 @@
 #include "graphs/geometria_elv.h"
 #include "graphs/pintar_elv.h"
 #include "graphs/pintar_txy.h"
+#include "simulacion/cambios.h"
 
 class QLabel;
 class QPainter;
@@ -48,6 +49,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -67,9 +69,9 @@ private:
     void dibujarTxyEn(QPainter& p, const Superficie& s);
     void moverRatonTxy(QPointF m);
     void moverCorte(const QString& texto, bool final);
-    // Redraws a T-x-y diagram on show after a change that the window does
-    // not redraw the diagram for (x0, the number of stages).
-    void seguirCambio();
+    // What the simulation announced: the x-y curve follows the equilibrium,
+    // the T-x-y diagram every edit and cut too; Clear empties the picture.
+    void seguir(const Cambios& c);
     DatosTxy datosTxy(const CurvasTxy& c);
 
     Simulacion& sim_;

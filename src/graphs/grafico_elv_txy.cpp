@@ -28,16 +28,10 @@ void GraficoELV::sincronizarControles()
     controles_->mostrarCorte(corte, leerCorte(corte.toStdString(), aparte));
 }
 
-void GraficoELV::seguirCambio()
-{
-    if (isVisible() && muestraTxy()) Dibujar_VLE();
-    else sincronizarControles();
-}
-
 void GraficoELV::moverCorte(const QString& texto, bool final)
 {
+    // The diagram follows the simulation's announcement of the cut.
     sim_.editarCorte(controles_->etapa(), texto, final);
-    Dibujar_VLE();
 }
 
 DatosTxy GraficoELV::datosTxy(const CurvasTxy& c)

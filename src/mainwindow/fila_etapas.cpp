@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "mainwindow/deslizador_etapa.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "documents/validador_guardable.h"
 #include "platform/boton_imagen.h"
@@ -49,8 +50,24 @@ FilaEtapas::FilaEtapas(Simulacion& sim, QWidget* padre)
     setAttribute(Qt::WA_OpaquePaintEvent);
     crearControles();
     connect(&sim_, &Simulacion::documentoReemplazado, this, &FilaEtapas::mostrarCortes);
+    connect(&sim_, &Simulacion::cambiado, this, &FilaEtapas::seguir);
+    // No stale result stays beside an edit's message.
+    connect(&sim_, &Simulacion::mensaje, this, [this](const QString& m) {
+        if (!m.isEmpty()) blanquear();
+    });
+}
+
+void FilaEtapas::seguir(const Cambios& c)
+{
+    if (c.hay(Cambios::NumEtapas | Cambios::Borrado | Cambios::Abierto)) primeraEtapa_ = 0;
     // A cut set in another view (the T-x-y diagram's slider) shows here too.
-    connect(&sim_, &Simulacion::corteCambiado, this, &FilaEtapas::mostrarCorte);
+    if (c.hay(Cambios::Cortes)) mostrarCortes();
+    if (c.hay(Cambios::Refresco | Cambios::Calculo | Cambios::Fuente | Cambios::Unidad | Cambios::NumEtapas |
+              Cambios::Borrado | Cambios::Abierto))
+        return Actualizar();
+    if (!c.hay(Cambios::Cortes)) return;
+    if (c.corteFinal) redibujarDesde(c.corteDesde);
+    else DibujarNivelErlem(c.corteDesde);
 }
 
 void FilaEtapas::crearControles()
@@ -117,15 +134,12 @@ void FilaEtapas::crearEtapa(int k)
     cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
     cajas_[i]->installEventFilter(this);
 
-    deslizadores_[i] = new QScrollBar(Qt::Horizontal, this);
+    deslizadores_[i] = new DeslizadorEtapa(this);
     deslizadores_[i]->setObjectName(QStringLiteral("deslizador%1").arg(k));
     deslizadores_[i]->setRange(0, 100);
     deslizadores_[i]->setSingleStep(1);
     deslizadores_[i]->setPageStep(10);
     deslizadores_[i]->resize(kAnchoAvance, kAltos.deslizador);
-    // A slider takes the focus and its keys, as any slider does.
-    deslizadores_[i]->setFocusPolicy(Qt::StrongFocus);
-    deslizadores_[i]->setInvertedControls(false);  // a scroll bar's keys move the view, a slider's the value
     deslizadores_[i]->installEventFilter(this);
     const QString nombre = qtr(kEtapa) + QString::number(k) + QStringLiteral(": ") + qtr(kMasaDestilada);
     cajas_[i]->setAccessibleName(nombre);
@@ -269,6 +283,8 @@ void FilaEtapas::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     // The next-stage button keeps 100 pixels from the right edge.
     siguiente_->move(width() - kDesdeDerechaSiguiente, kYLinea);
+    // Arranged again for the new width once the resizing stops.
+    if (isVisible()) sim_.pedirRefresco();
 }
 
 }  // namespace quillon

@@ -59,6 +59,11 @@ signals:
     // The drawing's message for the message line ("" clears it).
     void mensaje(const QString& texto);
 
+private slots:
+    // What the simulation announced: the row is arranged and drawn again, or
+    // drawn from the first stage whose cut changed.
+    void seguir(const Cambios& c);
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;

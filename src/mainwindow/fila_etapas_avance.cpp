@@ -99,20 +99,18 @@ void FilaEtapas::deslizadorMovido(int k, bool final)
 {
     QLineEdit* caja = cajas_[static_cast<std::size_t>(k)];
     caja->setText(QString::number(deslizadores_[static_cast<std::size_t>(k)]->value()) + QStringLiteral(" %"));
+    // The stills follow the simulation's announcement: while the thumb is
+    // dragged only this stage.
     sim_.editarCorte(k, caja->text(), final);
-    // While the thumb is dragged only this stage follows.
-    if (final) redibujarDesde(k);
-    else DibujarNivelErlem(k);
 }
 
 void FilaEtapas::avanceTecleado(int k)
 {
     const QString texto = cajas_[static_cast<std::size_t>(k)]->text();
-    sim_.editarCorte(k, texto);
-    // The slider takes the whole percent; the drawing reads the exact text.
+    // The slider takes the whole percent; the drawing reads the exact text,
+    // and a text that is no percentage draws nothing and says so.
     if (const auto v = porcentajeEntero(texto)) moverDeslizador(k, *v);
-    // A text that is no percentage draws nothing and says so.
-    redibujarDesde(k);
+    sim_.editarCorte(k, texto);
 }
 
 void FilaEtapas::mostrarCortes()

@@ -1,11 +1,10 @@
-// The main window's construction, layout, settings and refresh.
+// The main window's construction, layout, settings and messages.
 
 #include "mainwindow/formmain.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QTimer>
+#include <QStatusBar>
 
 #include "model/textos.h"
 #include "graphs/grafico_avance.h"
@@ -16,6 +15,7 @@
 #include "mainwindow/panel.h"
 #include "mainwindow/panel_tabla.h"
 #include "mainwindow/paneles_entrada.h"
+#include "mainwindow/vista_tabla.h"
 #include "platform/boton_imagen.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
@@ -44,32 +44,23 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     paneles_->move(0, kBarraAbajo);
     crearVistas(central);
     crearMenus();
+    // The status line carries passing notes (a save that lost letters).
+    statusBar()->setObjectName(QStringLiteral("barraEstado"));
     ponerTextos();
     conectarSimulacion();
 
-    TmrACT = new QTimer(this);
-    TmrACT->setObjectName(QStringLiteral("TmrACT"));
-    TmrACT->setSingleShot(true);
-    TmrACT->setInterval(250);
-    connect(TmrACT, &QTimer::timeout, this, &FormMain::alVencerRefresco);
-    TmrMSG = new QTimer(this);
-    TmrMSG->setInterval(100);
-    connect(TmrMSG, &QTimer::timeout, this, &FormMain::alVencerMensajes);
-    TmrMSG->start();
-
-    elegirColor(3);
-    Actualizar();
-    elegirNumEtapas(1);
+    // The stills are drawn by the first turn of the event loop, with the
+    // colours read from the settings.
+    elegirColor(3, false);
     elegirVista(Inicio);
     const auto leido = valorInicial(plataforma::leerAjuste(QStringLiteral("LIQ_COLOR"), QStringLiteral("0")).trimmed().toStdString());
     const long indice = leido ? redondearPar(*leido) : -1;
-    if (indice >= 0 && indice <= 4) elegirColor(static_cast<int>(indice));
+    if (indice >= 0 && indice <= 4) elegirColor(static_cast<int>(indice), false);
     sim_->reajustarCursores();
-    panelTabla_->mostrarTemperaturas(sim_->sistemaTermico() != nullptr);
     sim_->marcarGuardado();
     ponerTitulo();
     mostrarRecientes();
-    TmrACT->start();
+    sim_->pedirRefresco();
 }
 
 FormMain::~FormMain() = default;
@@ -109,25 +100,21 @@ void FormMain::crearBarraVistas(QWidget* central)
 
 void FormMain::crearVistas(QWidget* central)
 {
+    // The row first: it follows the simulation's announcements before the
+    // other views, whose later stages read the charges its stills cut.
     fila_ = new FilaEtapas(*sim_, central);
     fila_->move(kIzquierdaVistas, kBarraAbajo);
 
     graficoELV_ = new GraficoELV(*sim_, central);
     graficoELV_->move(kIzquierdaVistas, kBarraAbajo);
     graficoELV_->hide();
-    connect(graficoELV_, &GraficoELV::editarTabla, this, [this] {
-        editarTablaELV();
-        redibujarDiagramaSiVisible();
-    });
+    connect(graficoELV_, &GraficoELV::editarTabla, this, [this] { editarTablaELV(); });
 
     panelAvance_ = new PanelAvance(central);
     panelAvance_->setGeometry(2, kBarraAbajo, kAnchoPanel, 518);
     panelAvance_->hide();
     connect(panelAvance_, &PanelAvance::etapaElegida, this, &FormMain::elegirEtapaVista);
     connect(panelAvance_, &PanelAvance::copiar, this, &FormMain::copiar);
-    connect(panelAvance_, &PanelAvance::eleccionCambiada, this, [this] {
-        if (graficoAvance_->isVisible()) graficoAvance_->Dibujar_XAV();
-    });
     graficoAvance_ = new GraficoAvance(*sim_, *panelAvance_, central);
     graficoAvance_->move(kIzquierdaVistas, kBarraAbajo);
     graficoAvance_->hide();
@@ -135,46 +122,43 @@ void FormMain::crearVistas(QWidget* central)
     panelTabla_ = new PanelTabla(central);
     panelTabla_->setGeometry(2, kBarraAbajo, kAnchoPanel, 518);
     panelTabla_->hide();
-    connect(panelTabla_, &PanelTabla::etapaElegida, this, &FormMain::elegirEtapaVista);
-    connect(panelTabla_, &PanelTabla::copiar, this, &FormMain::copiarTabla);
-    connect(panelTabla_, &PanelTabla::exportar, this, &FormMain::exportarCsv);
-    // The table follows its choices at once: building it costs a millisecond.
-    connect(panelTabla_, &PanelTabla::eleccionCambiada, this, [this] {
-        if (TxtXAvan->isVisible()) crearTabla();
-    });
-    TxtXAvan = new QPlainTextEdit(central);
-    TxtXAvan->setObjectName(QStringLiteral("TxtXAvan"));
+    TxtXAvan = new VistaTabla(*sim_, *panelTabla_, central);
     TxtXAvan->move(kIzquierdaVistas - 1, kBarraAbajo);
-    TxtXAvan->setReadOnly(true);
-    TxtXAvan->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont courier(QStringLiteral("Courier New"), 12);
-    courier.setStyleHint(QFont::Monospace);
-    TxtXAvan->setFont(courier);
     TxtXAvan->hide();
+    connect(panelTabla_, &PanelTabla::etapaElegida, this, &FormMain::elegirEtapaVista);
+    connect(panelTabla_, &PanelTabla::copiar, TxtXAvan, &VistaTabla::copiar);
+    connect(panelTabla_, &PanelTabla::exportar, this, [this] { TxtXAvan->exportarCsv(PathFile); });
 
     connect(fila_, &FilaEtapas::mensaje, this, &FormMain::mostrarMensaje);
     connect(graficoELV_, &GraficoELV::mensaje, this, &FormMain::mostrarMensaje);
     connect(graficoAvance_, &GraficoAvance::mensaje, this, &FormMain::mostrarMensaje);
+    connect(TxtXAvan, &VistaTabla::mensaje, this, &FormMain::mostrarMensaje);
 }
 
 void FormMain::conectarSimulacion()
 {
-    connect(sim_, &Simulacion::refrescoPedido, this, &FormMain::Espoleta);
+    connect(sim_, &Simulacion::cambiado, this, &FormMain::seguir);
     connect(sim_, &Simulacion::modificadoCambiado, this, &QWidget::setWindowModified);
     connect(sim_, &Simulacion::mensaje, this, &FormMain::mostrarMensaje);
-    connect(sim_, &Simulacion::equilibrioCambiado, this, &FormMain::redibujarDiagramaSiVisible);
-    connect(sim_, &Simulacion::equilibrioCambiado, this,
-            [this] { panelTabla_->mostrarTemperaturas(sim_->sistemaTermico() != nullptr); });
     connect(paneles_, &PanelesEntrada::calcular, this, &FormMain::calcular);
     connect(paneles_, &PanelesEntrada::borrar, this, &FormMain::borrar);
-    connect(paneles_, &PanelesEntrada::editarTabla, this, [this] {
-        editarTablaELV();
-        redibujarDiagramaSiVisible();
-    });
+    connect(paneles_, &PanelesEntrada::editarTabla, this, [this] { editarTablaELV(); });
     connect(paneles_, &PanelesEntrada::predecirTabla, this, &FormMain::predecirTabla);
-    connect(paneles_, &PanelesEntrada::actualizarPedido, this, &FormMain::Actualizar);
-    connect(paneles_, &PanelesEntrada::numEtapasElegido, this, &FormMain::elegirNumEtapas);
-    connect(paneles_, &PanelesEntrada::redibujarDiagrama, this, &FormMain::redibujarDiagramaSiVisible);
+    // Choosing a number of stages hands the keyboard to the view bar.
+    connect(paneles_, &PanelesEntrada::numEtapasElegido, barraVistas_, [this] { barraVistas_->setFocus(); });
+}
+
+void FormMain::seguir(const Cambios& c)
+{
+    if (c.hay(Cambios::NumEtapas | Cambios::Borrado | Cambios::Abierto)) {
+        panelTabla_->mostrarEtapas(sim_->numEtapas());
+        panelAvance_->mostrarEtapas(sim_->numEtapas());
+    }
+    // The first refresh after loading is not a change of the document.
+    if (primerRefresco_ && c.hay(Cambios::Refresco)) {
+        primerRefresco_ = false;
+        sim_->marcarGuardado();
+    }
 }
 
 void FormMain::ponerTextos()
@@ -188,7 +172,6 @@ void FormMain::ponerTextos()
     paneles_->ponerTextos();
     panelTabla_->ponerTextos();
     barraVistas_->setAccessibleName(qtr(textos::menuVer).remove(QLatin1Char('&')));
-    TxtXAvan->setAccessibleName(qtr(textos::vistas[TablaProgreso]));
 }
 
 void FormMain::resizeEvent(QResizeEvent* e)
@@ -203,12 +186,10 @@ void FormMain::disponer()
     const int SH = centralWidget()->height();
     barraVistas_->setGeometry(0, 0, SW, kBarraAbajo);
     paneles_->resize(paneles_->width(), SH - kBarraAbajo);
+    // Each view draws itself again for its new size.
     fila_->resize(SW - fila_->x(), SH - fila_->y());
-    if (fila_->isVisible()) Espoleta();  // the row is arranged again for the new width
     graficoELV_->resize(SW - fila_->x(), SH - kBarraAbajo);
-    if (graficoELV_->isVisible()) graficoELV_->Dibujar_VLE();
     graficoAvance_->resize(SW - fila_->x(), SH - kBarraAbajo);
-    if (graficoAvance_->isVisible()) graficoAvance_->Dibujar_XAV();
     TxtXAvan->resize(SW - 1 - fila_->x(), SH - kBarraAbajo - 1);
     barraMensajes_->resize(SW - 1 - fila_->x(), barraMensajes_->height());
     LblMSG->resize(barraMensajes_->width() - 8, LblMSG->height());
@@ -232,37 +213,12 @@ void FormMain::guardarAjustes()
     }
 }
 
-void FormMain::Actualizar() { fila_->Actualizar(); }
-
-void FormMain::Espoleta()
+void FormMain::mostrarMensaje(const QString& texto)
 {
-    TmrACT->stop();
-    TmrACT->start();
+    LblMSG->setText(texto);
+    // In front of the views while it holds a text.
+    barraMensajes_->setVisible(!texto.isEmpty());
+    barraMensajes_->raise();
 }
-
-void FormMain::alVencerRefresco()
-{
-    Actualizar();
-    if (primerRefresco_) {
-        // The first refresh after loading is not a change of the document.
-        primerRefresco_ = false;
-        sim_->marcarGuardado();
-    }
-    TmrACT->stop();
-}
-
-void FormMain::alVencerMensajes()
-{
-    if (!LblMSG->text().isEmpty()) {
-        barraMensajes_->show();
-        barraMensajes_->raise();
-        // No stale result stays beside an error.
-        fila_->blanquear();
-    } else if (barraMensajes_->isVisible()) {
-        barraMensajes_->hide();
-    }
-}
-
-void FormMain::mostrarMensaje(const QString& texto) { LblMSG->setText(texto); }
 
 }  // namespace quillon

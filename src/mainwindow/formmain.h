@@ -1,21 +1,17 @@
 #pragma once
 // The main window: the input panels on the left, the row of stills and the
 // three other views on the right, the view bar on top, the message bar. It
-// owns the simulation and the document's name, switches the views, runs the
-// deferred refresh and the menus; the panels, the row and the views do the
-// rest.
+// owns the simulation and the document's name, switches the views and runs
+// the menus; the panels, the row and the views do the rest, each following
+// the simulation's announcements.
 
 #include <QMainWindow>
 #include <array>
-
-#include "model/tabla_texto.h"
 
 class QAction;
 class QFrame;
 class QMenu;
 class QLabel;
-class QPlainTextEdit;
-class QTimer;
 
 namespace quillon {
 
@@ -28,6 +24,8 @@ class PanelAvance;
 class PanelTabla;
 class PanelesEntrada;
 class Simulacion;
+class VistaTabla;
+struct Cambios;
 
 class FormMain : public QMainWindow {
     Q_OBJECT
@@ -51,7 +49,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Construction, layout, settings, refresh (formmain.cpp).
+    // Construction, layout, settings, messages (formmain.cpp).
     void crearBarraVistas(QWidget* central);
     void crearVistas(QWidget* central);
     void crearBarraMensajes(QWidget* central);
@@ -60,10 +58,9 @@ private:
     void disponer();
     void leerAjustes();
     void guardarAjustes();
-    void Actualizar();
-    void Espoleta();
-    void alVencerRefresco();
-    void alVencerMensajes();
+    // What the window itself follows of the simulation's announcement.
+    void seguir(const Cambios& c);
+    // The message line, with its bar shown while it holds a text.
     void mostrarMensaje(const QString& texto);
 
     // Views, options and commands (formmain_vistas.cpp).
@@ -73,18 +70,14 @@ private:
     void copiar();
     void imprimir();
     void borrar();
-    void elegirNumEtapas(int k);
     void elegirEtapaVista(int k);
     void elegirColor(int i, bool redibujar = true);
-    void redibujarDiagramaSiVisible();
-    void crearTabla();
-    void copiarTabla();
-    void exportarCsv();
     void exportarGrafico();
 
     // Menus and help (formmain_menus.cpp).
     void crearMenus();
     void abrirManual();
+    void manualNoAbierto(const QString& ruta);
     void acercaDe();
 
     // The document (formmain_documento.cpp).
@@ -109,13 +102,11 @@ private:
     PanelAvance* panelAvance_ = nullptr;
     GraficoAvance* graficoAvance_ = nullptr;
     PanelTabla* panelTabla_ = nullptr;
-    QPlainTextEdit* TxtXAvan = nullptr;  // the table view's text
+    VistaTabla* TxtXAvan = nullptr;  // the table view
     Panel* barraVistas_ = nullptr;
     std::array<BotonImagen*, 4> pestanas_{};  // the view bar's buttons
     QFrame* barraMensajes_ = nullptr;
     QLabel* LblMSG = nullptr;
-    QTimer* TmrACT = nullptr;  // the deferred refresh
-    QTimer* TmrMSG = nullptr;  // shows the message bar while it holds a text
 
     QAction *accionCalcular_ = nullptr, *accionImprimir_ = nullptr, *accionExportarCsv_ = nullptr;
     QAction* accionExportarGrafico_ = nullptr;
@@ -129,10 +120,6 @@ private:
     int vistaActual_ = Inicio;
     bool primerRefresco_ = true;  // from load until the first deferred refresh
     QString nombreArchivo_;
-    // The numbers the table view shows, and their separator: Copy and the
-    // CSV export take them.
-    ValoresTabla tablaMostrada_;
-    char sepTabla_ = '.';
     QString PathFile, PathTabla;  // the folders remembered between runs
 };
 

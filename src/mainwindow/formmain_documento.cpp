@@ -5,16 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPlainTextEdit>
 
 #include "platform/escritura.h"
 #include "documents/form_prediccion.h"
 #include "documents/form_xyinput.h"
 #include "formats/documento.h"
 #include "model/textos.h"
-#include "graphs/grafico_avance.h"
-#include "graphs/grafico_elv.h"
 #include "mainwindow/formmain.h"
+#include "mainwindow/panel.h"
 #include "mainwindow/paneles_entrada.h"
 #include "model/formato.h"
 #include "platform/archivos.h"
@@ -30,6 +28,10 @@ constexpr Texto kFiltroBdf{"Binary distillation file (*.bdf)|*.bdf|All files (*.
 constexpr int kRecientes = 4;
 const QString kClaveRecientes = QStringLiteral("RECENT_FILES");
 
+// The last documents, as many as the menu shows however many the settings
+// hold.
+QStringList leerRecientes() { return plataforma::leerLista(kClaveRecientes).mid(0, kRecientes); }
+
 }  // namespace
 
 void FormMain::fijarNombreArchivo(const QString& ruta)
@@ -37,7 +39,7 @@ void FormMain::fijarNombreArchivo(const QString& ruta)
     nombreArchivo_ = ruta;
     ponerTitulo();
     if (ruta.isEmpty()) return;
-    QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    QStringList recientes = leerRecientes();
     recientes.removeAll(ruta);
     recientes.prepend(ruta);
     plataforma::guardarLista(kClaveRecientes, recientes.mid(0, kRecientes));
@@ -55,7 +57,7 @@ void FormMain::ponerTitulo()
 void FormMain::mostrarRecientes()
 {
     menuRecientes_->clear();
-    const QStringList recientes = plataforma::leerLista(kClaveRecientes);
+    const QStringList recientes = leerRecientes();
     for (int i = 0; i < recientes.size(); ++i) {
         const QString ruta = recientes[i];
         QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
@@ -71,7 +73,7 @@ void FormMain::abrirReciente(const QString& ruta)
     if (!preguntarGuardar()) return;
     if (!QFileInfo::exists(ruta)) {
         // A file that went away leaves the list with a word.
-        QStringList recientes = plataforma::leerLista(kClaveRecientes);
+        QStringList recientes = leerRecientes();
         recientes.removeAll(ruta);
         plataforma::guardarLista(kClaveRecientes, recientes);
         mostrarRecientes();
@@ -105,24 +107,16 @@ void FormMain::abrirDocumento(const QString& ruta)
     // A file that cannot be loaded leaves the open document as it was.
     if (!lectura.ok()) return plataforma::mensajeError(this, QString::fromStdString(lectura.error));
 
+    // The views follow: the one on screen shows the opened document.
     sim_->cargar(lectura);
-    graficoELV_->limpiar();
-    graficoAvance_->limpiar();
-    TxtXAvan->clear();
-    elegirNumEtapas(sim_->numEtapas());
-    // A graph or the table on screen shows the opened document at once, not
-    // the blank that the loading left.
-    if (vistaActual_ != Inicio) calcular();
     sim_->marcarGuardado();
     fijarNombreArchivo(ruta);
+    barraVistas_->setFocus();
 }
 
 void FormMain::abrirArgumento(const QString& ruta)
 {
-    if (QFileInfo(ruta).suffix().compare(QLatin1String("vle"), Qt::CaseInsensitive) == 0) {
-        editarTablaELV(ruta);
-        return redibujarDiagramaSiVisible();
-    }
+    if (QFileInfo(ruta).suffix().compare(QLatin1String("vle"), Qt::CaseInsensitive) == 0) return editarTablaELV(ruta);
     abrirDocumento(ruta);
 }
 
@@ -134,10 +128,14 @@ void FormMain::guardar()
 
 void FormMain::guardarEn(const QString& ruta)
 {
-    const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema());
+    bool sustituyo = false;
+    const std::string bytes = EscribirBdf(sim_->documento(), plataforma::separadorDecimalSistema(), &sustituyo);
     if (const auto mensaje = guardarArchivo(ruta, bytes)) return plataforma::mensajeError(this, *mensaje);
     sim_->marcarGuardado();
+    // The next dialog starts where the document now is.
+    PathFile = QFileInfo(ruta).absolutePath();
     fijarNombreArchivo(ruta);
+    if (sustituyo) plataforma::notaDeEstado(this, qtr(textos::guardadoConSustitutos));
 }
 
 void FormMain::guardarComo()
@@ -154,7 +152,7 @@ bool FormMain::preguntarGuardar()
         this,
         qtr(textos::guardarCambios) +
             (nombreArchivo_.isEmpty() ? qtr(textos::sinTitulo) : QDir::toNativeSeparators(nombreArchivo_)) + QLatin1Char('?'),
-        plataforma::Icono::Pregunta, plataforma::Botones::SiNoCancelar, QStringLiteral("ALMB"));
+        plataforma::Icono::Pregunta, plataforma::Botones::SiNoCancelar, QStringLiteral("Quillon"));
     if (r == plataforma::Respuesta::Cancelar) return false;
     if (r == plataforma::Respuesta::Si) {
         guardar();
@@ -184,12 +182,10 @@ void FormMain::predecirTabla()
         sim_->escribirComoTecleado(Entrada::CompB, dialogo.nombreB());
     if (dialogo.resultado() == FormPrediccion::Resultado::Tabla) {
         sim_->aceptarTabla(dialogo.tabla());
-        paneles_->mostrarFuente();
     } else {
         sim_->escribirComoTecleado(Entrada::Alfa, QString::fromStdString(FormatoNumero(dialogo.alfa(), 5, sim_->separador())));
         paneles_->elegirVolatilidad();
     }
-    redibujarDiagramaSiVisible();
 }
 
 void FormMain::editarTablaELV(const QString& archivoTabla)

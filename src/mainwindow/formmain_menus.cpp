@@ -9,6 +9,7 @@
 #include "model/textos.h"
 #include "mainwindow/fila_etapas.h"
 #include "mainwindow/formmain.h"
+#include "mainwindow/vista_tabla.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 
@@ -58,7 +59,7 @@ void FormMain::crearMenus()
     archivo->addSeparator();
     accionExportarCsv_ = accion(archivo, "accionExportarCsv", qtr(textos::menuExportarCsv));
     accionExportarCsv_->setEnabled(false);
-    connect(accionExportarCsv_, &QAction::triggered, this, &FormMain::exportarCsv);
+    connect(accionExportarCsv_, &QAction::triggered, this, [this] { TxtXAvan->exportarCsv(PathFile); });
     accionExportarGrafico_ = accion(archivo, "accionExportarGrafico", qtr(textos::menuExportarGrafico));
     accionExportarGrafico_->setEnabled(false);
     connect(accionExportarGrafico_, &QAction::triggered, this, &FormMain::exportarGrafico);
@@ -90,7 +91,8 @@ void FormMain::crearMenus()
     addActions({paginaAnterior_, paginaSiguiente_});
 
     QMenu* ayuda = menuBar()->addMenu(qtr(textos::menuAyuda));
-    connect(accion(ayuda, "accionManual", qtr(textos::menuManual)), &QAction::triggered, this, &FormMain::abrirManual);
+    connect(accion(ayuda, "accionManual", qtr(textos::menuManual), QKeySequence::HelpContents), &QAction::triggered, this,
+            &FormMain::abrirManual);
     connect(accion(ayuda, "accionAcercaDe", qtr(textos::menuAcerca), Qt::SHIFT | Qt::Key_F1), &QAction::triggered,
             this, &FormMain::acercaDe);
 }
@@ -102,7 +104,11 @@ void FormMain::abrirManual()
     // Once installed, the manual lives in the package's data folder.
     const QString instalado = QDir(plataforma::carpetaPrograma()).filePath(QStringLiteral("../share/quillon/") + nombre);
     if (!QFileInfo::exists(ruta) && QFileInfo::exists(instalado)) ruta = QDir::cleanPath(instalado);
-    if (plataforma::dialogos().abrirConShell(ruta)) return;
+    plataforma::dialogos().abrirConShell(ruta, this, [this, ruta] { manualNoAbierto(ruta); });
+}
+
+void FormMain::manualNoAbierto(const QString& ruta)
+{
     // The manual is there but nothing opens PDF files: say so, and where it is.
     if (QFileInfo::exists(ruta))
         return plataforma::mensajeError(this, qtr(textos::sinLectorPdf) + QStringLiteral("\r\n") + QDir::toNativeSeparators(ruta));

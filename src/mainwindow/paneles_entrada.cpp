@@ -43,12 +43,12 @@ void PanelesEntrada::conectar()
     connect(&sim_, &Simulacion::textoReescrito, this, [this](Entrada e) { caja(e)->setText(sim_.texto(e)); });
     connect(&sim_, &Simulacion::documentoReemplazado, this, &PanelesEntrada::mostrarDocumento);
     connect(&sim_, &Simulacion::cursoresCambiados, this, &PanelesEntrada::colocarCursores);
+    // The mode shown is the mode in force, whoever changed it (the table
+    // editor's Ok, a file handed over by the desktop).
+    connect(&sim_, &Simulacion::modoCambiado, this, &PanelesEntrada::mostrarFuente);
 
     for (int i = 0; i < 4; ++i)
-        connect(OptUNIT[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
-            sim_.elegirUnidad(i);
-            emit actualizarPedido();
-        });
+        connect(OptUNIT[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] { sim_.elegirUnidad(i); });
     for (int k = 1; k <= kMaxEtapas; ++k)
         connect(OptETAP[static_cast<std::size_t>(k)], &QRadioButton::clicked, this, [this, k] {
             sim_.elegirNumEtapas(k);
@@ -103,7 +103,6 @@ void PanelesEntrada::elegirVolatilidad()
 {
     OptVOL->setChecked(true);
     sim_.elegirVolatilidad();
-    emit actualizarPedido();
     mostrarControlesAlfa(true);
 }
 
@@ -112,7 +111,6 @@ void PanelesEntrada::elegirTabla()
     // The table editor's button shows even while no usable table is in force.
     mostrarControlesAlfa(false);
     sim_.elegirTabla();
-    emit actualizarPedido();
 }
 
 bool PanelesEntrada::eventFilter(QObject* objeto, QEvent* evento)
@@ -123,7 +121,7 @@ bool PanelesEntrada::eventFilter(QObject* objeto, QEvent* evento)
         QTimer::singleShot(0, c, &QLineEdit::selectAll);
     } else if (c == TxtAlfa && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) emit redibujarDiagrama();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) sim_.volverADibujarEquilibrio();
     }
     return QWidget::eventFilter(objeto, evento);
 }

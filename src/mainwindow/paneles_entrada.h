@@ -36,7 +36,8 @@ public:
     void elegirVolatilidad();
     // The number-of-stages option k shown as chosen.
     void marcarNumEtapas(int k);
-    // The source option and its controls as the simulation has it.
+    // The source option and its controls as the simulation has it: they
+    // follow every change of the equilibrium in force.
     void mostrarFuente();
 
 signals:
@@ -44,11 +45,7 @@ signals:
     void borrar();
     void editarTabla();
     void predecirTabla();
-    // The unit or the source changed: the row must be drawn again.
-    void actualizarPedido();
     void numEtapasElegido(int k);
-    // Enter in the alpha box: the diagram follows at once.
-    void redibujarDiagrama();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -133,6 +133,8 @@ void PanelesEntrada::crearPanelEquilibrio()
     botonPredecir_->move(145, 103);
     cursorAlfa_ = nombrado(new CursorDeslizante(p), "cursorAlfa");
     cursorAlfa_->move(100, 84 + 1);
+    // Tab goes from the box to its cursor, as from x0's box to its own.
+    setTabOrder(TxtAlfa, cursorAlfa_);
 }
 
 void PanelesEntrada::crearPanelMasa()

@@ -56,24 +56,25 @@ bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double 
     return calculada_[k];
 }
 
-double CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)
+ComposicionDestilado CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
     const double x = (*tablas_)[k][static_cast<std::size_t>(filaDeCorte(P))];
-    x0_[k] = GetXD_DEST(P, x, x0_[k - 1], mma, mmb);
-    return x0_[k];
+    const ComposicionDestilado d = composicionDestilado(P, x, x0_[k - 1], mma, mmb);
+    x0_[k] = d.xA;
+    return d;
 }
 
-Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, double gramos)
+Contenido contenidoDeLiquido(double x, double xB, double masa, double mma, double mmb, double gramos)
 {
     Contenido c;
     c.masa = masa;
     c.x = x;
     c.wA = fraccionMasica(x, mma, mmb);
     c.masaA = c.wA * masa;
-    c.wB = 1 - c.wA;
+    c.wB = restoPreciso(1, c.wA, [&] { return masaDeBEn(1, x, xB, mma, mmb); });
     c.masaB = masa * c.wB;
-    c.xB = 1 - x;
+    c.xB = xB;
     // An empty still reads as zeros, not as pure B.
     if (c.wA == 0) c.wB = c.xB = 0;
     c.molesA = moles(c.masaA, gramos, mma);
@@ -123,10 +124,10 @@ EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entr
     const double P = r.avance;
     const double destilada = P * r.masaCarga / 100;
     const double x = cadena.columna(etapa)[static_cast<std::size_t>(filaDeCorte(P))];
-    const double xD = cadena.cortar(etapa, P, e.mma, e.mmb);
+    const ComposicionDestilado d = cadena.cortar(etapa, P, e.mma, e.mmb);
     const double gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
-    r.alambique = contenidoDeLiquido(x, r.masaCarga - destilada, e.mma, e.mmb, gramos);
-    r.destilado = contenidoDeLiquido(xD, destilada, e.mma, e.mmb, gramos);
+    r.alambique = contenidoDeLiquido(x, masaQueQueda(r.masaCarga, destilada), e.mma, e.mmb, gramos);
+    r.destilado = contenidoDeLiquido(d.xA, d.xB, destilada, e.mma, e.mmb, gramos);
     return r;
 }
 

@@ -86,9 +86,9 @@ public:
     // or null.
     const RechazoColumna* rechazo(int etapa) const;
 
-    // Cuts stage k at progress P: the distillate composition becomes the
-    // charge of stage k+1. Returns it.
-    double cortar(int etapa, double P, double mma, double mmb);
+    // Cuts stage k at progress P: the distillate's mole fraction of A becomes
+    // the charge of stage k+1. Returns the distillate's composition.
+    ComposicionDestilado cortar(int etapa, double P, double mma, double mmb);
 
 private:
     bool calcularConColumna(int etapa, const ModeloELV& elv, double mma, double mmb);
@@ -110,7 +110,13 @@ struct Contenido {
     double x = 0, xB = 0;   // mole fractions
     double molesA = 0, molesB = 0;
 };
-Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, double gramos);
+// `xB`, the mole fraction of B, where it is known better than 1 − x (a
+// distillate almost pure A); the still's is 1 − x.
+Contenido contenidoDeLiquido(double x, double xB, double masa, double mma, double mmb, double gramos);
+inline Contenido contenidoDeLiquido(double x, double masa, double mma, double mmb, double gramos)
+{
+    return contenidoDeLiquido(x, 1 - x, masa, mma, mmb, gramos);
+}
 
 // The text beside a still or the receiver, numbers with `sep` as separator.
 std::string textoContenido(const Contenido& c, std::string_view unidad, char sep);

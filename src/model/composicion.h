@@ -8,7 +8,24 @@
 // evaluation order its callers have always had, so that the stage tables, the
 // quantities and the files stay the same to the last bit; do not regroup them.
 
+#include <algorithm>
+
 namespace quillon {
+
+// Below this share of its whole, a part found as the whole less the other
+// part has lost more than half its digits to the rounding of the two (a
+// mixture almost all A by mass leaves B as 1 − 0.99999...); such a part is
+// worked out from its own formula instead. Above it the subtraction is kept,
+// so ordinary results stay what they have always been, to the last bit.
+inline constexpr double kPerdidaDeCifras = 0x1p-26;
+
+// `total` − `parte`, or `propia()` where that subtraction loses the digits.
+template <typename F>
+double restoPreciso(double total, double parte, F propia)
+{
+    const double resto = total - parte;
+    return resto >= kPerdidaDeCifras * total ? resto : propia();
+}
 
 // Mass of A in `parte` (any amount, in any unit) of a mixture whose mole
 // fraction of A is x: parte·x·mma over the mixture's mass per mole of A.
@@ -23,8 +40,18 @@ inline double masaDeAEn(double parte, double x, double mma, double mmb)
 inline double fraccionMasica(double x, double mma, double mmb) { return masaDeAEn(1, x, mma, mmb); }
 
 // Mass percentage of A, as the inputs, the quantities and the distillate
-// compute it: (100·x)·mma / ((1 − x)·mmb + x·mma).
-inline double porcentajeMasico(double x, double mma, double mmb) { return masaDeAEn(100, x, mma, mmb); }
+// compute it: (100·x)·mma / ((1 − x)·mmb + x·mma). The two products are
+// rounded apart, so near x = 1 the quotient may pass 100 by a rounding: it
+// is held at 100.
+inline double porcentajeMasico(double x, double mma, double mmb) { return std::min(masaDeAEn(100, x, mma, mmb), 100.0); }
+
+// Mass of B in `parte` of a mixture of mole fractions xA of A and xB of B:
+// (parte·xB)·mmb / (xB·mmb + xA·mma). xB is given apart where it is known
+// better than 1 − xA (a distillate almost pure A).
+inline double masaDeBEn(double parte, double xA, double xB, double mma, double mmb)
+{
+    return parte * xB * mmb / (xB * mmb + xA * mma);
+}
 
 // Mass percentage of A as the stage integration computes it:
 // (100·mma)·x / ((1 − x)·mmb + mma·x). The stage tables have always been
@@ -41,6 +68,10 @@ inline double fraccionMolar(double mA, double mB, double mma, double mmb)
 {
     return (mA / mma) / (mB / mmb + mA / mma);
 }
+
+// What is left of `masa` once `destilada` of it is gone: P·M/100 can round
+// above M at P = 100, and an empty still holds nothing, not less.
+inline double masaQueQueda(double masa, double destilada) { return std::max(masa - destilada, 0.0); }
 
 // Moles in `masa` mass units of a component of molar mass mm, with `gramos`
 // grams per mass unit: (gramos·masa)/mm.

@@ -91,6 +91,13 @@ struct ModeloELV {
         return (*superTabla)[k] + t * ((*superTabla)[k + 1] - (*superTabla)[k]);
     }
     double yEqContinuo(double x) const { return vaporConVolatilidad(alfaContinuo(x), x); }
+    // Vapour mole fraction of B, from the liquid's xB (1 − x, given apart
+    // where it is known better than 1 − x): xB / ((a − 1)·x + 1).
+    double yBEq(double x, double xB) const
+    {
+        const double a = alfaEn(x);
+        return xB / ((a - 1) * x + 1);
+    }
 };
 
 }  // namespace quillon

@@ -16,9 +16,9 @@ constexpr IndicesLiquido kDestilado{PctMasaADest, MasaADest, PctMasaBDest, MasaB
                                     XBDest,       MolesADest, MolesBDest,  MolesTotalDest};
 
 // Percentages, masses and moles of A and B of `masa` mass units of mole
-// fraction x.
-void anotarLiquido(ValoresMagnitudes& v, const IndicesLiquido& i, double x, double masa, double mma, double mmb,
-                   double gramos)
+// fractions x of A and xB of B.
+void anotarLiquido(ValoresMagnitudes& v, const IndicesLiquido& i, double x, double xB, double masa, double mma,
+                   double mmb, double gramos)
 {
     const auto en = [&v](int q) -> double& { return v[static_cast<std::size_t>(q)]; };
     const double pctA = porcentajeMasico(x, mma, mmb);
@@ -26,9 +26,9 @@ void anotarLiquido(ValoresMagnitudes& v, const IndicesLiquido& i, double x, doub
     en(i.masaA) = pctA * masa / 100;
     // B is shown as 0 whenever A is 0, so an empty still and a distillate not
     // yet begun read as zeros instead of pure B.
-    en(i.pctB) = pctA == 0 ? 0 : 100 - pctA;
+    en(i.pctB) = pctA == 0 ? 0 : restoPreciso(100, pctA, [&] { return masaDeBEn(100, x, xB, mma, mmb); });
     en(i.masaB) = en(i.pctB) * masa / 100;
-    en(i.xB) = pctA == 0 ? 0 : 1 - x;
+    en(i.xB) = pctA == 0 ? 0 : xB;
     en(i.molesA) = moles(en(i.masaA), gramos, mma);
     en(i.molesB) = moles(en(i.masaB), gramos, mmb);
     en(i.molesTotal) = en(i.molesA) + en(i.molesB);
@@ -95,16 +95,44 @@ const std::array<UnidadMasa, 4>& unidadesMasa()
     return lista;
 }
 
+namespace {
+
+// Masses of A and B distilled per unit mass of the charge: the charge less
+// the still. The balance has always taken B as the mass distilled less A.
+// Where one component far outweighs the other, or the charge is almost pure,
+// that difference (or A's own) is the rounding of nearly equal masses; each
+// component is then balanced from its own mass fraction, and a balance below
+// the rounding of its terms is 0, not a negative mass.
+struct MasasDestiladas {
+    double a, b;
+};
+
+MasasDestiladas masasDestiladas(double P, double x, double x0, double mma, double mmb)
+{
+    const double p = P / 100;
+    const double wA0 = fraccionMasica(x0, mma, mmb);
+    const double a = wA0 - masaDeAEn(1 - p, x, mma, mmb);
+    const double b = p - a;
+    if (a >= kPerdidaDeCifras * wA0 && b >= kPerdidaDeCifras * (p + wA0)) return {a, b};
+    const double bPropia = masaDeBEn(1, x0, 1 - x0, mma, mmb) - masaDeBEn(1 - p, x, 1 - x, mma, mmb);
+    return {std::max(a, 0.0), std::max(bPropia, 0.0)};
+}
+
+}  // namespace
+
+ComposicionDestilado composicionDestilado(double P, double x, double x0, double mma, double mmb)
+{
+    if (x0 == 0 || P == 0) return {0, 0};
+    if (x0 == 1) return {1, 0};
+    const MasasDestiladas m = masasDestiladas(P, x, x0, mma, mmb);
+    if (m.a == 0 && m.b == 0) return {0, 0};
+    const double xA = fraccionMolar(m.a, m.b, mma, mmb);
+    return {xA, restoPreciso(1, xA, [&] { return fraccionMolar(m.b, m.a, mmb, mma); })};
+}
+
 double GetXD_DEST(double P, double x, double x0, double mma, double mmb)
 {
-    if (x0 == 0 || P == 0) return 0;
-    if (x0 == 1) return 1;
-    // Per unit mass of the charge: A in the charge, A left in the still, and
-    // what was distilled of each.
-    const double mAd = fraccionMasica(x0, mma, mmb) - masaDeAEn(1 - P / 100, x, mma, mmb);
-    const double mBd = P / 100 - mAd;
-    if (mAd == 0 && mBd == 0) return 0;
-    return fraccionMolar(mAd, mBd, mma, mmb);
+    return composicionDestilado(P, x, x0, mma, mmb).xA;
 }
 
 ValoresMagnitudes EvaluarMagnitudes(const EtapaEvaluable& e, double P)
@@ -113,20 +141,21 @@ ValoresMagnitudes EvaluarMagnitudes(const EtapaEvaluable& e, double P)
     const double mma = e.mma, mmb = e.mmb, g = e.gramos, M = e.masaCarga;
 
     const double xAs = composicionEnAvance(*e.columna, P);
-    const double xAd = GetXD_DEST(P, xAs, e.x0, mma, mmb);
+    const ComposicionDestilado d = composicionDestilado(P, xAs, e.x0, mma, mmb);
     v[XAResid] = xAs;
-    v[XADest] = xAd;
+    v[XADest] = d.xA;
     v[YAVapor] = e.elv->yEq(xAs);
 
     v[MasaTotalDest] = P * M / 100;
-    v[MasaTotalResid] = M - v[MasaTotalDest];
+    v[MasaTotalResid] = masaQueQueda(M, v[MasaTotalDest]);
 
-    anotarLiquido(v, kAlambique, xAs, v[MasaTotalResid], mma, mmb, g);
-    anotarLiquido(v, kDestilado, xAd, v[MasaTotalDest], mma, mmb, g);
+    anotarLiquido(v, kAlambique, xAs, 1 - xAs, v[MasaTotalResid], mma, mmb, g);
+    anotarLiquido(v, kDestilado, d.xA, d.xB, v[MasaTotalDest], mma, mmb, g);
 
     v[PctMasaTotalDest] = P;
     const double molesTotales = v[MolesTotalDest] + v[MolesTotalResid];
-    v[PctMolesTotalDest] = molesTotales == 0 ? 0 : 100 * v[MolesTotalDest] / molesTotales;
+    // 100·n/n rounds above 100 for some n: the whole charge distilled is 100 %.
+    v[PctMolesTotalDest] = molesTotales == 0 ? 0 : std::min(100 * v[MolesTotalDest] / molesTotales, 100.0);
     return v;
 }
 

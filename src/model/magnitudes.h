@@ -60,8 +60,17 @@ struct UnidadMasa {
 };
 const std::array<UnidadMasa, 4>& unidadesMasa();
 
-// Mole fraction of A in the distillate accumulated at progress P (percent),
-// by mass balance from the still composition x and the charge x0.
+// Mole fractions of A and B in the distillate accumulated at progress P
+// (percent), by mass balance from the still composition x and the charge x0:
+// both 0 before anything is distilled (or when x0 is 0), A 1 for a charge of
+// pure A. Always within 0..1; B is computed apart where 1 − A would lose its
+// digits.
+struct ComposicionDestilado {
+    double xA = 0, xB = 0;
+};
+ComposicionDestilado composicionDestilado(double P, double x, double x0, double mma, double mmb);
+
+// Its mole fraction of A.
 double GetXD_DEST(double P, double x, double x0, double mma, double mmb);
 
 using ValoresMagnitudes = std::array<double, kNumMagnitudes>;

@@ -17,5 +17,7 @@ inline constexpr Texto volatilidad{"ERROR: Relative volatility is out of range",
                                    "ERROR: Volatilidad relativa fuera de rango"};
 inline constexpr Texto valoresIniciales{"ERROR: The initial values are not valid",
                                         "ERROR: Datos iniciales no válidos"};
+// Nothing to draw and nothing to say: a document with every box empty.
+inline constexpr Texto ninguno{"", ""};
 
 }  // namespace quillon::mensajes

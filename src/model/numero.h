@@ -28,9 +28,11 @@ std::optional<double> valorInicial(std::string_view texto);
 double LeerNumero(std::string_view texto, EstadoNumerico& estado);
 
 // A stage's progress text (a cut) as the stage row, the views and the
-// companion read it: every "%" removed, the rest wholly a number (point or
-// comma as decimal separator); letters or a fraction give VALOR_NO_VALIDO
-// instead of 0, so such a text changes nothing. The range is the caller's.
+// companion read it: every "%" removed, then read as LeerNumero reads it
+// (blanks, comma or point, "1/2"), but only when the number or fraction is
+// the whole text; letters or anything left unread give VALOR_NO_VALIDO
+// instead of a leading number, so such a text changes nothing. The range is
+// the caller's.
 double leerTextoAvance(std::string_view texto);
 
 inline bool esNumero(double v) { return v != VALOR_NO_VALIDO; }

@@ -66,6 +66,10 @@ inline constexpr Texto dialogoGuardarComo{"Save as", "Guardar como"};
 inline constexpr Texto noSeAbrio{"ERROR: Unable to open the file:", "ERROR: No se pudo abrir el archivo:"};
 inline constexpr Texto noSeSustituyo{"ERROR: Unable to replace the file:", "ERROR: No se pudo sobreescribir el archivo:"};
 inline constexpr Texto noSeGuardo{"ERROR: Unable to save the file:", "ERROR: No se pudo guardar el archivo:"};
+// A save wrote a letter the file cannot hold as "?": said once, in the
+// status line.
+inline constexpr Texto guardadoConSustitutos{"Saved. Letters the file cannot hold were written as \"?\".",
+                                             "Guardado. Las letras que el archivo no admite se escribieron como \"?\"."};
 
 // The question before unsaved changes are lost, and the manual command.
 inline constexpr Texto guardarCambios{"Do you want to save changes to ", "¿Desea guardar el documento "};

@@ -4,15 +4,19 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace quillon::plataforma {
@@ -55,9 +59,9 @@ public:
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
         return dialogo.selectedFiles().constFirst();
     }
-    bool abrirConShell(const QString& ruta) override
+    void abrirConShell(const QString& ruta, QObject* contexto, std::function<void()> fallo) override
     {
-        return QFileInfo::exists(ruta) && QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+        abrirConEscritorio(ruta, contexto, std::move(fallo));
     }
 };
 
@@ -101,6 +105,37 @@ QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p)
 void mensajeError(QWidget* padre, const QString& texto)
 {
     dialogos().mensaje(padre, texto, Icono::Exclamacion, Botones::Aceptar, QStringLiteral("Error"));
+}
+
+void abrirConEscritorio(const QString& ruta, QObject* contexto, std::function<void()> fallo)
+{
+    if (!QFileInfo::exists(ruta)) return fallo();
+    const QString abridor = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (abridor.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ruta))) fallo();
+        return;
+    }
+    // The process outlives the window if it must: closing the window does
+    // not close the program the opener started.
+    auto* proceso = new QProcess(qApp);
+    QObject::connect(proceso, &QProcess::finished, contexto, [fallo](int codigo, QProcess::ExitStatus estado) {
+        if (codigo != 0 || estado != QProcess::NormalExit) fallo();
+    });
+    QObject::connect(proceso, &QProcess::errorOccurred, contexto, [fallo](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) fallo();
+    });
+    QObject::connect(proceso, &QProcess::finished, proceso, &QObject::deleteLater);
+    QObject::connect(proceso, &QProcess::errorOccurred, proceso, [proceso](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) proceso->deleteLater();
+    });
+    proceso->start(abridor, {ruta});
+}
+
+void notaDeEstado(QWidget* w, const QString& texto)
+{
+    for (; w; w = w->parentWidget()) {
+        if (auto* ventana = qobject_cast<QMainWindow*>(w)) return ventana->statusBar()->showMessage(texto, 15000);
+    }
 }
 
 QString filtroQt(const QString& filtro)
@@ -166,8 +201,9 @@ QString carpetaPrograma() { return QCoreApplication::applicationDirPath(); }
 QString carpetaInicial(const QString& recordada)
 {
     if (!recordada.isEmpty()) return recordada;
-    if (QFileInfo(carpetaPrograma()).isWritable()) return carpetaPrograma();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Never the program's own folder: installed, that is /usr/bin.
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
 }
 
 CursorEspera::CursorEspera() { QApplication::setOverrideCursor(Qt::WaitCursor); }

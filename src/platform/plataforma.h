@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace quillon::plataforma {
@@ -35,8 +37,9 @@ public:
     // The chosen path, or empty when the user cancelled.
     virtual QString abrirArchivo(QWidget* padre, const PeticionArchivo& p) = 0;
     virtual QString guardarArchivo(QWidget* padre, const PeticionArchivo& p) = 0;
-    // The shell's "open" on a file; false when it cannot.
-    virtual bool abrirConShell(const QString& ruta) = 0;
+    // The shell's "open" on a file. `fallo` runs, while `contexto` lives,
+    // when nothing opens it: at once, or when the opener ends in failure.
+    virtual void abrirConShell(const QString& ruta, QObject* contexto, std::function<void()> fallo) = 0;
 };
 
 Dialogos& dialogos();
@@ -48,8 +51,18 @@ void fijarDialogos(Dialogos* d);
 // filter). Empty when the user cancelled.
 QString elegirRutaGuardar(QWidget* padre, const PeticionArchivo& p);
 
+// What the real dialogs do for the shell's "open": where the desktop's
+// opener, xdg-open, is found, it is run and its exit status watched (it also
+// ends in failure when no program opens the file's type); elsewhere Qt's own.
+// The opener may wait for the program it starts: nothing waits for it.
+void abrirConEscritorio(const QString& ruta, QObject* contexto, std::function<void()> fallo);
+
 // Shorthand for the error box: exclamation icon, title "Error", OK.
 void mensajeError(QWidget* padre, const QString& texto);
+
+// A passing note in the status line of the main window that `w` is, or
+// belongs to (a dialog's owner's).
+void notaDeEstado(QWidget* w, const QString& texto);
 
 // "Description (*.x)|*.x|..." to Qt's "Description (*.x);;...".
 QString filtroQt(const QString& filtro);
@@ -74,9 +87,8 @@ char separadorDecimalSistema();
 
 // The folder of the program's executable.
 QString carpetaPrograma();
-// Where a file dialog starts: the folder remembered, or else the program's
-// own folder when it can be written, or else the user's documents folder
-// (installed, the program's folder is /usr/bin).
+// Where a file dialog starts: the folder remembered, or else the user's
+// documents folder, or their home when there is none.
 QString carpetaInicial(const QString& recordada);
 
 // The hourglass while a file is read or written or a table computed.

@@ -1,5 +1,7 @@
 #include "simulacion/simulacion.h"
 
+#include <QTimer>
+
 #include "model/textos.h"
 
 namespace quillon {
@@ -19,6 +21,11 @@ Simulacion::Simulacion(QObject* padre)
     doc_.masa0 = "500";
     p0a_ = "36.109";
     numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
+    refresco_ = new QTimer(this);
+    refresco_->setObjectName(QStringLiteral("TmrACT"));
+    refresco_->setSingleShot(true);
+    refresco_->setInterval(250);
+    connect(refresco_, &QTimer::timeout, this, [this] { anunciar({Cambios::Refresco}); });
 }
 
 Simulacion::~Simulacion() = default;
@@ -54,7 +61,52 @@ QString Simulacion::textoCorte(int k) const
 void Simulacion::escribir(Entrada e, const std::string& texto)
 {
     textoDe(e) = texto;
+    // The mass percentage written from x0 is in step with it; x0 written
+    // alone leaves it behind.
+    if (e == Entrada::P0A || e == Entrada::X0) p0aAlDia_ = e == Entrada::P0A;
     emit textoReescrito(e);
+}
+
+DocumentoDestilacion Simulacion::documento() const
+{
+    DocumentoDestilacion d = doc_;
+    if (!p0aAlDia_) d.p0a = p0a_;
+    return d;
+}
+
+void Simulacion::pedirRefresco()
+{
+    refresco_->start();
+    anunciar({Cambios::Entradas});
+}
+
+void Simulacion::anunciar(const Cambios& c)
+{
+    // The first change of a turn schedules the announcement; later ones join it.
+    const bool programado = pendientes_.que != 0;
+    pendientes_.unir(c);
+    if (!programado) QMetaObject::invokeMethod(this, &Simulacion::emitirCambios, Qt::QueuedConnection);
+}
+
+void Simulacion::emitirCambios()
+{
+    const Cambios c = std::exchange(pendientes_, Cambios{});
+    if (c.que != 0) emit cambiado(c);
+}
+
+bool Simulacion::enBlanco() const
+{
+    for (Entrada e : {Entrada::CompA, Entrada::CompB, Entrada::MMA, Entrada::MMB, Entrada::Alfa, Entrada::X0, Entrada::P0A,
+                      Entrada::Masa0})
+        if (!textoDe(e).empty()) return false;
+    return true;
+}
+
+void Simulacion::fijarModoTabla(bool tabla)
+{
+    if (doc_.modoTabla == tabla) return;
+    doc_.modoTabla = tabla;
+    emit modoCambiado(tabla);
 }
 
 void Simulacion::fijarModificado(bool m)
@@ -80,13 +132,16 @@ void Simulacion::borrar()
 {
     // Clear empties every box and the options, not the equilibrium table.
     const TablaELV tabla = doc_.tabla;
+    fijarModoTabla(false);
     doc_ = DocumentoDestilacion{};
     doc_.tabla = tabla;
     p0a_.clear();
+    p0aAlDia_ = true;
     sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
+    anunciar({Cambios::Borrado});
 }
 
 void Simulacion::cargar(const LecturaBdf& lectura)
@@ -102,17 +157,22 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     };
     for (std::size_t i = 0; i < std::size(textos); ++i)
         if (lectura.textoPresente[i]) editar(textos[i].first, QString::fromStdString(*textos[i].second));
+    // A mass percentage x0 was not taken from comes back as it was shown,
+    // without its rule: it would rewrite x0.
+    if (d.p0a) escribir(Entrada::P0A, *d.p0a);
+    p0aAlDia_ = !d.p0a;
     doc_.unidad = d.unidad;
     doc_.avance = d.avance;
     doc_.numEtapas = d.numEtapas;
     fijarTablaELV(d.tabla);
-    doc_.modoTabla = d.modoTabla;
+    fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
     cambiarEquilibrio();
     pedirRefresco();
+    anunciar({Cambios::Abierto});
 }
 
 }  // namespace quillon

@@ -1,8 +1,11 @@
 #pragma once
 // The simulation the window shows: the inputs as typed, the equilibrium in
 // force, the stage chain and its cuts. The input panels write into it; the
-// stage row, the graphs, the table view and printing read from it. It says
-// when something changed and never touches a widget.
+// stage row, the graphs, the table view and printing read from it. It never
+// touches a widget: the input boxes follow its signals at once, and the views
+// follow its announcement of what changed, made once per turn of the event
+// loop (`cambiado`). The stage row is made before the other views and so
+// follows it first, as the stills cut the charges the other views read.
 //
 // Numbers are read from the texts when a view needs them, in the order each
 // view reads them: the separator the user typed last in what was read decides
@@ -11,9 +14,12 @@
 #include <QObject>
 #include <QString>
 #include <array>
+
+class QTimer;
 #include <memory>
 
 #include "formats/documento.h"
+#include "simulacion/cambios.h"
 #include "model/cadena.h"
 #include "model/condiciones.h"
 #include "model/equilibrio.h"
@@ -52,8 +58,10 @@ public:
     EstadoNumerico& numero() { return numero_; }
     char separador() const { return numero_.sepDecimal; }
 
-    // The document to save, and what Clear and Open do.
-    DocumentoDestilacion documento() const { return doc_; }
+    // The document to save, and what Clear and Open do. It holds the mass
+    // percentage box only when x0 does not give it back (a refused edit), so
+    // that it reopens as it was seen.
+    DocumentoDestilacion documento() const;
     void borrar();
     void cargar(const LecturaBdf& lectura);
 
@@ -86,6 +94,17 @@ public:
     const termo::Sistema* sistemaTermico();
     // "UNIFAC, 1 atm": what the temperatures are computed with.
     std::string textoSistemaTermico();
+    // An accepted edit (or the row resized): the deferred refresh starts
+    // again, so that a burst of keys gives one refresh, 250 ms after the last.
+    void pedirRefresco();
+    // Calculate, a view shown or a stage chosen in a view: every view on
+    // screen is drawn again.
+    void recalcular() { anunciar({Cambios::Calculo}); }
+    // Enter in the alpha box: the diagram is drawn again at once.
+    void volverADibujarEquilibrio() { anunciar({Cambios::Equilibrio}); }
+    // Every box empty, as Clear leaves them: a blank page, not an error. The
+    // views then draw nothing and say nothing.
+    bool enBlanco() const;
     // The slider cursors of x0 and alpha, dragged.
     void arrastrarX0(double x0);
     void arrastrarAlfa(double alfa);
@@ -111,23 +130,21 @@ public:
     void invalidarDesde(int k);
 
 signals:
-    // The program wrote a box (a composition twin, a molar mass, a drag).
+    // What changed since the last announcement, once per turn of the event
+    // loop: what the views follow.
+    void cambiado(const Cambios& c);
+    // For the input boxes, at once. The program wrote a box (a composition
+    // twin, a molar mass, a drag).
     void textoReescrito(Entrada e);
     // Clear or Open replaced the whole document.
     void documentoReemplazado();
-    // A change the views must follow: restart the deferred refresh.
-    void refrescoPedido();
-    // The x-y curve may have changed (name of A, alpha, source, table).
-    void equilibrioCambiado();
+    // The equilibrium in force went from alpha to a table or back.
+    void modoCambiado(bool tabla);
+    // Where the slider cursors go: x0 within 0..1, alpha at least 1.01.
+    void cursoresCambiados(double x0, double alfa);
     // An edit's message for the message line.
     void mensaje(const QString& texto);
     void modificadoCambiado(bool modificado);
-    // A stage's cut text changed (by its row, or by another view).
-    void corteCambiado(int k);
-    // Where the slider cursors go: x0 within 0..1, alpha at least 1.01.
-    void cursoresCambiados(double x0, double alfa);
-    // The number of stages was chosen (Clear and Open say documentoReemplazado).
-    void numEtapasCambiado(int n);
 
 private:
     const std::string& textoDe(Entrada e) const;
@@ -139,11 +156,14 @@ private:
     void cambiarEquilibrio()
     {
         sistemaTermicoAlDia_ = false;
-        emit equilibrioCambiado();
+        anunciar({Cambios::Equilibrio});
     }
+    void fijarModoTabla(bool tabla);
     void modificar() { fijarModificado(true); }
     void invalidar() { cadena_->invalidar(1, doc_.numEtapas); }
-    void pedirRefresco() { emit refrescoPedido(); }
+    // Adds `c` to what the next announcement tells.
+    void anunciar(const Cambios& c);
+    void emitirCambios();
     void avisar(const Texto& t);
     void fijarTablaELV(const TablaELV& t);
     // The edit rules, per box.
@@ -159,6 +179,9 @@ private:
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
+    // The mass percentage box holds what x0 gives, or what x0 was taken
+    // from: reopening the document brings it back without being saved.
+    bool p0aAlDia_ = true;
     // The temperatures' binary, made again when a name, the conditions or
     // the source change.
     std::optional<termo::Sistema> sistemaTermico_;
@@ -170,6 +193,8 @@ private:
     // The equilibrium a view's stage evaluation points to: it must outlive
     // the call that hands the evaluation out.
     ModeloELV modeloVista_;
+    QTimer* refresco_ = nullptr;  // the deferred refresh
+    Cambios pendientes_;          // what the next announcement tells
 };
 
 }  // namespace quillon

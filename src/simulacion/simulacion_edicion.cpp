@@ -16,7 +16,10 @@ std::string formato(double v, char sep) { return FormatoNumero(v, 5, sep); }
 void Simulacion::editar(Entrada e, const QString& texto)
 {
     textoDe(e) = texto.toStdString();
-    // Whatever the box now holds is what a save would write.
+    // Whatever the box now holds is what a save would write. An edit of a
+    // composition leaves the mass percentage behind until its rule writes one
+    // from the other.
+    if (e == Entrada::X0 || e == Entrada::P0A) p0aAlDia_ = false;
     modificar();
     switch (e) {
     case Entrada::CompA: return editarNombre(Entrada::CompA, Entrada::MMA);
@@ -54,6 +57,7 @@ void Simulacion::editarNombre(Entrada nombre, Entrada masa)
 void Simulacion::editarMasaMolar()
 {
     invalidar();
+    p0aAlDia_ = false;  // until the mass percentage is written again
     const double mma = leer(Entrada::MMA), mmb = leer(Entrada::MMB), x0 = leer(Entrada::X0);
     // Only a valid set rewrites the mass percentage; the edit itself says
     // nothing. The refresh runs in any case, so the stills never go on
@@ -81,6 +85,7 @@ void Simulacion::editarP0A()
     if (!masasMolaresValidas(mma, mmb)) return avisar(mensajes::masaMolar);
     if (!porcentajeMasicoValido(p0a)) return avisar(mensajes::porcentajeMasico);
     escribir(Entrada::X0, formato(fraccionDePorcentajeMasico(p0a, mma, mmb), numero_.sepDecimal));
+    p0aAlDia_ = true;
     reajustarCursores();
     pedirRefresco();
 }
@@ -115,6 +120,7 @@ void Simulacion::elegirUnidad(int unidad)
 {
     doc_.unidad = std::clamp(unidad, 0, static_cast<int>(unidadesMasa().size()) - 1);
     modificar();
+    anunciar({Cambios::Unidad});
 }
 
 void Simulacion::elegirNumEtapas(int k)
@@ -122,14 +128,16 @@ void Simulacion::elegirNumEtapas(int k)
     doc_.numEtapas = std::clamp(k, 1, kMaxEtapas);
     cadena_->invalidar();
     modificar();
-    emit numEtapasCambiado(doc_.numEtapas);
+    anunciar({Cambios::NumEtapas});
 }
 
 void Simulacion::editarCorte(int k, const QString& texto, bool final)
 {
     if (k < 1 || k > kMaxEtapas) return;
     doc_.avance[static_cast<std::size_t>(k - 1)] = texto.toStdString();
-    emit corteCambiado(k);
+    // While a thumb is dragged only its stage follows; then the stages after
+    // it, whose charge it cuts.
+    anunciar({Cambios::Cortes, k, final});
     if (!final) return;
     // The cut of stage k is the charge of stage k+1: every later table is stale.
     invalidarDesde(k + 1);
@@ -140,8 +148,9 @@ void Simulacion::elegirVolatilidad()
 {
     cadena_->invalidar();
     if (doc_.modoTabla) modificar();
-    doc_.modoTabla = false;
+    fijarModoTabla(false);
     cambiarEquilibrio();
+    anunciar({Cambios::Fuente});
 }
 
 void Simulacion::elegirTabla()
@@ -152,15 +161,16 @@ void Simulacion::elegirTabla()
     if (doc_.tabla.ultPunto > 0 && tablaUtilizable(doc_.tabla)) {
         if (!doc_.modoTabla) modificar();
         fijarTablaELV(doc_.tabla);
-        doc_.modoTabla = true;
+        fijarModoTabla(true);
     }
     cambiarEquilibrio();
+    anunciar({Cambios::Fuente});
 }
 
 void Simulacion::aceptarTabla(const TablaELV& tabla)
 {
     fijarTablaELV(tabla);
-    doc_.modoTabla = true;
+    fijarModoTabla(true);
     // The stills must follow the new table, not the old one.
     cadena_->invalidar();
     modificar();
@@ -180,7 +190,7 @@ void Simulacion::fijarCondiciones(const CondicionesTermo& c)
 void Simulacion::perderTabla()
 {
     if (doc_.modoTabla) modificar();
-    doc_.modoTabla = false;
+    fijarModoTabla(false);
     cadena_->invalidar();
     cambiarEquilibrio();
 }

@@ -60,6 +60,10 @@ bool Simulacion::asegurar(int k, const Entradas& e)
 EstadoEtapa Simulacion::etapa(int k)
 {
     EstadoEtapa r;
+    if (enBlanco()) {
+        r.error = &mensajes::ninguno;
+        return r;
+    }
     const Entradas e = leerEntradas(false);
     if ((r.error = validarEntradas(e, false, false))) return r;
     const auto cortes = leerCortes(k);
@@ -74,6 +78,10 @@ EstadoEtapa Simulacion::etapa(int k)
 EtapaParaVista Simulacion::etapaParaGrafico(int k)
 {
     EtapaParaVista v;
+    if (enBlanco()) {
+        v.error = &mensajes::ninguno;
+        return v;
+    }
     const Entradas e = leerEntradas(true);
     // The graph wants a charge to draw: its initial mass must be above 0.
     if ((v.error = validarEntradas(e, true, true))) return v;
@@ -89,6 +97,10 @@ EtapaParaVista Simulacion::etapaParaGrafico(int k)
 ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
 {
     ResultadoTabla r;
+    if (enBlanco()) {
+        r.error = &mensajes::ninguno;
+        return r;
+    }
     const Entradas e = leerEntradas(true);
     if ((r.error = validarEntradas(e, false, true))) return r;
     const auto cortes = leerCortes(p.etapa - 1);
@@ -124,7 +136,7 @@ bool Simulacion::equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error)
     const double alfa = leer(Entrada::Alfa);
     elv = modelo(alfa);
     if (volatilidadValida(alfa)) return true;
-    error = &mensajes::volatilidad;
+    error = enBlanco() ? &mensajes::ninguno : &mensajes::volatilidad;
     return false;
 }
 

@@ -206,6 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Rechazo{"--equilibrium water unobtainium", 2, "ERROR: Unknown compound: unobtainium"},
                     Rechazo{"--equilibrium etilenglicol Estireno", 2, "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene"},
                     Rechazo{"--equilibrium water ethanol --pressure 0.01", 2, "ERROR: The pressure must be between 0.1 and 10000 kPa"},
+                    Rechazo{"--equilibrium water ethanol --pressure 0.0999", 2, "ERROR: The pressure must be between 0.1 and 10000 kPa"},
+                    Rechazo{"--equilibrium water ethanol --pressure 10000.01", 2, "ERROR: The pressure must be between 0.1 and 10000 kPa"},
                     // What is not a document is refused by its kind or size
                     // before reading.
                     Rechazo{"no-such.bdf", 2, "ERROR: Unable to open the file:\nno-such.bdf"},
@@ -213,6 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rechazo{"/dev/zero", 2, "ERROR: Not a document file:\n/dev/zero"},
                     Rechazo{"fifo", 2, "ERROR: Not a document file:\nfifo", "mkfifo fifo"},
                     Rechazo{"doc.bdf", 2, "ERROR: The file is too large for a document:\ndoc.bdf", "truncate -s 1048577 doc.bdf"},
+                    Rechazo{"notes.bdf", 2, "ERROR: Not a document file:\nnotes.bdf", "echo 'STARTFONT 2.1' > notes.bdf"},
                     // The window's rules: alpha's range, a cut no percent box
                     // takes stops a later stage, temperatures need compounds.
                     Rechazo{"doc.bdf", 2, "ERROR: Relative volatility is out of range", "sed -i s/ALPHA=2.45/ALPHA=1/ doc.bdf"},
@@ -280,7 +283,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Curva{"Etanol AGUA", "ethanol", "water", Modelo::Unifac, 101325, 20},
                     Curva{"' BENCENO ' tolueno --model ideal --pressure 50 --points 4", "benzene", "toluene", Modelo::Ideal, 50000, 4},
                     Curva{"CCl4 'Ácido ACÉTICO' --pressure 1000 --points 7 --model unifac", "carbon tetrachloride",
-                          "acetic acid", Modelo::Unifac, 1e6, 7}));
+                          "acetic acid", Modelo::Unifac, 1e6, 7},
+                    // The range's ends are in it.
+                    Curva{"water ethanol --pressure 0.1 --points 2", "water", "ethanol", Modelo::Unifac, 100, 2},
+                    Curva{"water ethanol --pressure 10000 --points 2", "water", "ethanol", Modelo::Unifac, 1e7, 2}));
 
 TEST_F(QuillonTable, EquilibriumPrintsAFixedWidthTable)
 {

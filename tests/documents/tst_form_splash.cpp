@@ -26,6 +26,7 @@ private slots:
         QTest::newRow("splash: a click on the window") << Cierre{false, false, ""};
         QTest::newRow("splash: closed by the system") << Cierre{false, false, "close"};
         QTest::newRow("about: stays, then a key") << Cierre{true, true, "key"};
+        QTest::newRow("about: its close button") << Cierre{true, false, "botonCerrar"};
     }
     void cierre()
     {
@@ -39,7 +40,9 @@ private slots:
         }
         if (c.gesto == "key") QTest::keyClick(&s, Qt::Key_Space);
         else if (c.gesto == "close") s.close();
-        else QTest::mouseClick(c.gesto.isEmpty() ? &s : s.findChild<QWidget*>(c.gesto), Qt::LeftButton);
+        else if (c.gesto.isEmpty()) QTest::mouseClick(&s, Qt::LeftButton);
+        else if (QWidget* w = s.findChild<QWidget*>(c.gesto)) QTest::mouseClick(w, Qt::LeftButton);
+        else QFAIL(qPrintable(QStringLiteral("no ") + c.gesto));
         QCOMPARE(fin.count(), 1);
         QVERIFY(!s.isVisible());
     }

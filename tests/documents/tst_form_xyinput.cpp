@@ -290,7 +290,8 @@ private slots:
         e.escribirFilas("0.1;0.25 0.4;0.6 0.7;");
         if (!tecleado.isEmpty()) e.dialogos.rutasGuardar << en(tecleado);
         e.pulsar("botonGuardarComo");
-        QCOMPARE(e.dialogos.peticiones[0].carpeta, plataforma::carpetaPrograma());
+        // A table editor never opened before starts where the main window does.
+        QCOMPARE(e.dialogos.peticiones[0].carpeta, plataforma::carpetaInicial(QString()));
         QCOMPARE(e.pathTabla, tecleado.isEmpty() ? QString() : QFileInfo(en(g.archivo)).path());
         // The rows stay as they stand.
         const QString filas = "open 0.1;0.25 0.4;0.6 0.7;";

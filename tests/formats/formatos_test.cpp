@@ -21,6 +21,7 @@
 #include "formats/documento.h"
 #include "formats/etiquetas.h"
 #include "model/cadena.h"
+#include "model/mensajes.h"
 
 using namespace quillon;
 
@@ -76,8 +77,9 @@ TEST(Bdf, WrittenDocumentsReadBackWithABlankAfterEachCut)
                      "<VLE=ALPHA>\r\n[[\r\n" + repetir("0  0\r\n", 100) + "]]\r\n");
     DocumentoDestilacion d = documentoPrueba();
     d.compB = "  toluene ";
+    d.p0a = "150";  // the mass percentage box held a refused text
     const std::string t = EscribirBdf(d);
-    for (const char* linea : {"<A=alcohol met\xEDlico>\r\n<B=toluene>\r\n", "<ALPHA=2,45>\r\n", "<MU=lb>\r\n<NE=3>\r\n",
+    for (const char* linea : {"<A=alcohol met\xEDlico>\r\n<B=toluene>\r\n", "<ALPHA=2,45>\r\n", "<X0=0.4>\r\n<P0A=150>\r\n<M0=500>\r\n", "<MU=lb>\r\n<NE=3>\r\n",
                               "<%E3=60% >\r\n", "<%E6=0 >\r\n<VLE=TABLE>\r\n[[\r\n0  0\r\n0.2  0.4\r\n",
                               "\r\n0.33333333333333331  0.60000000000000009\r\n1  1\r\n-1  -1\r\n"})
         EXPECT_NE(t.find(linea), std::string::npos) << linea;
@@ -163,6 +165,16 @@ TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
     EXPECT_FALSE(LeerBdf("<VLE=table>[[0.2 0.4]]", kRuta).doc.modoTabla);
 }
 
+// Any one tag, or the table block, makes a document of what holds it; a file
+// with neither is none, whatever its name.
+TEST(Bdf, AFileWithoutTagsOrTableIsNoDocument)
+{
+    for (const std::string& no : {std::string("# Quillon\r\nA simulator <of> batch distillation."),
+                                  std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), std::string("STARTFONT 2.1\nENDFONT\n"), std::string()})
+        EXPECT_EQ(LeerBdf(no, kRuta).error, "ERROR: Not a document file:\r\n" + kRuta) << no;
+    for (const char* si : {"notes <MU=kg> more notes", "<%E2=50", "[[0.2  0.4]]", "<MODEL=IDEAL>"}) EXPECT_TRUE(LeerBdf(si, kRuta).ok()) << si;
+}
+
 TEST(BdfTable, RowsAreCompletedWithThePureComponentsHowEverTheyAreWritten)
 {
     // The second point lies below the diagonal (alpha 0.67): a valid table.
@@ -222,14 +234,20 @@ TEST(BdfTable, TableModeRefusesBrokenRulesWithTheMessageAlphaModeKeepsTheRowsAsR
 
 TEST(EntradasDeDocumento, ReadsAsTheTableViewDoesAndMarksTheCutsNoPercentBoxTakes)
 {
+    DocumentoDestilacion refusado = documentoArranque();
+    refusado.p0a = "150";
+    std::array<double, kMaxEtapas> c{};
+    EstadoNumerico e0;
+    EXPECT_EQ(validarEntradas(entradasDeDocumento(refusado, c, e0), false, true), &mensajes::porcentajeMasico);
+
     DocumentoDestilacion d = documentoArranque();
     d.mma = "78,1121";
     d.masa0 = "5,0e2";
-    d.avance = {"40 ", "+12,5 %", "1/2", "inf", "150", "-5"};
+    d.avance = {"40 ", "+12,5 %", "1 / 2", "inf", "150", "-5"};
     std::array<double, kMaxEtapas> cortes{};
     EstadoNumerico estado;
     const Entradas e = entradasDeDocumento(d, cortes, estado);
-    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO}));
+    EXPECT_EQ(cortes, (std::array<double, kMaxEtapas>{40, 12.5, 0.5, VALOR_NO_VALIDO, VALOR_NO_VALIDO, VALOR_NO_VALIDO}));
     EXPECT_TRUE(e.mma == 78.1121 && e.mmb == 92.14 && e.alfa == 2.45 && e.x0 == 0.4 && e.m0 == 500);
     // The separator is the last one read, in the table view's order: stage
     // 1's computation reads x0 last, a later stage's the molar mass of B.
@@ -277,7 +295,14 @@ TEST(Windows1252, EveryByteReadsAsItsCharacterAndIsWrittenBack)
     for (int b = 0x80; b < 0xA2; ++b) bytes += static_cast<char>(b);
     EXPECT_EQ(desdeWindows1252(bytes + "\xE9\xF7\xFF"), "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0¡é÷ÿ");
     for (int b = 0; b < 256; ++b) EXPECT_EQ(aWindows1252(desdeWindows1252(std::string(1, static_cast<char>(b)))), std::string(1, static_cast<char>(b)));
-    EXPECT_EQ(aWindows1252("Ñandú ≈ H₂O ह"), "\xD1" "and\xFA ? H?O ?");
+    // What the code page lacks is written "?", and said so; a typed "?" is
+    // no loss.
+    for (const auto& [texto, bytes, sustituye] : {std::tuple("Ñandú ≈ H₂O ह", "\xD1" "and\xFA ? H?O ?", true),
+                                                  std::tuple("¿Qué? €", "\xBFQu\xE9? \x80", false)}) {
+        bool sustituyo = false;
+        EXPECT_EQ(aWindows1252(texto, &sustituyo), bytes);
+        EXPECT_EQ(sustituyo, sustituye) << texto;
+    }
 }
 
 std::string leer(const std::filesystem::path& ruta)

@@ -1,6 +1,5 @@
 #pragma once
-// The graphs on their own, fed by a simulation as the window feeds them, and
-// where a colour lies in a picture.
+// The graphs on their own, fed by a simulation as the window feeds them.
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,6 +12,7 @@
 #include "graphs/panel_avance.h"
 #include "model/condiciones.h"
 #include "simulacion/simulacion.h"
+#include "support/imagen.h"
 
 namespace quillon::prueba {
 
@@ -26,8 +26,6 @@ struct Graficos {
     Graficos()
     {
         QLocale::setDefault(QLocale::c());
-        // As in the window: the diagram follows the equilibrium.
-        QObject::connect(&sim, &Simulacion::equilibrioCambiado, &elv, &GraficoELV::Dibujar_VLE);
         const auto guardar = [this](const QString& t) { mensaje = t; };
         QObject::connect(&elv, &GraficoELV::mensaje, &elv, guardar);
         QObject::connect(&avance, &GraficoAvance::mensaje, &avance, guardar);
@@ -35,6 +33,9 @@ struct Graficos {
         elv.resize(450, 450);
         avance.resize(650, 600);
     }
+    // The turn of the event loop in which the graphs follow what the
+    // simulation announced.
+    static void seguir() { QCoreApplication::processEvents(); }
     bool mostrar()
     {
         for (QWidget* w : std::initializer_list<QWidget*>{&elv, &panel, &avance})
@@ -73,20 +74,5 @@ struct Graficos {
         return elv.muestraTxy();
     }
 };
-
-// The pixels within `tolerancia` of a colour in every channel.
-inline QPolygon mancha(const QImage& imagen, const QColor& c, int tolerancia = 40)
-{
-    const QImage im = imagen.convertToFormat(QImage::Format_RGB32);
-    QPolygon m;
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x) {
-            const QColor p = im.pixelColor(x, y);
-            if (qAbs(p.red() - c.red()) <= tolerancia && qAbs(p.green() - c.green()) <= tolerancia &&
-                qAbs(p.blue() - c.blue()) <= tolerancia)
-                m << QPoint(x, y);
-        }
-    return m;
-}
 
 }  // namespace quillon::prueba

@@ -156,12 +156,14 @@ private slots:
         pulsar(y, fila, false);
         g_->sim.escribirComoTecleado(Entrada::CompA, QStringLiteral("etanol"));
         g_->sim.escribirComoTecleado(Entrada::CompB, b);
+        g_->seguir();
         QCOMPARE(y->count(), fila + (ofrecidas ? 2 : 0));
         // A ticked temperature that goes leaves the first item ticked.
         QCOMPARE(marcadas(y), QList<int>{ofrecidas ? fila : 0});
         const ResultadoAvance r = calcularDatosAvance(g_->sim, 1, 0, fila);
         QCOMPARE(r.dibujable, ofrecidas);
         g_->sim.borrar();
+        g_->seguir();
         QCOMPARE(y->count(), fila);
         if (!ofrecidas) return;
         // The axis ends just past the hottest point, the still's at the end:

@@ -88,6 +88,7 @@ private slots:
         QFETCH(QString, alfa);
         QFETCH(QString, mensaje);
         g_->sim.editar(Entrada::Alfa, alfa);
+        g_->seguir();
         QCOMPARE(g_->mensaje, mensaje);
         const QPolygon curva = mancha(g_->elv.imagen(), kColorCurvaELV);
         QVERIFY(!mancha(g_->elv.imagen(), kColorRejillaELV, 5).isEmpty());  // the grid in any case
@@ -264,6 +265,7 @@ private slots:
         const QImage antes = g_->elv.imagen();
         slider->setFocus();
         for (int i = 0; i < p.veces; ++i) QTest::keyClick(slider, p.tecla);
+        g_->seguir();
         QCOMPARE(g_->sim.textoCorte(p.etapa), p.escrito);
         for (int k = 1; k <= p.cortes.size(); ++k)
             if (k != p.etapa) QCOMPARE(g_->sim.textoCorte(k), p.cortes[k - 1]);
@@ -279,7 +281,28 @@ private slots:
         QVERIFY(!nuevos(antes, despues, kColorPuntoVapor).isEmpty());
         // The stage choice follows the number of stages.
         g_->sim.elegirNumEtapas(p.etapas + 1);
+        g_->seguir();
         QCOMPARE(etapa->count(), p.etapas + 1);
+    }
+
+    // A cut moved in the T-x-y diagram charges the next stage at once: its
+    // first row is the new distillate, not the one of the old cut.
+    void laEtapaSiguienteTrasMoverElCorte()
+    {
+        g_->sim.elegirNumEtapas(2);
+        g_->sim.editarCorte(1, QStringLiteral("50"));
+        QVERIFY(g_->elegirTxy());
+        auto* etapa = g_->elv.findChild<QComboBox*>("etapaDiagrama");
+        etapa->setCurrentIndex(1);  // stage 2 computed from the cut at 50 %
+        etapa->setCurrentIndex(0);
+        auto* slider = g_->elv.findChild<QSlider*>("deslizadorDiagrama");
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        g_->seguir();
+        etapa->setCurrentIndex(1);
+        const double carga = (*g_->sim.etapaParaGrafico(2).evaluable.columna)[0];
+        QCOMPARE(g_->sim.textoCorte(1), QStringLiteral("60 %"));
+        QCOMPARE(carga, g_->sim.etapa(1).destilado.x);
     }
 
     void lecturaTxy()
@@ -333,6 +356,8 @@ private slots:
         v.sim().marcarGuardado();
         v.pulsar(QStringLiteral("botonBorrar"));
         QVERIFY(!txy->isEnabled());
+        // Clear leaves a blank picture, not the last diagram.
+        QVERIFY(mancha(grafico->imagen(), kColorRejillaELV, 5).isEmpty());
     }
 };
 

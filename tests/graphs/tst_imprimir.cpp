@@ -210,6 +210,13 @@ private slots:
         const QString archivo = ruta + QLatin1Char('.') + sufijo;
         if (sufijo == QLatin1String("pdf")) {
             QCOMPARE(paginas(archivo), 1);
+            // A pixel of the screen is a point of the page (rendered here at
+            // 100 per inch), and the drawing fills the page.
+            const QImage pagina = primeraPagina(archivo);
+            QVERIFY(qAbs(pagina.width() - grafico->width() * 100.0 / 72) <= 1);
+            const QRect curva = mancha(pagina, kColorCurvaELV).boundingRect();
+            QVERIFY2(curva.right() > 0.8 * pagina.width() && curva.top() < 0.2 * pagina.height(),
+                     qPrintable(QStringLiteral("%1 %2").arg(curva.right()).arg(curva.top())));
         } else if (sufijo == QLatin1String("svg")) {
             QSvgRenderer svg(archivo);
             QVERIFY(svg.isValid());

@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <sys/stat.h>
@@ -156,6 +158,17 @@ private slots:
         QVERIFY(!v->sim().modoTabla());
         v->pulsar(QStringLiteral("OptTAB"));
         QCOMPARE(y(), 8000);
+        // The pressure and model of a predicted table come with it, and go
+        // out again with the document.
+        const QByteArray predicho = "<A=ethanol>\r\n<B=water>\r\n<VLE=TABLE>\r\n[[\r\n0.5  0.7\r\n]]\r\n"
+                                    "<PRESSURE=50>\r\n<PRESSURE_UNIT=kPa>\r\n<MODEL=IDEAL>\r\n";
+        escribirArchivo(ruta(QStringLiteral("c.bdf")), predicho);
+        v->sim().marcarGuardado();
+        abrir(ruta(QStringLiteral("c.bdf")));
+        QCOMPARE(v->sim().condiciones(), (CondicionesTermo{"50", 0, termo::Modelo::Ideal}));
+        QCOMPARE(QString::fromStdString(v->sim().textoSistemaTermico()), QStringLiteral("ideal, 50 kPa"));
+        v->orden(QStringLiteral("accionGuardar"));
+        QVERIFY(leer(ruta(QStringLiteral("c.bdf"))).endsWith("]]\r\n<PRESSURE=50>\r\n<PRESSURE_UNIT=kPa>\r\n<MODEL=IDEAL>\r\n"));
     }
 
     void unArchivoRechazadoNoCargaNada_data()
@@ -174,11 +187,23 @@ private slots:
         if (grande.open(QIODevice::WriteOnly)) grande.resize(200 << 20);
         QTest::newRow("200 MB") << grande.fileName() << "ERROR: The file is too large for a document:\r\n";
         QTest::newRow("missing") << ruta(QStringLiteral("ausente")) << "ERROR: Unable to open the file:\r\n";
+        // Files that hold no tag and no table, whatever their extension.
+        const QString ninguno = QStringLiteral("ERROR: Not a document file:\r\n");
+        const std::pair<const char*, QByteArray> ajenos[] = {
+            {"README", "# Quillon\n\nSimulates batch distillation.\n"},
+            {"picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20)},
+            {"font.bdf", "STARTFONT 2.1\nFONT -misc-fixed-medium-r-normal--13-120-75-75-c-70-iso10646-1\nENDFONT\n"}};
+        for (const auto& [nombre, bytes] : ajenos) {
+            escribirArchivo(ruta(QString::fromLatin1(nombre)), bytes);
+            QTest::newRow(nombre) << ruta(QString::fromLatin1(nombre)) << ninguno;
+        }
     }
     void unArchivoRechazadoNoCargaNada()
     {
         QFETCH(QString, malo);
         QFETCH(QString, mensaje);
+        const bool archivo = QFileInfo(malo).isFile() && QFileInfo(malo).size() < 1000;
+        const QByteArray bytesMalo = archivo ? leer(malo) : QByteArray();
         v->escribir(QStringLiteral("TxtCompA"), QStringLiteral("mine"));
         guardarComo(ruta(QStringLiteral("actual.bdf")));
         const QStringList antes = estado();
@@ -188,6 +213,77 @@ private slots:
         QVERIFY2(v->dialogos().mensajes[0].startsWith(mensaje), qPrintable(v->dialogos().mensajes[0]));
         QCOMPARE(estado(), antes);
         QVERIFY(!v->sim().modificado());
+        // An edit and Save write the document that stayed open.
+        v->escribir(QStringLiteral("TxtMasa0"), QStringLiteral("750"));
+        v->orden(QStringLiteral("accionGuardar"));
+        QVERIFY(leer(ruta(QStringLiteral("actual.bdf"))).contains("<M0=750>"));
+        if (archivo) QCOMPARE(leer(malo), bytesMalo);
+    }
+
+    // A file the desktop hands over, or a recent document replaced since by
+    // something else, is refused as from Open.
+    void unNoDocumentoSeRechazaDesdeCualquierEntrada()
+    {
+        const QString png = ruta(QStringLiteral("was-a-document.bdf"));
+        escribirArchivo(png, "<A=x>\r\n");
+        abrir(png);
+        const QByteArray imagen("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+        escribirArchivo(png, imagen);
+        v->orden(QStringLiteral("accionReciente0"));
+        v->w().abrirArgumento(png);
+        const QString mensaje = QStringLiteral("ERROR: Not a document file:\r\n") + png;
+        QCOMPARE(v->dialogos().mensajes, (QStringList{mensaje, mensaje}));
+        QCOMPARE(leer(png), imagen);
+    }
+
+    // A composition box or a molar mass that holds a refused text comes back
+    // as it was shown: every box, the message and the blank stills.
+    void unTextoRechazadoVuelveComoSeVio_data()
+    {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("mass % above 100") << "TxtP0A" << "150";
+        QTest::newRow("x0 above 1") << "TxtX0A" << "1.5";
+        QTest::newRow("no molar mass") << "TxtMMA" << "0";
+        QTest::newRow("a name past a known one") << "TxtCompB" << "toluenes";
+    }
+    void unTextoRechazadoVuelveComoSeVio()
+    {
+        QFETCH(QString, caja);
+        QFETCH(QString, texto);
+        const auto visto = [this] {
+            QStringList t = estado().mid(2) << v->mensaje();
+            for (const QLineEdit* c : v->w().findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Txt")))) t << c->text();
+            return t;
+        };
+        // Typed at a person's pace: the refresh of the prefix runs between keys.
+        v->escribir(caja, QString());
+        QTest::keyClicks(v->caja(caja), texto, Qt::NoModifier, 120);
+        const QStringList antes = visto();
+        guardarComo(ruta(QStringLiteral("visto.bdf")));
+        // Opened, and saved again as it was opened, it comes back the same.
+        for (int vez = 0; vez < 2; ++vez) {
+            v->pulsar(QStringLiteral("botonBorrar"));
+            abrir(ruta(QStringLiteral("visto.bdf")));
+            QCOMPARE(visto(), antes);
+            v->orden(QStringLiteral("accionGuardar"));
+        }
+    }
+
+    // A letter the file's code page lacks stays in its box as typed; saving
+    // writes it as "?" and says so in the status line.
+    void unaLetraQueElArchivoNoAdmite()
+    {
+        auto* estadoLinea = v->w().findChild<QStatusBar*>();
+        v->escribir(QStringLiteral("TxtCompA"), QStringLiteral("α-pinene"));
+        QCOMPARE(v->caja(QStringLiteral("TxtCompA"))->text(), QStringLiteral("α-pinene"));
+        guardarComo(ruta(QStringLiteral("griego.bdf")));
+        QVERIFY(leer(ruta(QStringLiteral("griego.bdf"))).startsWith("<A=?-pinene>\r\n"));
+        QCOMPARE(estadoLinea->currentMessage(), QStringLiteral("Saved. Letters the file cannot hold were written as \"?\"."));
+        estadoLinea->clearMessage();
+        v->escribir(QStringLiteral("TxtCompA"), QStringLiteral("pinène"));
+        v->orden(QStringLiteral("accionGuardar"));
+        QVERIFY(estadoLinea->currentMessage().isEmpty());
     }
 
     void laPreguntaAntesDePerderCambios_data()
@@ -215,6 +311,7 @@ private slots:
         siguio = siguio || v->w().nombreArchivo() == ruta(QStringLiteral("otro.bdf")) ||
                  v->caja(QStringLiteral("TxtMasa0"))->text().isEmpty();
         QCOMPARE(v->dialogos().mensajes.value(0), QStringLiteral("Do you want to save changes to Untitled?"));
+        QCOMPARE(v->dialogos().titulos.value(0), QStringLiteral("Quillon"));
         QCOMPARE(siguio, p.sigue);
         QCOMPARE(leer(guardado).contains("<M0=750>"), p.guardar);
         if (!p.sigue) {

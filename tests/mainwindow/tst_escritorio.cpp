@@ -13,12 +13,14 @@
 #include <QScrollBar>
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "documents/form_xyinput.h"
 #include "graphs/grafico_avance.h"
 #include "platform/archivos.h"
+#include "support/imagen.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -70,8 +72,25 @@ private slots:
             QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("TxtX0"))->text(), QStringLiteral("0.25"));
             editor->reject();
         });
-        v.w().abrirArgumento(documento(QStringLiteral("t.vle"), "<A=x>\r\n<B=y>\r\n<MMA=1>\r\n<MMB=2>\r\n[[\r\n0.25  0.5\r\n]]\r\n"));
+        const QString tabla = documento(QStringLiteral("t.vle"), "<A=x>\r\n<B=y>\r\n<MMA=1>\r\n<MMB=2>\r\n[[\r\n0.25  0.5\r\n]]\r\n");
+        v.w().abrirArgumento(tabla);
         QCOMPARE(v.sim().tablaELV().ultPunto, 0);  // cancelled: nothing changed
+        // Its Ok puts the table in force, and the panel shows the mode in
+        // force: the table option with its editor's button, no alpha box.
+        // An extension in capitals names a table file too.
+        QTimer::singleShot(0, [] {
+            auto* editor = qobject_cast<FormXYinput*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            QWidget* ok = editor->findChild<QWidget*>(QStringLiteral("botonAceptar"));
+            QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        });
+        QVERIFY(QFile::rename(tabla, dir.filePath(QStringLiteral("T.VLE"))));
+        v.w().abrirArgumento(dir.filePath(QStringLiteral("T.VLE")));
+        QCoreApplication::processEvents();
+        QVERIFY(v.sim().modoTabla());
+        QVERIFY(v.hijo<QRadioButton>(QStringLiteral("OptTAB"))->isChecked());
+        QVERIFY(v.hijo(QStringLiteral("botonEditarTabla"))->isVisible());
+        QVERIFY(!v.caja(QStringLiteral("TxtAlfa"))->isVisible());
     }
 
     // The last four documents, the folder of the last one opened, the
@@ -96,8 +115,12 @@ private slots:
             QVERIFY(v.w().close());
         }
         QCOMPARE(ajustesGuardados.value(QStringLiteral("SETUP/PATH_TABLA")), dir.path());
+        // However many names the settings hold, the menu shows four.
+        QStringList muchos = ajustesGuardados.value(QStringLiteral("SETUP/RECENT_FILES")).toStringList();
+        for (int i = 0; i < 5000; ++i) muchos << dir.filePath(QStringLiteral("extra%1.bdf").arg(i));
+        ajustesGuardados.setValue(QStringLiteral("SETUP/RECENT_FILES"), muchos);
         prueba::Ventana otra;
-        QCOMPARE(recientes(otra).size(), 4);
+        QCOMPARE(recientes(otra), (QStringList{"&1 d5.bdf", "&2 d4.bdf", "&3 d3.bdf", "&4 d2.bdf"}));
         QVERIFY(otra.hijo<QAction>(QStringLiteral("accionColor2"))->isChecked());
         otra.orden(QStringLiteral("accionAbrir"));
         QCOMPARE(otra.dialogos().peticiones.last().carpeta, dir.path());
@@ -113,6 +136,28 @@ private slots:
         QCOMPARE(recientes(otra), (QStringList{"&1 d5.bdf", "&2 d4.bdf", "&3 d2.bdf"}));
         otra.orden(QStringLiteral("accionReciente2"));
         QCOMPARE(otra.w().nombreArchivo(), rutas[1]);
+        // Reopened, it goes to the top once.
+        QCOMPARE(recientes(otra), (QStringList{"&1 d2.bdf", "&2 d5.bdf", "&3 d4.bdf"}));
+    }
+
+    // With fresh settings the file dialogs start in the user's documents
+    // folder, or their home without one, never the program's folder; a save
+    // makes its folder the next dialog's.
+    void laPrimeraCarpetaEsLaDelUsuario()
+    {
+        QSettings(QStringLiteral("ALMB"), QStringLiteral("ALMB")).clear();
+        QTemporaryDir casa;
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(casa.path()));
+        QCOMPARE(plataforma::carpetaInicial(QString()), casa.path());
+        QVERIFY(QDir(casa.path()).mkdir(QStringLiteral("Documents")));
+        prueba::Ventana v;
+        v.dialogos().rutasGuardar << dir.filePath(QStringLiteral("aqui.bdf"));
+        v.orden(QStringLiteral("accionGuardarComo"));
+        v.orden(QStringLiteral("accionAbrir"));
+        QCOMPARE(v.dialogos().peticiones.value(0).carpeta, casa.filePath(QStringLiteral("Documents")));
+        QCOMPARE(v.dialogos().peticiones.value(1).carpeta, dir.path());
+        qputenv("HOME", home);
     }
 
     // Every control a keyboard can reach has a name a screen reader can say,
@@ -132,19 +177,26 @@ private slots:
 
         QStringList orden;
         v.caja(QStringLiteral("TxtCompA"))->setFocus();
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 16; ++i) {
             orden << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(orden, (QStringList{"TxtCompA", "TxtMMA", "TxtCompB", "TxtMMB", "TxtX0A", "TxtP0A", "OptVOL", "TxtAlfa",
-                                     "botonPredecirTabla", "TxtMasa0", "OptUNIT_g", "OptETAP1", "botonCalcular", "botonBorrar"}));
+        QCOMPARE(orden, (QStringList{"TxtCompA", "TxtMMA", "TxtCompB", "TxtMMB", "TxtX0A", "TxtP0A", "cursorX0", "OptVOL",
+                                     "TxtAlfa", "cursorAlfa", "botonPredecirTabla", "TxtMasa0", "OptUNIT_g", "OptETAP1",
+                                     "botonCalcular", "botonBorrar"}));
     }
 
-    // A stage's slider takes the focus and answers the keys of any slider.
+    // A stage's slider takes the focus, shows it, and answers the keys of
+    // any slider.
     void elDeslizadorResponde()
     {
         prueba::Ventana v;
         auto* d = v.hijo<QScrollBar>(QStringLiteral("deslizador1"));
+        v.caja(QStringLiteral("TxtMasa0"))->setFocus();
+        const QImage sinFoco = d->grab().toImage();
+        d->setFocus();
+        QVERIFY(!prueba::mancha(d->grab().toImage(), d->palette().color(QPalette::Highlight), 10).isEmpty());
+        QVERIFY(prueba::mancha(sinFoco, d->palette().color(QPalette::Highlight), 10).isEmpty());
         for (const auto& [tecla, valor] : {std::pair{Qt::Key_Right, 41},
                                            {Qt::Key_Left, 39},
                                            {Qt::Key_PageUp, 50},
@@ -155,6 +207,7 @@ private slots:
             d->setFocus();
             QVERIFY(d->hasFocus());
             QTest::keyClick(d, tecla);
+            QCoreApplication::processEvents();
             QCOMPARE(d->value(), valor);
             QCOMPARE(v.caja(QStringLiteral("cajaAvance1"))->text(), QString::number(valor) + QStringLiteral(" %"));
             QVERIFY(v.contenido(0).startsWith(QStringLiteral("Total mass: ") + QString::number(500 - 5 * valor) + QStringLiteral(" g")));
@@ -210,12 +263,35 @@ private slots:
 
         QVERIFY(!v.hijo<QRadioButton>(QStringLiteral("OptETATAB3"))->isVisible());
         v.hijo<QRadioButton>(QStringLiteral("OptETATAB2"))->click();
+        QCoreApplication::processEvents();
         QVERIFY(texto->toPlainText().contains(QStringLiteral("current stage of distillation = 2 / 2")));
         v.orden(QStringLiteral("accionVista2"));
         auto* g = v.hijo<GraficoAvance>(QStringLiteral("graficoAvance"));
         const QImage antes = g->imagen();
         v.hijo<QListWidget>(QStringLiteral("LstEjeY"))->item(3)->setCheckState(Qt::Checked);
         QVERIFY(g->imagen() != antes);
+    }
+
+    // The desktop's opener that ends in failure (xdg-open finds no program
+    // for PDF files) is told from one that opened the file; a file that is
+    // not there fails at once.
+    void elAbridorDelEscritorioDiceSiFallo()
+    {
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        QObject contexto;
+        int fallos = 0;
+        const auto fallo = [&] { ++fallos; };
+        plataforma::abrirConEscritorio(dir.filePath(QStringLiteral("missing.pdf")), &contexto, fallo);
+        for (int salida : {0, 3}) {
+            plataforma::escribirArchivo(bin.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\nexit " + std::to_string(salida));
+            QFile::setPermissions(bin.filePath(QStringLiteral("xdg-open")), QFile::ReadOwner | QFile::ExeOwner);
+            plataforma::abrirConEscritorio(documento(QStringLiteral("manual.pdf"), "%PDF-1.4\n"), &contexto, fallo);
+            QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());  // the opener has ended
+        }
+        QCOMPARE(fallos, 2);
+        qputenv("PATH", path);
     }
 
     // The manual missing, and the manual there with nothing to open it.
@@ -228,7 +304,8 @@ private slots:
         QFile f(manual);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        v.orden(QStringLiteral("accionManual"));
+        // F1 asks for it as the menu does.
+        QTest::keyClick(v.hijo(QStringLiteral("barraVistas")), Qt::Key_F1);
         QFile::remove(manual);
         QCOMPARE(v.dialogos().mensajes.last(),
                  QStringLiteral("No program is set to open PDF files. The user's manual is here:\r\n") + manual);

@@ -123,6 +123,7 @@ private slots:
         QTRY_COMPARE(caja->selectedText(), QStringLiteral("12.5"));
         // A cut set in another view shows in the box and the slider too.
         v->sim().editarCorte(1, QStringLiteral("35 %"));
+        QCoreApplication::processEvents();
         QCOMPARE(caja->text(), QStringLiteral("35 %"));
         QCOMPARE(deslizador->value(), 35);
     }
@@ -196,6 +197,7 @@ private slots:
         const QPoint pulgar = s->rect().center();  // at 50 % the thumb is in the middle
         QTest::mousePress(s, Qt::LeftButton, {}, pulgar);
         QTest::mouseMove(s, pulgar + QPoint(60, 0));
+        QCoreApplication::processEvents();
         QVERIFY(s->value() > 50);
         QCOMPARE(v->caja(QStringLiteral("cajaAvance1"))->text(), QStringLiteral("%1 %").arg(s->value()));
         QCOMPARE(masa(*v, 0), carga * (100 - s->value()) / 100);
@@ -204,6 +206,7 @@ private slots:
         QVERIFY(!v->sim().modificado());
 
         QTest::mouseRelease(s, Qt::LeftButton, {}, pulgar + QPoint(60, 0));
+        QCoreApplication::processEvents();
         QCOMPARE(masa(*v, 1) + masa(*v, 2), carga * s->value() / 100);
         alturasSegunMasa(*v, carga);
         QVERIFY(v->sim().modificado());

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <set>
 #include <string>
@@ -25,6 +26,7 @@ namespace {
 // x0 0.4, 500 g, one stage.
 constexpr double kMMA = 78.1121, kMMB = 92.14, kAlfa = 2.45, kX0 = 0.4, kM0 = 500;
 constexpr double NO = VALOR_NO_VALIDO;
+constexpr double kInfinito = std::numeric_limits<double>::infinity();
 
 Entradas entradas(double mma = kMMA, double mmb = kMMB, double m0 = kM0, double x0 = kX0, double alfa = kAlfa, int unidad = 0)
 {
@@ -334,6 +336,78 @@ TEST(Finitud, InputsAtTheEdgesGiveFiniteNumbersInEveryStillAndEveryQuantity)
                 for (double q : EvaluarMagnitudes(etapaEvaluable(cadena, elv, e, cortes, k), P))
                     ASSERT_TRUE(std::isfinite(q)) << "stage " << k << " P " << P;
         }
+    }
+}
+
+// Whatever the inputs that pass the checks, every mole fraction lies in
+// [0, 1], every percentage in [0, 100] and every amount is at least 0: the
+// distillate is the charge less the still, a difference of nearly equal
+// masses when one component outweighs the other or the charge is almost pure.
+TEST(Rango, EveryFractionAndAmountStaysPhysicalForAnyMolarMassRatioAndCharge)
+{
+    const auto fuera = [](int q, double v) {
+        const std::string_view codigo = magnitudes()[static_cast<std::size_t>(q)].codigo;
+        const double tope = codigo[0] == '%' ? 100 : codigo[1] == 'X' || codigo[1] == 'Y' ? 1 : kInfinito;
+        return !(v >= 0 && v <= tope);
+    };
+    for (int potencia = -15; potencia <= 15; potencia += 3)
+        for (double x0 : {1e-14, 0.4, 0.999999, 1 - 1e-14})
+            for (double a : {1.01, 100.0}) {
+                const Entradas e = entradas(3.3 * std::pow(10.0, potencia), 1.7, 0.3, x0, a, 1);
+                const ModeloELV elv = alfa(a);
+                CadenaEtapas cadena;
+                for (int k = 1; k <= 2; ++k) {
+                    const EstadoEtapa r = calcularEtapa(cadena, elv, e, {1e-9, 70, 0, 0, 0, 0}, k);
+                    for (const Contenido& c : {r.alambique, r.destilado})
+                        for (double v : {c.masa, c.masaA, c.masaB, c.molesA, c.molesB, 1 - c.wA, 1 - c.wB, 1 - c.x, 1 - c.xB})
+                            ASSERT_GE(v, 0) << "1e" << potencia << " x0 " << x0 << " alpha " << a << " stage " << k;
+                    for (double P : {0.0, 1e-9, 0.01, 12.5, 50.0, 99.99, 100.0}) {
+                        const ValoresMagnitudes v = EvaluarMagnitudes(etapaEvaluable(cadena, elv, e, {1e-9, 70}, k), P);
+                        for (int q = 0; q < kNumMagnitudes; ++q)
+                            ASSERT_FALSE(fuera(q, v[static_cast<std::size_t>(q)]))
+                                << magnitudes()[q].codigo << " = " << v[static_cast<std::size_t>(q)] << " at 1e" << potencia
+                                << " x0 " << x0 << " alpha " << a << " stage " << k << " P " << P;
+                    }
+                }
+            }
+}
+
+// The first pass of the stage integration as described (10000 mass steps,
+// the vapour's mass fraction of A averaged with the previous step's, the
+// charge's for the first), worked in long double: 11 more bits than the
+// program's arithmetic, so that B's side keeps its digits where A weighs a
+// billion times more.
+TEST(Rango, WhereAWeighsABillionTimesMoreTheStepsKeepBsDigits)
+{
+    const long double mma = 2e9, a = kAlfa;
+    const auto w = [&](long double x) { return mma * x / ((1 - x) + mma * x); };
+    long double wPrevio = w(kX0), mA = wPrevio, mB = 1 - wPrevio, x = kX0;
+    const auto c = columna(alfa(kAlfa), kX0, static_cast<double>(mma), 1);
+    for (int i = 1; i <= 9000; ++i) {
+        const long double wy = w(a * x / ((a - 1) * x + 1)), wm = (wy + wPrevio) / 2;
+        mA -= wm / kPasosAvance;
+        mB -= (1 - wm) / kPasosAvance;
+        x = (mA / mma) / (mB + mA / mma);
+        wPrevio = wy;
+        if (i == 1 || i == 10 || i % 3000 == 0) {
+            EXPECT_NEAR((*c)[static_cast<std::size_t>(i)], static_cast<double>(x), 1e-9 * x) << i;
+        }
+    }
+}
+
+// When one component carries all the mass, distilling half the mass takes
+// half of its moles, and Rayleigh's law with a constant alpha,
+// nA/nA0 = (nB/nB0)^alpha, gives what went of the other.
+TEST(Rango, ADistillateOfAComponentThatWeighsNothingFollowsRayleighsLaw)
+{
+    const ModeloELV elv = alfa(kAlfa);
+    for (const bool pesaA : {true, false}) {
+        const double mma = pesaA ? 1e15 : 1, mmb = pesaA ? 1 : 1e15;
+        const double nAd = kX0 * (1 - (pesaA ? 0.5 : std::pow(0.5, kAlfa)));
+        const double nBd = (1 - kX0) * (1 - (pesaA ? std::pow(0.5, 1 / kAlfa) : 0.5));
+        const ValoresMagnitudes v = EvaluarMagnitudes({columna(elv, kX0, mma, mmb).get(), &elv, kX0, mma, mmb, 1, 1}, 50);
+        EXPECT_TRUE(std::abs(v[XADest] - nAd / (nAd + nBd)) < 1e-4 && std::abs(v[XBDest] - nBd / (nAd + nBd)) < 1e-4) << pesaA;
+        EXPECT_NEAR(v[MolesBDest] / v[MolesADest], nBd / nAd, 1e-3) << pesaA;
     }
 }
 

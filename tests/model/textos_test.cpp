@@ -21,6 +21,8 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(LeerNumero, GivesTheValueTheFailureFlagAndTheSeparatorTypedLast)
 {
+    // Too small for a double is 0 however it is written; too large, a failure.
+    const std::string ceros(400, '0'), diminuto = "0." + ceros + "1", enorme = "1" + ceros;
     const struct {
         const char* texto;
         double valor;
@@ -32,13 +34,26 @@ TEST(LeerNumero, GivesTheValueTheFailureFlagAndTheSeparatorTypedLast)
                  {"-3.5", -3.5, 0, '.'}, {"+7", 7, 0, ';'}, {".5", 0.5, 0, '.'}, {"1.5E3", 1500, 0, '.'},
                  {"2D2", 200, 0, ';'}, {"2d-2", 0.02, 0, ';'}, {"1e+", 1, 0, ';'}, {"1e-400", 0, 0, ';'}, {"1.28E299", NO, 0, '.'},
                  {"2/0", NO, 1, ';'}, {"20%/2", NO, 1, ';'}, {"1e400", NO, 1, ';'}, {"1e400%", NO, 1, ';'},
-                 {"1e300/1e-300", NO, 1, ';'}, {"5/abc", NO, 1, ';'}};
+                 {"1e300/1e-300", NO, 1, ';'}, {"5/abc", NO, 1, ';'},
+                 {diminuto.c_str(), 0, 0, '.'}, {enorme.c_str(), NO, 1, ';'}};
     for (const auto& f : filas) {
         EstadoNumerico estado{';', 0};
         EXPECT_EQ(LeerNumero(f.texto, estado), f.valor) << f.texto;
         EXPECT_EQ(estado.errorEntrada, f.error) << f.texto;
         EXPECT_EQ(estado.sepDecimal, f.sep) << f.texto;
     }
+}
+
+// A cut is what the number reader reads, when it reads the whole text.
+TEST(LeerTextoAvance, TakesEveryTextTheNumberReaderReadsWhole)
+{
+    const struct {
+        const char* texto;
+        double valor;
+    } filas[] = {{"12 .5", 12.5}, {"12..5", 12.5}, {"1/2", 0.5}, {"+12,5 %", 12.5}, {"35 %", 35}, {" 40\t", 40},
+                 {"1e-400", 0}, {"150", 150}, {"-5", -5}, {"abc", NO}, {"12abc", NO}, {"inf", NO}, {"1/0", NO},
+                 {"/5", NO}, {"3/4/5", NO}, {"1e", NO}, {"", NO}, {" % ", NO}, {"1e400", NO}, {"12.....5", NO}};
+    for (const auto& f : filas) EXPECT_EQ(leerTextoAvance(f.texto), f.valor) << f.texto;
 }
 
 TEST(ValidityRules, AcceptTheLimitsOfEachRangeAndRefuseTheSentinel)

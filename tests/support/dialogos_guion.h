@@ -47,10 +47,10 @@ public:
         peticiones << p;
         return rutasGuardar.isEmpty() ? QString() : rutasGuardar.takeFirst();
     }
-    bool abrirConShell(const QString& ruta) override
+    void abrirConShell(const QString& ruta, QObject*, std::function<void()> fallo) override
     {
         abiertosConShell << ruta;
-        return shellAbre;
+        if (!shellAbre) fallo();
     }
 };
 

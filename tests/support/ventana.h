@@ -56,20 +56,35 @@ public:
     {
         QLineEdit* c = caja(nombre);
         c->setFocus();
+        // What entering a box does (it selects its text) runs before the keys.
+        QCoreApplication::processEvents();
         c->selectAll();
         QTest::keyClick(c, Qt::Key_Delete);
         for (const QChar ch : texto) {
             if (ch.unicode() < 128) QTest::keyClicks(c, QString(ch));
             else c->insert(QString(ch));
         }
+        QCoreApplication::processEvents();
     }
-    void orden(const QString& accion) { hijo<QAction>(accion)->trigger(); }
+    // A command or a click, and the turn of the event loop after it, in
+    // which the views follow what the simulation announces.
+    void orden(const QString& accion)
+    {
+        hijo<QAction>(accion)->trigger();
+        QCoreApplication::processEvents();
+    }
     void pulsar(const QString& boton)
     {
         QWidget* b = hijo<QWidget>(boton);
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        QCoreApplication::processEvents();
     }
-    void esperarRefresco() { QTRY_VERIFY_WITH_TIMEOUT(!hijo<QTimer>(QStringLiteral("TmrACT"))->isActive(), 5000); }
+    // The deferred refresh has run and the views have followed it.
+    void esperarRefresco()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!hijo<QTimer>(QStringLiteral("TmrACT"))->isActive(), 5000);
+        QCoreApplication::processEvents();
+    }
 
     QString mensaje() const { return hijo<QLabel>(QStringLiteral("LblMSG"))->text(); }
     // The text beside picture j of the row (still j+1, or the receiver).
