@@ -47,9 +47,6 @@ std::optional<std::string> leerDocumento(const std::string& ruta, std::string& b
     return std::nullopt;
 }
 
-constexpr Texto kSinTemperaturas{"ERROR: No boiling temperatures: a component is not a compound of the program's list",
-                                  "ERROR: Sin temperaturas de ebullición: un componente no es un compuesto de la lista"};
-
 // Every quantity of the rows in full precision, one line a row, under their
 // codes.
 std::string tablaCsv(const ValoresTabla& v)
@@ -95,9 +92,9 @@ int main(int argc, char** argv)
     if (const Texto* error = corteNoValido(cortes, o.etapa - 1)) return fallo(tr(*error), kExitEntradas);
     std::optional<termo::Sistema> temperaturas;
     if (o.temperaturas) {
-        temperaturas = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones.value_or(CondicionesTermo{}),
-                                             d.modoTabla && d.condiciones.has_value());
-        if (!temperaturas) return fallo(tr(kSinTemperaturas), kExitEntradas);
+        auto sistema = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones);
+        if (const auto* error = std::get_if<std::string>(&sistema)) return fallo(*error, kExitEntradas);
+        temperaturas = std::get<termo::Sistema>(std::move(sistema));
     }
 
     SuperTablaELV superTabla{};
@@ -116,7 +113,7 @@ int main(int argc, char** argv)
     TemperaturasTabla columnas;
     if (temperaturas) {
         peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
-        columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones.value_or(CondicionesTermo{}))};
+        columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones)};
     }
     if (o.csv) {
         const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, peticion, columnas);

@@ -191,7 +191,7 @@ void FormPrediccion::predecir()
                                          qtr(az->maximo ? kMaximo : kMinimo)
                                    : qtr(kSinAzeotropo);
                 texto += QLatin1Char('\n') + qtr(kAlfa) + numero(alfa_);
-                if (t.extrapolada) texto += QLatin1Char('\n') + qtr(kExtrapolada);
+                if (!t.todosLosAvisos().vacio()) texto += QLatin1Char('\n') + qtr(kExtrapolada);
                 informe_->setText(texto);
                 informe_->setStyleSheet(QString());
             }

@@ -18,13 +18,13 @@ constexpr double kDesvioRelativo = 0.0005;
 
 struct Muestra {
     double T = 0;
-    bool extrapolada = false;
+    termo::Avisos avisos;
 };
 
 // Samples f over 0..1 (plus the compositions in `fijos`), halving every
 // interval whose midpoint strays from the straight line between its ends.
 template <typename F>
-std::vector<PuntoTxy> muestrear(F f, const std::vector<double>& fijos, bool& extrapolada)
+std::vector<PuntoTxy> muestrear(F f, const std::vector<double>& fijos, termo::Avisos& avisos)
 {
     std::vector<double> xs;
     for (int i = 0; i <= kTramosIniciales; ++i) xs.push_back(double(i) / kTramosIniciales);
@@ -35,7 +35,7 @@ std::vector<PuntoTxy> muestrear(F f, const std::vector<double>& fijos, bool& ext
     std::vector<PuntoTxy> base;
     for (double x : xs) {
         const Muestra m = f(x);
-        extrapolada = extrapolada || m.extrapolada;
+        avisos |= m.avisos;
         base.push_back({x, m.T});
     }
     const auto [lo, hi] = std::minmax_element(base.begin(), base.end(), [](auto a, auto b) { return a.T < b.T; });
@@ -45,7 +45,7 @@ std::vector<PuntoTxy> muestrear(F f, const std::vector<double>& fijos, bool& ext
     const auto partir = [&](auto&& self, PuntoTxy a, PuntoTxy b) -> void {
         const double xm = (a.x + b.x) / 2;
         const Muestra m = f(xm);
-        extrapolada = extrapolada || m.extrapolada;
+        avisos |= m.avisos;
         if (b.x - a.x > kTramoMinimo && std::abs(m.T - (a.T + b.T) / 2) > tolerancia) {
             self(self, a, {xm, m.T});
             self(self, {xm, m.T}, b);
@@ -73,15 +73,15 @@ CurvasTxy calcularCurvasTxy(const termo::Sistema& s)
     c.burbuja = muestrear(
         [&s](double x) {
             const termo::Burbuja b = s.burbuja(x);
-            return Muestra{b.T - kCeroCelsius, b.extrapolada};
+            return Muestra{b.T - kCeroCelsius, b.avisos};
         },
-        fijos, c.extrapolada);
+        fijos, c.avisos);
     c.rocio = muestrear(
         [&s](double y) {
             const termo::Rocio r = s.rocio(y);
-            return Muestra{r.T - kCeroCelsius, r.extrapolada};
+            return Muestra{r.T - kCeroCelsius, r.avisos};
         },
-        fijos, c.extrapolada);
+        fijos, c.avisos);
     c.tMin = c.tMax = c.burbuja.front().T;
     for (const auto* curva : {&c.burbuja, &c.rocio})
         for (const PuntoTxy& p : *curva) {

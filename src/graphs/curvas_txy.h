@@ -21,7 +21,7 @@ struct CurvasTxy {
     std::vector<PuntoTxy> burbuja, rocio;  // both from x = 0 to x = 1
     std::optional<PuntoTxy> azeotropo;
     bool azeotropoMaximo = false;  // maximum-boiling
-    bool extrapolada = false;      // some temperature outside a component's Antoine range
+    termo::Avisos avisos;          // of any temperature of the curves
     double tMin = 0, tMax = 0;     // over both curves
 };
 

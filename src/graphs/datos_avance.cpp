@@ -37,9 +37,9 @@ int magnitudY(int itemY, bool conTemperaturas)
 }
 
 // One bubble point per sample, of the liquid the quantity names.
-double temperatura(const termo::Sistema& s, int magnitud, const ValoresMagnitudes& q, double p)
+double temperatura(const termo::Sistema& s, int magnitud, const EtapaEvaluable& e, const ValoresMagnitudes& q, double p)
 {
-    return s.burbuja(liquidoDeTemperatura(magnitud, q[XAResid], q[XADest], q[YAVapor], p)).T - kCeroCelsius;
+    return s.burbuja(liquidoDeTemperatura(magnitud, e, q, p)).T - kCeroCelsius;
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
     double mayorY = 0;
     for (double p : avances) {
         const ValoresMagnitudes q = EvaluarMagnitudes(ev, p);
-        const double y = temperaturaY ? temperatura(*sistema, magY, q, p) : q[static_cast<std::size_t>(magY)];
+        const double y = temperaturaY ? temperatura(*sistema, magY, ev, q, p) : q[static_cast<std::size_t>(magY)];
         mayorY = std::max(mayorY, y);
         r.datos.valores.emplace_back(q[static_cast<std::size_t>(magX)], y);
     }

@@ -35,7 +35,7 @@ DatosTxy datosTxy(Simulacion& sim, const CurvasTxy& c)
     d.tituloT = QString::fromStdString(tituloEjeTemperatura());
     d.modelo = qtr(kModelo) + QString::fromStdString(sim.textoSistemaTermico());
     d.leyenda = {qtr(kRocio), qtr(kBurbuja), qtr(kLiquido), qtr(kVapor)};
-    if (c.extrapolada) d.nota = qtr(kExtrapoladas);
+    if (!c.avisos.vacio()) d.nota = qtr(kExtrapoladas);
     if (c.azeotropo) d.azeotropo = qtr(kAzeotropo).arg(numero(c.azeotropo->x, 4, d.sep), numero(c.azeotropo->T, 4, d.sep));
     return d;
 }

@@ -68,7 +68,7 @@ void FilaEtapas::DibujarNivelErlem(int k)
     if (ebullicion)
         textos_[still]->appendPlainText(QStringLiteral("\n") + qtr(kEbullicion) +
                                         QString::fromStdString(FormatoNumero(ebullicion->T - kCeroCelsius, 4, sim_.separador())) +
-                                        QStringLiteral(" °C") + (ebullicion->extrapolada ? qtr(kExtrapolada) : QString()));
+                                        QStringLiteral(" °C") + (ebullicion->avisos.vacio() ? QString() : qtr(kExtrapolada)));
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);

@@ -1,6 +1,7 @@
 #pragma once
-// What a predicted binary gives the program: its azeotrope, an x-y table
-// for the equilibrium table, and the constant alpha closest to a table.
+// What a predicted binary gives the program: its azeotropes, where its
+// liquid would split in two, an x-y table for the equilibrium table, and the
+// constant alpha closest to a table.
 
 #include <optional>
 #include <string>
@@ -14,16 +15,29 @@ namespace quillon::termo {
 struct Azeotropo {
     double x = 0, T = 0;  // mole fraction of A, K
     bool maximo = false;  // maximum-boiling
+    Avisos avisos;        // of its temperature
 };
 
-// The composition where the bubble vapour equals the liquid, when the
-// volatility of A crosses 1 between the pure ends.
+// Every composition where the bubble vapour equals the liquid: each sign
+// change of y - x over the whole range (the volatility of A crossing 1),
+// in order of x.
+std::vector<Azeotropo> buscarAzeotropos(const Sistema& s);
+// The first of them, if any.
 std::optional<Azeotropo> buscarAzeotropo(const Sistema& s);
 
-// Points of the predicted bubble curve, from (0, 0) to (1, 1) included; T in K.
+// The stretches of x, in order, where the liquid at its bubble temperature
+// would split into two liquid phases; their ends within 1e-6.
+struct Tramo {
+    double desde = 0, hasta = 0;
+};
+std::vector<Tramo> tramosDosLiquidos(const Sistema& s);
+
+// Points of the predicted bubble curve, from (0, 0) to (1, 1) included; T in
+// K with the flags of each.
 struct TablaPredicha {
     std::vector<double> x, y, T;
-    bool extrapolada = false;  // some T outside a present component's Antoine range
+    std::vector<Avisos> avisos;
+    Avisos todosLosAvisos() const;  // of any point
 };
 
 namespace mensajes {

@@ -116,7 +116,7 @@ TEST_F(QuillonTable, CsvGivesAllQuantitiesInFullPrecisionAndTemperaturesLast)
     const Salida s = correr("doc.bdf --csv --temperatures");
     ASSERT_EQ(s.estado, 0) << s.err;
     const auto con = lineasCsv(s.out);
-    EXPECT_NE(correr("doc.bdf --temperatures --items 5").out.find(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)\r\n"),
+    EXPECT_NE(correr("doc.bdf --temperatures --items 5").out.find(" TBs = Boiling temperature of liquid in still pot (°C; UNIFAC, 1 atm)\r\n"),
               npos);
     const auto kg = lineasCsv(correr("doc.bdf --csv", "sed -i s/MU=g/MU=kg/ doc.bdf").out);
     ASSERT_TRUE(sin.size() == 22u && con.size() == 22u && kg.size() == 22u);
@@ -190,9 +190,21 @@ INSTANTIATE_TEST_SUITE_P(
                     // takes stops a later stage, temperatures need compounds.
                     Rechazo{"doc.bdf", 2, "ERROR: Relative volatility is out of range", "sed -i s/ALPHA=2.45/ALPHA=1/ doc.bdf"},
                     Rechazo{"doc.bdf --stage 2", 2, "ERROR: The percentage distilled in stage 1 is not valid", "sed -i s/E1=40/E1=140/ doc.bdf"},
+                    // Temperatures need compounds of the list, a pressure the
+                    // model takes, the parameters of the model the document
+                    // names, and two compounds.
                     Rechazo{"doc.bdf --temperatures", 2,
                             "ERROR: No boiling temperatures: a component is not a compound of the program's list",
-                            "sed -i s/A=benzene/A=unobtainium/ doc.bdf"}));
+                            "sed -i s/A=benzene/A=unobtainium/ doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2,
+                            "ERROR: No boiling temperatures: the document's pressure must be between 0.75006 and 75006 mmHg",
+                            "printf '<PRESSURE=1e9>\\r\\n<PRESSURE_UNIT=mmHg>\\r\\n' >> doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2, "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene",
+                            "sed -i 's/A=benzene/A=etilenglicol/; s/B=toluene/B=styrene/' doc.bdf && "
+                            "printf '<PRESSURE=1>\\r\\n<PRESSURE_UNIT=atm>\\r\\n<MODEL=UNIFAC>\\r\\n' >> doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2, "ERROR: A and B are the same compound (benzene)",
+                            "sed -i s/B=toluene/B=Benceno/ doc.bdf"},
+                    Rechazo{"--equilibrium water agua", 2, "ERROR: A and B are the same compound (water)"}));
 
 // A file name that starts with a dash is an option unless it follows "--";
 // a document padded to exactly 1 MB reads as it did.
@@ -226,13 +238,15 @@ TEST_P(Equilibrio, CsvGivesTheModelsBubbleCurve)
     ASSERT_EQ(s.estado, 0) << s.err;
     const auto l = lineasCsv(s.out);
     ASSERT_EQ(l.size(), static_cast<std::size_t>(c.intervalos + 2));
-    EXPECT_EQ(l[0], "x,y,T_C");
+    EXPECT_EQ(l[0], "x,y,T_C,flag");
     const Sistema sis = std::get<Sistema>(Sistema::crear(compuestoDe(c.a), compuestoDe(c.b), c.modelo, c.presion));
     for (std::size_t i = 1; i < l.size(); ++i) {
         double x, y, t;
-        ASSERT_EQ(std::sscanf(l[i].c_str(), "%lf,%lf,%lf", &x, &y, &t), 3) << l[i];
+        int leidos = 0;
+        ASSERT_EQ(std::sscanf(l[i].c_str(), "%lf,%lf,%lf,%n", &x, &y, &t, &leidos), 3) << l[i];
         const Burbuja b = sis.burbuja(x);
         EXPECT_TRUE(x == static_cast<double>(i - 1) / c.intervalos && y == b.y && t == b.T - 273.15) << l[i];
+        EXPECT_EQ(l[i].substr(static_cast<std::size_t>(leidos)), nombresAvisos(b.avisos));
     }
 }
 
@@ -241,7 +255,22 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Curva{"Etanol AGUA", "ethanol", "water", Modelo::Unifac, 101325, 20},
                     Curva{"' BENCENO ' tolueno --model ideal --pressure 50 --points 4", "benzene", "toluene", Modelo::Ideal, 50000, 4},
                     Curva{"CCl4 'Ácido ACÉTICO' --pressure 1000 --points 7 --model unifac", "carbon tetrachloride",
-                          "acetic acid", Modelo::Unifac, 1e6, 7}));
+                          "acetic acid", Modelo::Unifac, 1e6, 7},
+                    Curva{"water benzene --points 10", "water", "benzene", Modelo::Unifac, 101325, 10}));
+
+// The flags as a spreadsheet gets them: at 0.1 kPa benzene boils below its
+// melting point, at 5 MPa above its critical point, and water with benzene
+// splits into two liquids.
+TEST_F(QuillonTable, CsvFlagsNameEveryDoubt)
+{
+    const auto frio = lineasCsv(correr("--equilibrium benzene toluene --pressure 0.1 --points 2 --csv").out);
+    const auto caliente = lineasCsv(correr("--equilibrium benzene toluene --pressure 5000 --points 2 --csv").out);
+    const auto dos = lineasCsv(correr("--equilibrium water benzene --points 2 --csv").out);
+    ASSERT_TRUE(frio.size() == 4u && caliente.size() == 4u && dos.size() == 4u);
+    EXPECT_TRUE(frio[1].ends_with(",extrapolated") && frio[3].ends_with(",extrapolated+below_melting")) << frio[3];
+    EXPECT_TRUE(caliente[2].ends_with(",extrapolated+above_critical")) << caliente[2];
+    EXPECT_TRUE(dos[1].ends_with(",") && dos[2].ends_with(",two_liquids")) << dos[2];
+}
 
 TEST_F(QuillonTable, EquilibriumPrintsAFixedWidthTable)
 {
@@ -265,6 +294,39 @@ TEST_F(QuillonTable, EquilibriumPrintsAFixedWidthTable)
     EXPECT_NE(marcada.out.find(" *\n0.2         "), npos) << marcada.out;
     EXPECT_EQ(marcada.out.find(" *\n"), marcada.out.rfind(" *\n"));
     EXPECT_NE(marcada.out.find("\n* extrapolated"), npos);
+}
+
+// Every azeotrope on a line of its own, the two of 1-butanol and acetic
+// acid included, its temperature marked as the rows are.
+TEST_F(QuillonTable, EquilibriumListsEveryAzeotrope)
+{
+    const std::string doble = correr("--equilibrium 1-butanol 'acetic acid' --points 4").out;
+    EXPECT_NE(doble.find("\n\nAzeotrope: x = 0.22038, T = 117.66 °C, minimum-boiling\n"
+                         "Azeotrope: x = 0.73114, T = 117.96 °C, maximum-boiling\n"),
+              npos)
+        << doble;
+    const std::string dos = correr("--equilibrium water benzene --points 10").out;
+    EXPECT_NE(dos.find("\n0.5         0.35084     55.33 s\n"), npos) << dos;
+    EXPECT_NE(dos.find("\nAzeotrope: x = 0.42552, T = 55.921 °C s, minimum-boiling\n"), npos) << dos;
+    EXPECT_TRUE(dos.ends_with("\ns the liquid would split into two liquid phases: no single liquid of this composition "
+                              "boils there\n"));
+    EXPECT_EQ(correr("--equilibrium benzene toluene").out.find("Azeotrope"), npos);
+}
+
+// A document's table marks its doubtful temperatures the same way, with the
+// note under it: water and toluene split into two liquids. The example's
+// benzene and toluene boil within every limit.
+TEST_F(QuillonTable, TemperaturesOfAFileAreMarked)
+{
+    const std::string limpio = correr("doc.bdf --temperatures --items 5").out;
+    EXPECT_EQ(limpio.find(" s "), npos);
+    const Salida s = correr("doc.bdf --temperatures --items 5 --rows 10",
+                            "sed -i 's/A=benzene/A=water/; s/X0=0.4/X0=0.5/' doc.bdf");
+    ASSERT_EQ(s.estado, 0) << s.err;
+    EXPECT_NE(s.out.find("\r\n0.5         65.754 s    62.363 s    \r\n"), npos) << s.out;
+    EXPECT_TRUE(s.out.ends_with("\r\n\r\ns the liquid would split into two liquid phases: no single liquid of this "
+                                "composition boils there\r\n"))
+        << s.out;
 }
 
 }  // namespace

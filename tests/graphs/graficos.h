@@ -60,9 +60,9 @@ struct Graficos {
     {
         sim.escribirComoTecleado(Entrada::CompA, a);
         sim.escribirComoTecleado(Entrada::CompB, b);
-        if (!unifac) return sim.elegirVolatilidad();
-        tablaDeAlfa3();
-        sim.fijarCondiciones({"1", kAtmosferas, termo::Modelo::Unifac});
+        if (unifac) tablaDeAlfa3();
+        else sim.elegirVolatilidad();
+        sim.fijarCondiciones({"1", kAtmosferas, unifac ? termo::Modelo::Unifac : termo::Modelo::Ideal});
     }
     // The T-x-y diagram, chosen as a person chooses it.
     bool elegirTxy()
