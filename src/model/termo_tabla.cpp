@@ -124,6 +124,20 @@ std::optional<Azeotropo> buscarAzeotropo(const Sistema& s)
     return todos.empty() ? std::nullopt : std::optional<Azeotropo>(todos.front());
 }
 
+double parteConBMasVolatil(const Sistema& s, const std::vector<Azeotropo>& azeotropos)
+{
+    if (azeotropos.empty()) return s.volatilidad(0.5, s.burbuja(0.5).T) < 1 ? 1 : 0;
+    // Below a maximum-boiling azeotrope B is the more volatile, above it A:
+    // the kind of each says what the stretch on either side is.
+    double parte = 0, desde = 0;
+    for (const Azeotropo& a : azeotropos) {
+        if (a.maximo) parte += a.x - desde;
+        desde = a.x;
+    }
+    if (!azeotropos.back().maximo) parte += 1 - desde;
+    return parte;
+}
+
 std::vector<Tramo> tramosDosLiquidos(const Sistema& s)
 {
     std::vector<Tramo> r;

@@ -25,6 +25,10 @@ std::vector<Azeotropo> buscarAzeotropos(const Sistema& s);
 // The first of them, if any.
 std::optional<Azeotropo> buscarAzeotropo(const Sistema& s);
 
+// The share of the composition range where B is the more volatile (y < x),
+// given the system's azeotropes, where that changes.
+double parteConBMasVolatil(const Sistema& s, const std::vector<Azeotropo>& azeotropos);
+
 // The stretches of x, in order, where the liquid at its bubble temperature
 // would split into two liquid phases; their ends within 1e-6.
 struct Tramo {

@@ -1,0 +1,137 @@
+// Predict VLE table on its own, as a person fills it: what it says for each
+// cause it cannot or should not hand a table or an alpha over, the pressure
+// that follows its unit, the swap it offers, and a completion list that lets
+// the next click through.
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QWindow>
+
+#include "documents/form_prediccion.h"
+
+using namespace quillon;
+
+namespace {
+
+void escribir(QWidget* caja, const QString& texto)
+{
+    caja->setFocus();
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caja, texto);
+}
+
+}  // namespace
+
+// Compounds, pressure (in atm) and points typed; the report's first line
+// that counts, and which buttons it leaves usable.
+struct Caso {
+    QString a, b, presion, puntos, dice;
+    bool ok, alfa, intercambio;
+};
+Q_DECLARE_METATYPE(Caso)
+
+class TstFormPrediccion : public QObject {
+    Q_OBJECT
+private slots:
+    void loQueDice_data()
+    {
+        QTest::addColumn<Caso>("c");
+        QTest::newRow("an azeotrope: no alpha holds it")
+            << Caso{"ethanol", "water", "1", "30", "No constant alpha describes a mixture with an azeotrope", true, true, false};
+        QTest::newRow("B the more volatile: swap, no alpha")
+            << Caso{"water", "ethanol", "1", "30", "B is the more volatile component over most of the range", true, false, true};
+        QTest::newRow("frozen benzene")
+            << Caso{"benzene", "toluene", "0.001", "30",
+                    "Doubtful temperatures in the table: extrapolated, below the melting point.", true, true, false};
+        QTest::newRow("two liquids")
+            << Caso{"water", "benzene", "1", "30", "ERROR: The predicted x-y curve of water - benzene does not rise", false, false, false};
+        QTest::newRow("the same compound")
+            << Caso{"water", "Agua", "1", "30", "ERROR: A and B are the same compound (water)", false, false, false};
+        QTest::newRow("no parameters")
+            << Caso{"etilenglicol", "styrene", "1", "30", "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene",
+                    false, false, false};
+        QTest::newRow("unknown compound") << Caso{"benzene", "unobtainium", "1", "30", "ERROR: Unknown compound", false, false, false};
+        QTest::newRow("pressure in its unit")
+            << Caso{"benzene", "toluene", "200", "30", "ERROR: The pressure must be between 9.8692E-4 and 98.692 atm", false, false, false};
+        QTest::newRow("10000 points, not 10")
+            << Caso{"benzene", "toluene", "1", "10000", "ERROR: The number of points must be between 10 and 98", false, false, false};
+        QTest::newRow("too few points")
+            << Caso{"benzene", "toluene", "1", "9", "ERROR: The number of points must be between 10 and 98", false, false, false};
+    }
+    void loQueDice()
+    {
+        QFETCH(Caso, c);
+        FormPrediccion d(c.a, c.b, {c.presion.toStdString(), kAtmosferas, termo::Modelo::Unifac}, '.');
+        d.show();
+        auto* puntos = d.findChild<QSpinBox*>("cajaPuntos");
+        escribir(puntos, c.puntos);
+        QCOMPARE(puntos->text(), c.puntos);
+        const QString informe = d.findChild<QLabel*>("informePrediccion")->text();
+        QVERIFY2(informe.contains(c.dice), qPrintable(informe));
+        QCOMPARE(d.findChild<QWidget*>("botonOk")->isEnabled(), c.ok);
+        QCOMPARE(d.findChild<QWidget*>("botonUsarAlfa")->isEnabled(), c.alfa);
+        QCOMPARE(d.findChild<QWidget*>("botonIntercambiar")->isVisible(), c.intercambio);
+        if (!c.intercambio) return;
+        QTest::mouseClick(d.findChild<QWidget*>("botonIntercambiar"), Qt::LeftButton);
+        QCOMPARE(d.nombreA(), c.b);
+        QCOMPARE(d.nombreB(), c.a);
+        QVERIFY(d.findChild<QWidget*>("botonUsarAlfa")->isEnabled());
+        QVERIFY(!d.findChild<QWidget*>("botonIntercambiar")->isVisible());
+    }
+
+    // The same pressure in the unit chosen; a text that is no number stays.
+    void laPresionSigueASuUnidad_data()
+    {
+        QTest::addColumn<QString>("presion");
+        QTest::addColumn<int>("desde");
+        QTest::addColumn<int>("hacia");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("atm to kPa") << "1" << 1 << 0 << "101.325";
+        QTest::newRow("atm to mmHg") << "1" << 1 << 3 << "760";
+        QTest::newRow("kPa to bar") << "250" << 0 << 2 << "2.5";
+        QTest::newRow("not a number") << "abc" << 1 << 0 << "abc";
+    }
+    void laPresionSigueASuUnidad()
+    {
+        QFETCH(QString, presion);
+        QFETCH(int, desde);
+        QFETCH(int, hacia);
+        QFETCH(QString, queda);
+        FormPrediccion d("benzene", "toluene", {presion.toStdString(), desde, termo::Modelo::Ideal}, '.');
+        d.show();
+        auto* unidades = d.findChild<QComboBox*>("listaUnidadesPresion");
+        unidades->setFocus();
+        QTest::keyClick(unidades, hacia < desde ? Qt::Key_Up : Qt::Key_Down);
+        while (unidades->currentIndex() != hacia) QTest::keyClick(unidades, hacia < desde ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(d.findChild<QLineEdit*>("cajaPresion")->text(), queda);
+        // Six significant digits: a millimetre of mercury is not exactly 1/760 atm.
+        const double antes = presionEnPascales({presion.toStdString(), desde, termo::Modelo::Ideal});
+        QVERIFY(qAbs(presionEnPascales(d.condiciones()) - antes) <= 5e-6 * antes);
+    }
+
+    // The list opened by typing closes at a click on Cancel, and Cancel still
+    // cancels. The click comes through the window, as a real one does, where
+    // the open list sees it first.
+    void laListaDejaPasarElClic()
+    {
+        FormPrediccion d("", "toluene", {}, '.');
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto* a = d.findChild<QLineEdit*>("cajaCompuestoA");
+        escribir(a, "eth");
+        QTRY_VERIFY(a->completer()->popup()->isVisible());
+        QWidget* cancelar = d.findChild<QWidget*>("botonCancelar");
+        QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, cancelar->mapTo(&d, cancelar->rect().center()));
+        QVERIFY(!a->completer()->popup()->isVisible());
+        QVERIFY(!d.isVisible());
+        QCOMPARE(d.resultado(), FormPrediccion::Resultado::Cancelada);
+    }
+};
+
+QTEST_MAIN(TstFormPrediccion)
+#include "tst_form_prediccion.moc"
