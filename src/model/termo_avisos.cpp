@@ -9,14 +9,16 @@ const std::array<InfoAviso, 4>& infoAvisos()
          {"extrapolated: outside the range of the vapour-pressure constants of a compound in the liquid",
           "extrapolada: fuera del rango de las constantes de presión de vapor de un compuesto del líquido"}},
         {Aviso::SobreCritica, 'c', "above_critical", {"above the critical point", "sobre el punto crítico"},
-         {"above the critical temperature of a compound in the liquid: its vapour pressure is not valid there",
-          "sobre la temperatura crítica de un compuesto del líquido: su presión de vapor no es válida ahí"}},
+         {"above the critical point: a compound in the liquid is above its critical temperature, where its vapour "
+          "pressure is not valid",
+          "sobre el punto crítico: un compuesto del líquido supera su temperatura crítica, donde su presión de vapor "
+          "no es válida"}},
         {Aviso::BajoFusion, 'm', "below_melting", {"below the melting point", "bajo el punto de fusión"},
-         {"below the melting point of a compound in the liquid: it may freeze",
-          "bajo el punto de fusión de un compuesto del líquido: puede congelarse"}},
+         {"below the melting point: a compound in the liquid is below its melting point and may freeze",
+          "bajo el punto de fusión: un compuesto del líquido está bajo su punto de fusión y puede congelarse"}},
         {Aviso::DosLiquidos, 's', "two_liquids", {"two liquid phases", "dos fases líquidas"},
-         {"the liquid would split into two liquid phases: no single liquid of this composition boils there",
-          "el líquido se separaría en dos fases líquidas: ningún líquido único de esta composición hierve ahí"}},
+         {"two liquid phases: the liquid would split in two; no single liquid of this composition boils there",
+          "dos fases líquidas: el líquido se separaría en dos; ningún líquido único de esta composición hierve ahí"}},
     }};
     return lista;
 }

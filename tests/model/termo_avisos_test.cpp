@@ -116,16 +116,4 @@ TEST(DosLiquidos, WhereTheActivityOfAFallsWithX)
     EXPECT_EQ(separan, 56);
 }
 
-// Ethanol and water at 1 atm: no point of the bubble curve is above a
-// critical point, below a melting point or split; only a dilute ethanol,
-// boiling above 96.4 C, is past ethanol's Antoine range.
-TEST(DosLiquidos, EthanolWaterBoilsWithinItsLimits)
-{
-    const Sistema s = sistema("ethanol", "water");
-    for (int k = 0; k <= 100; ++k) {
-        const Burbuja b = s.burbuja(k / 100.0);
-        EXPECT_EQ(b.avisos.vacio(), !(k > 0 && b.T > 369.54)) << k << " " << nombresAvisos(b.avisos);
-    }
-}
-
 }  // namespace
