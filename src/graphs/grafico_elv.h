@@ -12,6 +12,7 @@
 #include "graphs/pintar_elv.h"
 #include "graphs/pintar_txy.h"
 
+class QComboBox;
 class QLabel;
 class QPainter;
 
@@ -71,6 +72,12 @@ private:
     // not redraw the diagram for (x0, the number of stages).
     void seguirCambio();
     DatosTxy datosTxy(const CurvasTxy& c);
+    // The curves of the binary with the equilibrium in force.
+    const CurvasTxy& curvasTxy(const termo::Sistema& s);
+    // The choice of the temperatures' model beside the legend.
+    void crearEleccionModelo();
+    void mostrarEleccionModelo(const termo::Sistema& s);
+    void elegirModelo(int indice);
 
     Simulacion& sim_;
     QImage imagen_;
@@ -80,6 +87,7 @@ private:
     double alfaActual_ = 0;             // alpha parsed for the mouse
 
     ControlesDiagrama* controles_ = nullptr;
+    QComboBox* modeloTxy_ = nullptr;
     CurvasTxyGuardadas curvas_;
     // What stays of a T-x-y drawing while the slider moves, and what it was
     // drawn for.

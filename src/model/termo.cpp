@@ -60,6 +60,12 @@ double temperaturaEbullicion(int i, double P)
     return c ? c->antoine.B / (c->antoine.A - std::log10(P)) - c->antoine.C : 0;
 }
 
+bool hayParametrosUnifac(int a, int b)
+{
+    const auto *ca = compuesto(a), *cb = compuesto(b);
+    return ca && cb && UnifacBinario::crear(ca->grupos, cb->grupos).has_value();
+}
+
 std::optional<Constantes> constantesDe(int i)
 {
     if (!compuesto(i)) return std::nullopt;

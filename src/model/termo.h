@@ -41,6 +41,8 @@ std::string_view nombreCompuesto(int i);  // canonical English name
 double presionVapor(int i, double T);     // Pa at T kelvin
 bool dentroDeRango(int i, double T);      // T within the range the constants were fitted on
 double temperaturaEbullicion(int i, double P);  // K at P pascal
+// Whether UNIFAC has the parameters of the pair of compounds a and b.
+bool hayParametrosUnifac(int a, int b);
 
 // The limits of compound i's liquid and what Watson's relation of the heat of
 // vaporization needs, dH(T) = dH(Tb) ((Tc - T) / (Tc - Tb))^0.38, in SI

@@ -124,6 +124,35 @@ std::optional<Azeotropo> buscarAzeotropo(const Sistema& s)
     return todos.empty() ? std::nullopt : std::optional<Azeotropo>(todos.front());
 }
 
+std::vector<Azeotropo> azeotroposDeTabla(const Sistema& s, const TablaELV& t)
+{
+    std::vector<Azeotropo> r;
+    for (int j = 0; j < t.ultPunto && j + 1 < kFilasTablaELV; ++j) {
+        const double xa = t.x[static_cast<std::size_t>(j)], xb = t.x[static_cast<std::size_t>(j + 1)];
+        const double alfaA = volatilidadLocal(t, xa == 0 ? 1 : j), alfaB = volatilidadLocal(t, xb == 1 ? j : j + 1);
+        if ((alfaA > 1) == (alfaB > 1)) continue;
+        Azeotropo a;
+        a.x = xa + (1 - alfaA) / (alfaB - alfaA) * (xb - xa);
+        // A point on the diagonal ends one stretch and starts the next.
+        if (!r.empty() && r.back().x == a.x) continue;
+        const Burbuja b = s.burbuja(a.x);
+        a.T = b.T;
+        a.avisos = b.avisos;
+        a.maximo = alfaA < 1;
+        r.push_back(a);
+    }
+    return r;
+}
+
+bool tablaDelSistema(const Sistema& s, const TablaELV& t)
+{
+    for (int i = 0; i <= t.ultPunto && i < kFilasTablaELV; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!(std::fabs(s.burbuja(t.x[k]).y - t.y[k]) <= 1e-6)) return false;
+    }
+    return true;
+}
+
 double parteConBMasVolatil(const Sistema& s, const std::vector<Azeotropo>& azeotropos)
 {
     if (azeotropos.empty()) return s.volatilidad(0.5, s.burbuja(0.5).T) < 1 ? 1 : 0;

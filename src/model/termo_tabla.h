@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/equilibrio.h"
 #include "model/termo.h"
 
 namespace quillon::termo {
@@ -24,6 +25,15 @@ struct Azeotropo {
 std::vector<Azeotropo> buscarAzeotropos(const Sistema& s);
 // The first of them, if any.
 std::optional<Azeotropo> buscarAzeotropo(const Sistema& s);
+
+// The azeotropes of a table (the local volatility crossing 1, read as the
+// program reads a table: linearly in x between the points, the pure ends
+// borrowing their neighbour's), at the system's bubble temperatures.
+std::vector<Azeotropo> azeotroposDeTabla(const Sistema& s, const TablaELV& t);
+
+// Whether every point of the table lies on the system's bubble curve (within
+// 1e-6 in y): a table predicted with this very system.
+bool tablaDelSistema(const Sistema& s, const TablaELV& t);
 
 // The share of the composition range where B is the more volatile (y < x),
 // given the system's azeotropes, where that changes.
