@@ -66,9 +66,11 @@ void FormSplash::mostrarFuentes()
     fuentes->setFont(QFont(QStringLiteral("Arial"), 8));
     fuentes->setStyleSheet(QStringLiteral("color: rgb(20, 40, 90); background: transparent;"));
     fuentes->setWordWrap(true);
-    fuentes->setGeometry(20, 240, 440, 200);
+    // As tall as the list of sources needs.
+    const int alto = fuentes->heightForWidth(440);
+    fuentes->setGeometry(20, 240, 440, alto);
     fuentes->installEventFilter(this);
-    setFixedSize(480, 450);
+    setFixedSize(480, 250 + alto);
 }
 
 void FormSplash::cerrar()
