@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         FilaModelo{"etilenglicol", "styrene", std::nullopt, "ideal, 1 atm"},
         FilaModelo{"etilenglicol", "styrene", CondicionesTermo{"1", kAtmosferas, termo::Modelo::Unifac},
                    "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene"},
-        FilaModelo{"ethanol", "water", CondicionesTermo{"760", 3, termo::Modelo::Ideal}, "ideal, 760 mmHg"},
+        FilaModelo{"water", "ethanol", CondicionesTermo{"760", 3, termo::Modelo::Ideal}, "ideal, 760 mmHg"},
         FilaModelo{"ethanol", "water", CondicionesTermo{"abc", 2, termo::Modelo::Unifac},
                    "ERROR: No boiling temperatures: the document's pressure must be between 1E-3 and 100 bar"}));
 

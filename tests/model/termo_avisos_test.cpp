@@ -47,6 +47,7 @@ struct FilaAvisos {
     Modelo modelo;
     double P, x;
     const char* avisos;  // the companion's names
+    const char* marcas;  // the table's
 };
 
 void PrintTo(const FilaAvisos& f, std::ostream* os) { *os << f.a << " - " << f.b << " " << f.P << " Pa x=" << f.x; }
@@ -59,6 +60,7 @@ TEST_P(AvisosDeBurbuja, NameWhatMakesTheTemperatureDoubtful)
     const Sistema s = sistema(f.a, f.b, f.modelo, f.P);
     const Burbuja b = s.burbuja(f.x);
     EXPECT_EQ(nombresAvisos(b.avisos), f.avisos) << b.T - 273.15 << " C";
+    EXPECT_EQ(marcasAvisos(b.avisos), f.marcas);
     EXPECT_EQ(s.avisos(f.x, b.T), b.avisos);
     // The dew point of that vapour is the same liquid, flags and all.
     if (f.modelo == Modelo::Ideal) {
@@ -74,14 +76,14 @@ TEST_P(AvisosDeBurbuja, NameWhatMakesTheTemperatureDoubtful)
 // every limit.
 INSTANTIATE_TEST_SUITE_P(
     Cases, AvisosDeBurbuja,
-    testing::Values(FilaAvisos{"benzene", "toluene", Modelo::Unifac, 100, 1, "extrapolated+below_melting"},
-                    FilaAvisos{"benzene", "toluene", Modelo::Unifac, 100, 0, "extrapolated"},
-                    FilaAvisos{"benzene", "toluene", Modelo::Ideal, 5e6, 0.5, "extrapolated+above_critical"},
-                    FilaAvisos{"water", "benzene", Modelo::Unifac, kAtm, 0.5, "two_liquids"},
-                    FilaAvisos{"water", "benzene", Modelo::Unifac, kAtm, 0.9, "two_liquids"},
-                    FilaAvisos{"n-heptane", "water", Modelo::Unifac, kAtm, 0.1, "two_liquids"},
-                    FilaAvisos{"water", "benzene", Modelo::Ideal, kAtm, 0.5, ""},
-                    FilaAvisos{"ethanol", "water", Modelo::Unifac, kAtm, 0.1, ""}));
+    testing::Values(FilaAvisos{"benzene", "toluene", Modelo::Unifac, 100, 1, "extrapolated+below_melting", "*m"},
+                    FilaAvisos{"benzene", "toluene", Modelo::Unifac, 100, 0, "extrapolated", "*"},
+                    FilaAvisos{"benzene", "toluene", Modelo::Ideal, 5e6, 0.5, "extrapolated+above_critical", "*c"},
+                    FilaAvisos{"water", "benzene", Modelo::Unifac, kAtm, 0.5, "two_liquids", "s"},
+                    FilaAvisos{"water", "benzene", Modelo::Unifac, kAtm, 0.9, "two_liquids", "s"},
+                    FilaAvisos{"n-heptane", "water", Modelo::Unifac, kAtm, 0.1, "two_liquids", "s"},
+                    FilaAvisos{"water", "benzene", Modelo::Ideal, kAtm, 0.5, "", ""},
+                    FilaAvisos{"ethanol", "water", Modelo::Unifac, kAtm, 0.1, "", ""}));
 
 // The activity of A at fixed temperature, from the model's own coefficients.
 double actividad(const Sistema& s, double x, double T) { return x * s.gammas(x, T)[0]; }
