@@ -48,9 +48,6 @@ std::optional<std::string> leerDocumento(const std::string& ruta, std::string& b
     return std::nullopt;
 }
 
-constexpr Texto kSinTemperaturas{"ERROR: No boiling temperatures: a component is not a compound of the program's list",
-                                  "ERROR: Sin temperaturas de ebullición: un componente no es un compuesto de la lista"};
-
 // Every quantity of the rows in full precision, one line a row, under their
 // codes.
 std::string tablaCsv(const ValoresTabla& v)
@@ -108,9 +105,9 @@ int main(int argc, char** argv)
     if (columna.error) return fallo(tr(*columna.error), kExitEntradas);
     std::optional<termo::Sistema> temperaturas;
     if (o.temperaturas) {
-        temperaturas = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones.value_or(CondicionesTermo{}),
-                                             d.modoTabla && d.condiciones.has_value());
-        if (!temperaturas) return fallo(tr(kSinTemperaturas), kExitEntradas);
+        auto sistema = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones);
+        if (const auto* error = std::get_if<std::string>(&sistema)) return fallo(*error, kExitEntradas);
+        temperaturas = std::get<termo::Sistema>(std::move(sistema));
     }
 
     SuperTablaELV superTabla{};
@@ -133,7 +130,7 @@ int main(int argc, char** argv)
     TemperaturasTabla columnas;
     if (temperaturas) {
         peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
-        columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones.value_or(CondicionesTermo{}))};
+        columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones)};
     }
     if (columna.columna.hay()) peticion.items.insert(peticion.items.end(), {kReflujo, kDestiladoCondensador});
     if (o.csv) {

@@ -3,6 +3,7 @@
 #include "companion/salida.h"
 #include "model/formato.h"
 #include "model/tabla_texto.h"
+#include "model/termo_tabla.h"
 
 namespace quillon {
 
@@ -18,6 +19,21 @@ std::string cabecera(const termo::Sistema& s, const OpcionesTabla& o)
            columna12("x") + columna12("y") + "T (°C)\n";
 }
 
+// " *s" after a number, nothing for a number without flags.
+std::string marcas(termo::Avisos a) { return a.vacio() ? std::string() : " " + termo::marcasAvisos(a); }
+
+// One line for each azeotrope, its temperature marked as the rows are.
+std::string azeotropos(const termo::Sistema& s, termo::Avisos& presentes)
+{
+    std::string t;
+    for (const termo::Azeotropo& a : termo::buscarAzeotropos(s)) {
+        t += "Azeotrope: x = " + FormatoNumero(a.x, 5) + ", T = " + FormatoNumero(a.T - kCeroCelsius, 5) + " °C" +
+             marcas(a.avisos) + ", " + (a.maximo ? "maximum-boiling" : "minimum-boiling") + "\n";
+        presentes |= a.avisos;
+    }
+    return t.empty() ? t : "\n" + t;
+}
+
 }  // namespace
 
 int imprimirEquilibrio(const OpcionesTabla& o)
@@ -31,22 +47,25 @@ int imprimirEquilibrio(const OpcionesTabla& o)
     if (const auto* error = std::get_if<std::string>(&creado)) return fallo(*error, kExitEntradas);
     const termo::Sistema& s = std::get<termo::Sistema>(creado);
 
-    std::string t = o.csv ? "x,y,T_C\n" : cabecera(s, o);
-    bool extrapolada = false;
+    std::string t = o.csv ? "x,y,T_C,flag\n" : cabecera(s, o);
+    termo::Avisos presentes;
     for (int i = 0; i <= o.intervalos; ++i) {
         const double x = static_cast<double>(i) / o.intervalos;
         const termo::Burbuja b = s.burbuja(x);
         const double celsius = b.T - kCeroCelsius;
         if (o.csv) {
-            t += textoCompleto(x) + "," + textoCompleto(b.y) + "," + textoCompleto(celsius) + "\n";
+            t += textoCompleto(x) + "," + textoCompleto(b.y) + "," + textoCompleto(celsius) + "," +
+                 termo::nombresAvisos(b.avisos) + "\n";
         } else {
             t += columna12(FormatoNumero(x, 5)) + columna12(FormatoNumero(b.y, 5)) + FormatoNumero(celsius, 5) +
-                 (b.extrapolada ? " *" : "") + "\n";
+                 marcas(b.avisos) + "\n";
         }
-        extrapolada = extrapolada || b.extrapolada;
+        presentes |= b.avisos;
     }
-    if (extrapolada && !o.csv)
-        t += "\n* extrapolated: beyond the range of the vapour-pressure constants of a compound in the liquid\n";
+    if (!o.csv) {
+        t += azeotropos(s, presentes);
+        if (!presentes.vacio()) t += "\n" + termo::notasAvisos(presentes, "\n");
+    }
     std::cout << t;
     return 0;
 }

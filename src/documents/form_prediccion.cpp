@@ -1,14 +1,13 @@
 #include "documents/form_prediccion.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
-#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "formats/documento.h"
+#include "documents/completar_nombres.h"
 #include "documents/validador_guardable.h"
 #include "model/compuestos.h"
 #include "model/formato.h"
@@ -26,17 +25,32 @@ constexpr Texto kModelo{"Model:", "Modelo:"};
 constexpr Texto kIdeal{"Ideal (Raoult's law)", "Ideal (ley de Raoult)"};
 constexpr Texto kUnifac{"UNIFAC (non-ideal)", "UNIFAC (no ideal)"};
 constexpr Texto kPuntos{"Number of points:", "Número de puntos:"};
-constexpr Texto kAzeotropo{"Azeotrope: x = ", "Azeótropo: x = "};
-constexpr Texto kA{" at ", " a "};
-constexpr Texto kMinimo{" °C, minimum-boiling", " °C, de temperatura de ebullición mínima"};
-constexpr Texto kMaximo{" °C, maximum-boiling", " °C, de temperatura de ebullición máxima"};
-constexpr Texto kSinAzeotropo{"No azeotrope", "Sin azeótropo"};
-constexpr Texto kAlfa{"Constant alpha that fits best: ", "Alfa constante que mejor se ajusta: "};
-constexpr Texto kExtrapolada{"Some temperatures lie outside the range of the vapour-pressure data: they are extrapolated.",
-                             "Algunas temperaturas quedan fuera del rango de los datos de presión de vapor: se extrapolan."};
+constexpr Texto kIntercambiar{"Swap A and B", "Intercambiar A y B"};
 constexpr Texto kUsarAlfa{"Use this alpha", "Usar esta alfa"};
 constexpr Texto kOk{"Ok", "Aceptar"};
 constexpr Texto kCancelar{"Cancel", "Cancelar"};
+
+// A number of points as typed: any whole number is taken, so that one out of
+// range is refused with the range rather than cut to its first digits; the
+// arrows step within the range.
+class CajaPuntos : public QSpinBox {
+public:
+    explicit CajaPuntos(QWidget* padre) : QSpinBox(padre) { setRange(0, 999999); }
+
+    void stepBy(int pasos) override
+    {
+        setValue(std::clamp(value() + pasos, FormPrediccion::kPuntosMinimos, FormPrediccion::kPuntosMaximos));
+    }
+
+protected:
+    StepEnabled stepEnabled() const override
+    {
+        StepEnabled e = StepNone;
+        if (value() < FormPrediccion::kPuntosMaximos) e |= StepUpEnabled;
+        if (value() > FormPrediccion::kPuntosMinimos) e |= StepDownEnabled;
+        return e;
+    }
+};
 
 }  // namespace
 
@@ -52,13 +66,15 @@ FormPrediccion::FormPrediccion(const QString& nombreA, const QString& nombreB, c
     cajaCompuestoB_->setText(nombreB.trimmed());
     cajaPresion_->setText(QString::fromStdString(c.presion));
     listaUnidades_->setCurrentIndex(c.unidad);
+    unidad_ = c.unidad;
     (c.modelo == termo::Modelo::Ideal ? opcionIdeal_ : opcionUnifac_)->setChecked(true);
     predecir();
     for (QLineEdit* caja : {cajaCompuestoA_, cajaCompuestoB_, cajaPresion_})
         connect(caja, &QLineEdit::textChanged, this, &FormPrediccion::predecir);
-    connect(listaUnidades_, &QComboBox::currentIndexChanged, this, &FormPrediccion::predecir);
+    connect(listaUnidades_, &QComboBox::currentIndexChanged, this, &FormPrediccion::cambiarUnidad);
     connect(opcionIdeal_, &QRadioButton::toggled, this, &FormPrediccion::predecir);
     connect(cajaPuntos_, &QSpinBox::valueChanged, this, &FormPrediccion::predecir);
+    connect(botonIntercambiar_, &BotonImagen::clicked, this, &FormPrediccion::intercambiar);
     connect(botonOk_, &BotonImagen::clicked, this, [this] { aceptar(Resultado::Tabla); });
     connect(botonAlfa_, &BotonImagen::clicked, this, [this] { aceptar(Resultado::Alfa); });
     connect(botonCancelar_, &BotonImagen::clicked, this, &QDialog::reject);
@@ -66,7 +82,7 @@ FormPrediccion::FormPrediccion(const QString& nombreA, const QString& nombreB, c
 
 void FormPrediccion::crearControles()
 {
-    setFixedSize(470, 330);
+    setFixedSize(470, 400);
     auto etiqueta = [this](int y) {
         auto* l = new QLabel(this);
         l->move(16, y + 3);
@@ -87,11 +103,7 @@ void FormPrediccion::crearControles()
     cajaCompuestoA_ = caja("cajaCompuestoA", 16, 250);
     etiquetaB_ = etiqueta(48);
     cajaCompuestoB_ = caja("cajaCompuestoB", 48, 250);
-    for (QLineEdit* c : {cajaCompuestoA_, cajaCompuestoB_}) {
-        auto* completar = new QCompleter(nombres, c);
-        completar->setCaseSensitivity(Qt::CaseInsensitive);
-        c->setCompleter(completar);
-    }
+    for (QLineEdit* c : {cajaCompuestoA_, cajaCompuestoB_}) completarNombres(c, nombres);
     etiquetaPresion_ = etiqueta(80);
     cajaPresion_ = caja("cajaPresion", 80, 100);
     listaUnidades_ = new QComboBox(this);
@@ -106,21 +118,22 @@ void FormPrediccion::crearControles()
     opcionUnifac_->setObjectName(QStringLiteral("opcionUnifac"));
     opcionUnifac_->move(200, 136);
     etiquetaPuntos_ = etiqueta(164);
-    cajaPuntos_ = new QSpinBox(this);
+    cajaPuntos_ = new CajaPuntos(this);
     cajaPuntos_->setObjectName(QStringLiteral("cajaPuntos"));
     cajaPuntos_->setGeometry(200, 164, 70, 24);
-    // Interior points: with (0, 0) and (1, 1) the table holds 100 rows at most.
-    cajaPuntos_->setRange(1, kFilasTablaELV - 2);
     cajaPuntos_->setValue(30);
     informe_ = new QLabel(this);
     informe_->setObjectName(QStringLiteral("informePrediccion"));
-    informe_->setGeometry(16, 196, 438, 76);
+    informe_->setGeometry(16, 196, 438, 120);
     informe_->setWordWrap(true);
     informe_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    botonIntercambiar_ = new BotonImagen(QString(), this);
+    botonIntercambiar_->setObjectName(QStringLiteral("botonIntercambiar"));
+    botonIntercambiar_->move(16, 322);
     int x = 16;
     for (BotonImagen** b : {&botonAlfa_, &botonOk_, &botonCancelar_}) {
         *b = new BotonImagen(QString(), this);
-        (*b)->move(x, 284);
+        (*b)->move(x, 356);
         x += 150;
     }
     botonAlfa_->setObjectName(QStringLiteral("botonUsarAlfa"));
@@ -140,6 +153,7 @@ void FormPrediccion::ponerTextos()
     opcionUnifac_->setText(qtr(kUnifac));
     opcionIdeal_->adjustSize();
     opcionUnifac_->adjustSize();
+    botonIntercambiar_->setTexto(qtr(kIntercambiar));
     botonAlfa_->setTexto(qtr(kUsarAlfa));
     botonOk_->setTexto(qtr(kOk));
     botonCancelar_->setTexto(qtr(kCancelar));
@@ -159,51 +173,31 @@ CondicionesTermo FormPrediccion::condiciones() const
 
 QString FormPrediccion::numero(double v) const { return QString::fromStdString(FormatoNumero(v, 5, sep_)); }
 
-void FormPrediccion::predecir()
+void FormPrediccion::cambiarUnidad(int unidad)
 {
-    valida_ = false;
-    informe_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
-    const int a = termo::compuestoDe(nombreA().toStdString()), b = termo::compuestoDe(nombreB().toStdString());
-    const CondicionesTermo c = condiciones();
-    const auto sistema = termo::Sistema::crear(a, b, c.modelo, presionEnPascales(c));
-    if (const auto* error = std::get_if<std::string>(&sistema)) {
-        informe_->setText(QString::fromStdString(*error));
-    } else {
-        const termo::Sistema& s = std::get<termo::Sistema>(sistema);
-        const auto prediccion = termo::predecirTabla(s, cajaPuntos_->value());
-        if (const auto* error = std::get_if<std::string>(&prediccion)) {
-            informe_->setText(QString::fromStdString(*error));
-        } else {
-            const termo::TablaPredicha& t = std::get<termo::TablaPredicha>(prediccion);
-            std::array<double, kFilasTablaELV> x, y;
-            x.fill(-1);
-            y.fill(-1);
-            std::copy(t.x.begin(), t.x.end(), x.begin());
-            std::copy(t.y.begin(), t.y.end(), y.begin());
-            // Exactly what the table editor's Ok does with these rows.
-            if (const Texto* fallo = tablaComprobada(x, y, static_cast<int>(t.x.size()) - 1, tabla_)) {
-                informe_->setText(qtr(*fallo));
-            } else {
-                valida_ = true;
-                alfa_ = termo::alfaAjustada(t);
-                const auto az = termo::buscarAzeotropo(s);
-                QString texto = az ? qtr(kAzeotropo) + numero(az->x) + qtr(kA) + numero(az->T - kCeroCelsius) +
-                                         qtr(az->maximo ? kMaximo : kMinimo)
-                                   : qtr(kSinAzeotropo);
-                texto += QLatin1Char('\n') + qtr(kAlfa) + numero(alfa_);
-                if (t.extrapolada) texto += QLatin1Char('\n') + qtr(kExtrapolada);
-                informe_->setText(texto);
-                informe_->setStyleSheet(QString());
-            }
-        }
+    // The pressure stays the same pressure: its number follows the unit.
+    {
+        const QSignalBlocker bloqueo(cajaPresion_);
+        cajaPresion_->setText(QString::fromStdString(
+            convertirPresion(cajaPresion_->text().trimmed().toStdString(), unidad_, unidad, sep_)));
     }
-    botonOk_->setEnabled(valida_);
-    botonAlfa_->setEnabled(valida_);
+    unidad_ = unidad;
+    predecir();
+}
+
+void FormPrediccion::intercambiar()
+{
+    const QString a = cajaCompuestoA_->text();
+    {
+        const QSignalBlocker bloqueo(cajaCompuestoA_);
+        cajaCompuestoA_->setText(cajaCompuestoB_->text());
+    }
+    cajaCompuestoB_->setText(a);
 }
 
 void FormPrediccion::aceptar(Resultado r)
 {
-    if (!valida_) return;
+    if (!valida_ || (r == Resultado::Alfa && !alfaUtil_)) return;
     resultado_ = r;
     accept();
 }

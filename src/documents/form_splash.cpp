@@ -75,16 +75,18 @@ void FormSplash::mostrarFuentes()
     fuentes->setFont(QFont(QStringLiteral("Arial"), 8));
     fuentes->setStyleSheet(QStringLiteral("color: rgb(20, 40, 90); background: transparent;"));
     fuentes->setWordWrap(true);
-    fuentes->setGeometry(20, 240, 440, 200);
+    // As tall as the list of sources needs.
+    const int alto = fuentes->heightForWidth(440);
+    fuentes->setGeometry(20, 240, 440, alto);
     fuentes->installEventFilter(this);
     // And, under the sources, a button that says how it closes.
     auto* cerrarBoton = new QPushButton(qtr(kCerrar), this);
     cerrarBoton->setObjectName(QStringLiteral("botonCerrar"));
     cerrarBoton->setDefault(true);
     cerrarBoton->adjustSize();
-    cerrarBoton->move(480 - 20 - cerrarBoton->width(), 446);
+    cerrarBoton->move(480 - 20 - cerrarBoton->width(), 246 + alto);
     connect(cerrarBoton, &QPushButton::clicked, this, &FormSplash::cerrar);
-    setFixedSize(480, 446 + cerrarBoton->height() + 14);
+    setFixedSize(480, 246 + alto + cerrarBoton->height() + 14);
 }
 
 void FormSplash::cerrar()

@@ -186,7 +186,7 @@ const Texto* tablaComprobada(const std::array<double, kFilasTablaELV>& x, const 
     if (!completarTabla(t.x, t.y, t.ultPunto)) return &mensajes::demasiadosPuntos;
     // A table of the pure components alone has no volatility at all: that is
     // for the callers to judge (tablaUtilizable).
-    if (tablaUtilizable(t) && !volatilidadesFinitas(t)) return &mensajes::fueraDeRango;
+    if (tablaUtilizable(t) && !volatilidadesFinitas(t)) return &mensajes::volatilidadesNoFinitas;
     tabla = t;
     return nullptr;
 }

@@ -77,6 +77,9 @@ Entradas entradasDeDocumento(const DocumentoDestilacion& d, std::array<double, k
 namespace mensajes {
 inline constexpr Texto formatoNoValido{"ERROR: Invalid format:", "ERROR: Formato no válido:"};
 inline constexpr Texto fueraDeRango{"ERROR: Data out of range [0, 1]", "ERROR: Datos fuera del rango [0, 1]"};
+inline constexpr Texto volatilidadesNoFinitas{
+    "ERROR: Invalid data: the points give a relative volatility that is not a finite positive number",
+    "ERROR: Datos no válidos: los puntos dan una volatilidad relativa que no es un número finito positivo"};
 inline constexpr Texto noConsecutivos{"ERROR: Invalid data", "ERROR: Los valores no son consecutivos"};
 inline constexpr Texto componentePuro{"ERROR: Invalid data",
                                       "ERROR: Valores incompatibles para disolución pura de un componente"};

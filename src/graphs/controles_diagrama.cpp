@@ -82,9 +82,10 @@ bool ControlesDiagrama::txy() const { return opcionTXY_->isChecked(); }
 
 int ControlesDiagrama::etapa() const { return etapa_->currentIndex() + 1; }
 
-void ControlesDiagrama::permitirTxy(bool si)
+void ControlesDiagrama::permitirTxy(bool si, const QString& motivo)
 {
     opcionTXY_->setEnabled(si);
+    opcionTXY_->setToolTip(si ? QString() : motivo);
     if (!si && txy()) {
         // The program's own choice: the caller draws what follows.
         const QSignalBlocker bloqueo(grupo_);

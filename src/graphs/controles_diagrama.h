@@ -20,9 +20,10 @@ public:
     bool txy() const;
     int etapa() const;  // 1..number of stages
 
-    // The T-x-y diagram needs both components known; without them the x-y
-    // diagram is shown and the choice is disabled.
-    void permitirTxy(bool si);
+    // The T-x-y diagram needs a binary to compute temperatures with; without
+    // one the x-y diagram is shown and the choice is disabled, `motivo`
+    // saying why.
+    void permitirTxy(bool si, const QString& motivo = {});
     void fijarNumEtapas(int n);
     // The slider and its caption follow a cut (the percent box's text and
     // what it reads as; not a number leaves the slider where it is).

@@ -36,11 +36,7 @@ int magnitudY(int itemY, bool conTemperaturas)
     return -1;
 }
 
-// One bubble point per sample, of the liquid the quantity names.
-double temperatura(const termo::Sistema& s, int magnitud, const ValoresMagnitudes& q, double p)
-{
-    return s.burbuja(liquidoDeTemperatura(magnitud, q[XAResid], q[XADest], q[YAVapor], p)).T - kCeroCelsius;
-}
+constexpr Texto kDudosas{"Doubtful temperatures: %1", "Temperaturas dudosas: %1"};
 
 }  // namespace
 
@@ -67,20 +63,27 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
     if (magY >= 0) r.datos.tituloY = tituloDe(magY, sim);
     r.datos.xMax = maximoEjeX(conX ? itemX : -1, carga);
     r.datos.yMax = temperaturaY ? 0 : maximoEjeY(magY >= 0 ? itemY : -1, carga);
+    r.datos.ajustarY = temperaturaY;
     if (!maximoUtil(r.datos.xMax) || !(temperaturaY || maximoUtil(r.datos.yMax))) return r;
 
     const std::vector<double> avances = puntosAvance();
     r.datos.valores.reserve(avances.size());
-    double mayorY = 0;
+    termo::Avisos avisos;
     for (double p : avances) {
         const ValoresMagnitudes q = EvaluarMagnitudes(ev, p);
-        const double y = temperaturaY ? temperatura(*sistema, magY, q, p) : q[static_cast<std::size_t>(magY)];
-        mayorY = std::max(mayorY, y);
+        double y = 0;
+        if (temperaturaY) {
+            // One bubble point per sample, of the liquid the quantity names.
+            const termo::Burbuja b = sistema->burbuja(liquidoDeTemperatura(magY, ev, q, p));
+            y = b.T - kCeroCelsius;
+            avisos |= b.avisos;
+        } else {
+            y = q[static_cast<std::size_t>(magY)];
+        }
         r.datos.valores.emplace_back(q[static_cast<std::size_t>(magX)], y);
     }
-    // A temperature's axis reaches just past the highest of the curve.
-    if (temperaturaY) r.datos.yMax = mayorY * 1.000001;
-    r.dibujable = maximoUtil(r.datos.yMax);
+    if (!avisos.vacio()) r.datos.nota = qtr(kDudosas).arg(QString::fromStdString(termo::textoAvisos(avisos)));
+    r.dibujable = temperaturaY || maximoUtil(r.datos.yMax);
     return r;
 }
 

@@ -5,6 +5,7 @@
 #include "model/cortes.h"
 #include "model/formato.h"
 #include "model/magnitudes.h"
+#include "model/temperaturas.h"
 #include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
@@ -17,10 +18,12 @@ constexpr Texto kRocio{"Dew curve (vapor)", "Curva de rocío (vapor)"};
 constexpr Texto kBurbuja{"Bubble curve (liquid)", "Curva de burbuja (líquido)"};
 constexpr Texto kLiquido{"Liquid in still pot", "Líquido del alambique"};
 constexpr Texto kVapor{"Vapor leaving it", "Vapor que sale de él"};
-constexpr Texto kExtrapoladas{"Temperatures partly extrapolated", "Temperaturas en parte extrapoladas"};
+constexpr Texto kDudosas{"Doubtful: %1", "Dudosa: %1"};
+constexpr Texto kDosLiquidos{"Two liquid phases", "Dos fases líquidas"};
 constexpr Texto kAzeotropo{"Azeotrope x = %1 at %2 °C", "Azeótropo x = %1 a %2 °C"};
 constexpr Texto kEstado{"Stage %1, %2 % distilled:   liquid x = %3   vapor y = %4   T = %5 °C",
                         "Etapa %1, %2 % destilado:   líquido x = %3   vapor y = %4   T = %5 °C"};
+constexpr Texto kVacio{"Stage %1: the still holds nothing", "Etapa %1: el alambique está vacío"};
 
 QString numero(double v, int cifras, char sep) { return QString::fromStdString(FormatoNumero(v, cifras, sep)); }
 
@@ -35,8 +38,10 @@ DatosTxy datosTxy(Simulacion& sim, const CurvasTxy& c)
     d.tituloT = QString::fromStdString(tituloEjeTemperatura());
     d.modelo = qtr(kModelo) + QString::fromStdString(sim.textoSistemaTermico());
     d.leyenda = {qtr(kRocio), qtr(kBurbuja), qtr(kLiquido), qtr(kVapor)};
-    if (c.extrapolada) d.nota = qtr(kExtrapoladas);
-    if (c.azeotropo) d.azeotropo = qtr(kAzeotropo).arg(numero(c.azeotropo->x, 4, d.sep), numero(c.azeotropo->T, 4, d.sep));
+    if (!c.avisos.vacio()) d.dudosas = qtr(kDudosas).arg(QString::fromStdString(termo::textoAvisos(c.avisos)));
+    if (!c.dosLiquidos.empty()) d.dosLiquidos = qtr(kDosLiquidos);
+    for (const AzeotropoTxy& az : c.azeotropos)
+        d.azeotropos << qtr(kAzeotropo).arg(numero(az.punto.x, 4, d.sep), numero(az.punto.T, 4, d.sep));
     return d;
 }
 
@@ -60,15 +65,22 @@ ResultadoEstadoTxy estadoTxy(Simulacion& sim, const termo::Sistema& s, int etapa
     const double P = cortes[static_cast<std::size_t>(k - 1)] = sim.leerCorte(k);
     if ((r.error = corteNoValido(cortes, k))) return r;
 
-    const ValoresMagnitudes q = EvaluarMagnitudes(v.evaluable, P);
     EstadoTxy& e = r.estado;
+    if (v.evaluable.masaCarga == 0) {
+        e.rotulo = qtr(kVacio).arg(k);
+        return r;
+    }
+    const ValoresMagnitudes q = EvaluarMagnitudes(v.evaluable, P);
     e.conPuntos = true;
-    e.x = q[XAResid];
-    e.y = q[YAVapor];
-    e.T = s.burbuja(e.x).T - kCeroCelsius;
+    // At 100 % the still's last liquid, as its temperature in the table.
+    e.x = liquidoDeTemperatura(kTempAlambique, v.evaluable, q, P);
+    e.y = v.evaluable.elv->yEq(e.x);
+    const termo::Burbuja b = s.burbuja(e.x);
+    e.T = b.T - kCeroCelsius;
     const char sep = sim.separador();
     e.rotulo = qtr(kEstado).arg(QString::number(k), numero(P, 5, sep), numero(e.x, 4, sep), numero(e.y, 4, sep),
                                 numero(e.T, 4, sep));
+    if (!b.avisos.vacio()) e.rotulo += QStringLiteral(" (") + QString::fromStdString(termo::textoAvisos(b.avisos)) + QLatin1Char(')');
     return r;
 }
 

@@ -1,7 +1,10 @@
 #include "graphs/geometria_avance.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
+
+#include "graphs/geometria_txy.h"
 
 namespace quillon {
 
@@ -66,12 +69,28 @@ double pasoMarcas(double maximo)
     return P / 5;
 }
 
-std::vector<Marca> marcasEje(double paso, double maximo, bool vertical)
+std::vector<Marca> marcasEje(double paso, double maximo, bool vertical, double minimo)
 {
     std::vector<Marca> m;
     const double limite = vertical ? maximo + paso / 2 : maximo;
-    for (int i = 0; i * paso <= limite; ++i) m.push_back({i * paso, i % 2 == 0});
+    for (int i = 0; minimo + i * paso <= limite; ++i) m.push_back({minimo + i * paso, i % 2 == 0});
     return m;
+}
+
+EjeAjustado ejeAjustado(double tMin, double tMax, double libreArriba, double libreAbajo)
+{
+    // The values fill 1 - libreArriba - libreAbajo of the axis at most: a
+    // scale a little wider is sought, a few rounds, as its steps round it out.
+    const double libre = std::clamp(libreArriba + libreAbajo, 0.0, 0.8);
+    EjeTemperatura e = ejeTemperatura(tMin, tMax);
+    for (int i = 0; i < 4; ++i) {
+        const double tramo = e.hasta - e.desde;
+        if (e.hasta - tMax >= libreArriba * tramo && tMin - e.desde >= libreAbajo * tramo) break;
+        const double necesario = std::max(tMax - tMin, 0.1) / (1 - libre);
+        e = ejeTemperatura(tMin - libreAbajo * std::max(necesario, tramo), tMax + libreArriba * std::max(necesario, tramo));
+    }
+    // A tick between every two labels.
+    return {e.desde, e.hasta, e.paso / 2};
 }
 
 std::string etiquetaMarca(double v)

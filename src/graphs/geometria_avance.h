@@ -32,20 +32,29 @@ struct Marca {
     double valor;
     bool conEtiqueta;
 };
-// Horizontal axis: i * paso <= maximo; vertical: j * paso <= maximo + paso / 2.
-std::vector<Marca> marcasEje(double paso, double maximo, bool vertical);
+// Horizontal axis: i * paso <= maximo; vertical: j * paso <= maximo + paso / 2;
+// counted from `minimo` (which bears a label).
+std::vector<Marca> marcasEje(double paso, double maximo, bool vertical, double minimo = 0);
+
+// A temperature's vertical axis, fitted to its values tMin..tMax (°C), with
+// bands of `libreArriba` and `libreAbajo` (fractions of the plot's height)
+// left clear of them for the titles; its ends and labels on whole steps.
+struct EjeAjustado {
+    double desde = 0, hasta = 1, paso = 1;  // paso: between ticks
+};
+EjeAjustado ejeAjustado(double tMin, double tMax, double libreArriba, double libreAbajo);
 
 // A tick value as label text: shortest form with up to 15 significant
 // digits, a "0" before a leading point, always "." as the point.
 std::string etiquetaMarca(double v);
 
 // Value-to-surface mapping, from the surface size and the text metrics of
-// the sample "Bqyd" (tw wide, th high).
+// the sample "Bqyd" (tw wide, th high); the vertical axis runs from yMin.
 struct EscalaAvance {
-    double ancho = 0, alto = 0, tw = 0, th = 0, xMax = 1, yMax = 1;
+    double ancho = 0, alto = 0, tw = 0, th = 0, xMax = 1, yMax = 1, yMin = 0;
 
     double x(double v) const { return 2 * tw + v * (ancho - 3 * tw) / xMax; }
-    double y(double v) const { return (alto - 2 * th) - v * (alto - 3 * th) / yMax; }
+    double y(double v) const { return (alto - 2 * th) - (v - yMin) * (alto - 3 * th) / (yMax - yMin); }
 };
 
 // Progress values of the curve: 0 to 0.5 % by 0.1, then by 0.2 while

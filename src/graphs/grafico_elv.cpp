@@ -1,5 +1,6 @@
 #include "graphs/grafico_elv.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,6 +38,7 @@ GraficoELV::GraficoELV(Simulacion& sim, QWidget* padre) : QWidget(padre), sim_(s
 
     controles_ = new ControlesDiagrama(this);
     controles_->move(22, 2);
+    crearEleccionModelo();
     connect(controles_, &ControlesDiagrama::modoCambiado, this, [this] {
         lectura_->hide();
         Dibujar_VLE();
@@ -84,6 +86,7 @@ void GraficoELV::Dibujar_VLE()
 {
     sincronizarControles();
     if (muestraTxy()) return dibujarTxy();
+    modeloTxy_->hide();
     imagen_ = imagenEnBlanco(*this);
     DatosELV d = datos(geometriaPantalla(width(), height()));
     d.primerPlano = palette().color(QPalette::WindowText);
@@ -200,6 +203,7 @@ void GraficoELV::mouseDoubleClickEvent(QMouseEvent*)
 
 void GraficoELV::limpiar()
 {
+    modeloTxy_->hide();
     imagen_ = imagenEnBlanco(*this);
     update();
 }

@@ -13,6 +13,7 @@
 #include "graphs/pintar_txy.h"
 #include "simulacion/cambios.h"
 
+class QComboBox;
 class QLabel;
 class QPainter;
 
@@ -73,6 +74,12 @@ private:
     // the T-x-y diagram every edit and cut too; Clear empties the picture.
     void seguir(const Cambios& c);
     DatosTxy datosTxy(const CurvasTxy& c);
+    // The curves of the binary with the equilibrium in force.
+    const CurvasTxy& curvasTxy(const termo::Sistema& s);
+    // The choice of the temperatures' model beside the legend.
+    void crearEleccionModelo();
+    void mostrarEleccionModelo(const termo::Sistema& s);
+    void elegirModelo(int indice);
 
     Simulacion& sim_;
     QImage imagen_;
@@ -82,6 +89,7 @@ private:
     double alfaActual_ = 0;             // alpha parsed for the mouse
 
     ControlesDiagrama* controles_ = nullptr;
+    QComboBox* modeloTxy_ = nullptr;
     CurvasTxyGuardadas curvas_;
     // What stays of a T-x-y drawing while the slider moves, and what it was
     // drawn for.

@@ -84,6 +84,17 @@ void Lienzo::punto(QPointF p)
     p_.fillRect(QRectF(c.x() - w / 2, c.y() - w / 2, w, w), pen.color());
 }
 
+void Lienzo::poligono(const QPolygonF& puntos, const QBrush& relleno)
+{
+    QPolygonF d(puntos.size());
+    for (qsizetype i = 0; i < puntos.size(); ++i) d[i] = dispositivo(puntos[i]);
+    p_.save();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(relleno);
+    p_.drawPolygon(d);
+    p_.restore();
+}
+
 void Lienzo::caja(const QRectF& r, const QColor& borde, const QColor& relleno)
 {
     const QRectF d(dispositivo(r.topLeft()), dispositivo(r.bottomRight()));

@@ -54,6 +54,8 @@ public:
     // A disc of radio units outlined with the current pen, filled with
     // `relleno` (Qt::transparent for a ring).
     void circulo(QPointF centro, double radio, const QColor& relleno);
+    // A polygon filled with `relleno`, without outline.
+    void poligono(const QPolygonF& puntos, const QBrush& relleno);
     // A box outlined with the pen colour `borde` and filled with `relleno`.
     void caja(const QRectF& r, const QColor& borde, const QColor& relleno);
     // Text with its top-left corner at `esquina`, in the given colour.

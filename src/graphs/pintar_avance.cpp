@@ -1,5 +1,6 @@
 #include "graphs/pintar_avance.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graphs/geometria_avance.h"
@@ -54,7 +55,7 @@ void rejillaVertical(Lienzo& l, const EscalaAvance& e, double paso, const Plumas
 void rejillaHorizontal(Lienzo& l, const EscalaAvance& e, double paso, const Plumas& k, const QColor& texto)
 {
     const double W = e.ancho, H = e.alto;
-    for (const Marca& m : marcasEje(paso, e.yMax, true)) {
+    for (const Marca& m : marcasEje(paso, e.yMax, true, e.yMin)) {
         const double yj = e.y(m.valor);
         if (H - yj > 1.5 * e.th) {
             l.pluma(kColorRejillaAvance, k.ancho(k.papel ? 1.0 / 3 : 1));
@@ -75,11 +76,20 @@ void ejes(Lienzo& l, const EscalaAvance& e, const Plumas& k)
     l.linea({x0, k.t}, {x0, k.t + e.alto - 2.1 * e.th});
 }
 
+// The note under the vertical title, from `y` down.
+void nota(Lienzo& l, const DatosAvance& d, QPointF esquina)
+{
+    if (d.nota.isEmpty()) return;
+    l.caja({esquina.x() - 1, esquina.y() - 1, l.anchoTexto(d.nota) + 2, l.altoTexto(d.nota) + 2}, Qt::white, Qt::white);
+    l.texto(esquina, d.nota, l.superficie().blancoYNegro ? d.primerPlano : kColorNotaAvance);
+}
+
 void titulosPantalla(Lienzo& l, const EscalaAvance& e, const DatosAvance& d)
 {
     const double twY = l.anchoTexto(d.tituloY), thY = l.altoTexto(d.tituloY);
     l.caja({2 * e.tw + 16, 18, twY + 8, thY + 4}, Qt::white, Qt::white);
     l.texto({2 * e.tw + 20, 20}, d.tituloY, d.primerPlano);
+    nota(l, d, {2 * e.tw + 20, 22 + thY});
     const double twX = l.anchoTexto(d.tituloX), thX = l.altoTexto(d.tituloX);
     const QPointF esquina(e.ancho - l.anchoTexto(d.tituloX + QStringLiteral("AAAA")),
                           (e.alto - 2 * e.th) - 2 * thX);
@@ -98,6 +108,8 @@ void titulosPapel(Lienzo& l, const EscalaAvance& e, const DatosAvance& d)
     const double anchoX4 = l.anchoTexto(d.tituloX + QStringLiteral("AAAA"));
     const double altoX = l.altoTexto(d.tituloX);
     const double yX = (e.alto - 2 * e.th) - 2 * altoX;
+    const double altoY = l.altoTexto(d.tituloY);
+    nota(l, d, {16, 11 + altoY});
     l.fuente(QStringLiteral("Arial"), 10);
     l.texto({16, 10}, y, d.primerPlano);
     l.caja({e.ancho - anchoX5 - 1, yX - 1, anchoX4 + 2, altoX + 2}, Qt::white, Qt::white);
@@ -126,12 +138,27 @@ void curva(Lienzo& l, const EscalaAvance& e, const DatosAvance& d, const Plumas&
     l.suavizado(false);
 }
 
+// A temperature's axis: its values clear of the titles' bands, measured as
+// the titles are drawn (in the labels' font) on this surface.
+EjeAjustado ejeDeTemperatura(Lienzo& l, const EscalaAvance& e, const DatosAvance& d)
+{
+    double bajo = d.valores.front().y(), alto = bajo;
+    for (const QPointF& v : d.valores) {
+        bajo = std::min(bajo, v.y());
+        alto = std::max(alto, v.y());
+    }
+    const bool papel = l.superficie().impresora;
+    const double notaAlto = d.nota.isEmpty() ? 0 : l.altoTexto(d.nota) + 2;
+    const double bandaArriba = (papel ? 13 : 26) + l.altoTexto(d.tituloY) + notaAlto - e.th;
+    const double bandaAbajo = 2 * l.altoTexto(d.tituloX) + 4;
+    const double plano = e.alto - 3 * e.th;
+    return ejeAjustado(bajo, alto, bandaArriba / plano, bandaAbajo / plano);
+}
+
 }  // namespace
 
 void pintarAvance(Lienzo& l, const DatosAvance& d)
 {
-    const double pasoX = pasoMarcas(d.xMax), pasoY = pasoMarcas(d.yMax);
-    if (!(pasoX > 0) || !(pasoY > 0)) return;
     l.suavizado(false);
     l.fuente(QStringLiteral("Arial"), 9);
     const Superficie& s = l.superficie();
@@ -142,6 +169,15 @@ void pintarAvance(Lienzo& l, const DatosAvance& d)
     e.tw = l.anchoTexto(QStringLiteral("Bqyd"));
     e.xMax = d.xMax;
     e.yMax = d.yMax;
+    double pasoY = pasoMarcas(d.yMax);
+    if (d.ajustarY && !d.valores.empty()) {
+        const EjeAjustado eje = ejeDeTemperatura(l, e, d);
+        e.yMin = eje.desde;
+        e.yMax = eje.hasta;
+        pasoY = eje.paso;
+    }
+    const double pasoX = pasoMarcas(d.xMax);
+    if (!(pasoX > 0) || !(pasoY > 0)) return;
     const Plumas k = plumasDe(s);
 
     rejillaVertical(l, e, pasoX, k, d.primerPlano);

@@ -11,7 +11,6 @@ namespace quillon {
 namespace {
 
 const QColor kColorUnion(80, 80, 80);  // the tie line
-const QColor kColorNota(160, 0, 0);
 const QColor kColorMarcoLeyenda(170, 170, 170);
 
 // Sizes follow the text height `th` of the labels' font, so that screen and
@@ -36,12 +35,24 @@ void plumaDe(Lienzo& l, const QColor& c, double pixeles, double mm, Qt::PenStyle
 void fuenteEtiquetas(Lienzo& l, bool negrita = false) { l.fuente(QStringLiteral("Arial"), 9, negrita); }
 void fuenteTitulos(Lienzo& l) { l.fuente(QStringLiteral("Arial"), papel(l) ? 10 : 9); }
 
-// In black and white the dew curve is told apart by its dashes.
-void plumaCurva(Lienzo& l, bool rocio)
+// In black and white the dew curve is told apart by its dashes; a doubtful
+// stretch of either is dotted.
+void plumaCurva(Lienzo& l, bool rocio, bool dudosa = false)
 {
     const bool bn = blancoYNegro(l);
-    plumaDe(l, bn ? QColor(Qt::black) : (rocio ? kColorRocio : kColorBurbuja), 2, 0.4,
-            bn && rocio ? Qt::DashLine : Qt::SolidLine);
+    const Qt::PenStyle estilo = dudosa ? Qt::DotLine : bn && rocio ? Qt::DashLine : Qt::SolidLine;
+    plumaDe(l, bn ? QColor(Qt::black) : (rocio ? kColorRocio : kColorBurbuja), 2, 0.4, estilo);
+}
+
+// The two liquids' region, hatched, also on paper and in black and white.
+QBrush rellenoDosLiquidos(const Lienzo& l)
+{
+    QColor c = blancoYNegro(l) ? QColor(Qt::black) : kColorDosLiquidos;
+    QBrush b(c, Qt::BDiagPattern);
+    // A pattern is drawn in device pixels: on paper it is scaled up to keep
+    // the screen's density.
+    if (papel(l)) b.setTransform(QTransform::fromScale(l.superficie().escala / 4, l.superficie().escala / 4));
+    return b;
 }
 
 void puntoDeEstado(Lienzo& l, const DatosTxy& d, QPointF c, double radio, bool liquido)
@@ -104,32 +115,66 @@ void marco(Lienzo& l, const DatosTxy& d, const GeometriaTxy& g)
     l.linea({izq, arriba}, {der, arriba});
 }
 
+// Runs of a curve in one style: a segment with a flagged end is doubtful.
 void curva(Lienzo& l, const GeometriaTxy& g, const std::vector<PuntoTxy>& puntos, bool rocio)
 {
-    QPolygonF p;
-    p.reserve(static_cast<qsizetype>(puntos.size()));
-    for (const PuntoTxy& q : puntos) p << QPointF(g.xDe(q.x), g.yDe(q.T));
-    plumaCurva(l, rocio);
-    l.polilinea(p);
+    std::size_t desde = 0;
+    while (desde + 1 < puntos.size()) {
+        auto dudoso = [&](std::size_t i) { return !puntos[i].avisos.vacio() || !puntos[i + 1].avisos.vacio(); };
+        const bool estilo = dudoso(desde);
+        std::size_t hasta = desde + 1;
+        while (hasta + 1 < puntos.size() && dudoso(hasta) == estilo) ++hasta;
+        QPolygonF p;
+        for (std::size_t i = desde; i <= hasta; ++i) p << QPointF(g.xDe(puntos[i].x), g.yDe(puntos[i].T));
+        plumaCurva(l, rocio, estilo);
+        l.polilinea(p);
+        desde = hasta;
+    }
 }
 
-// A ring on the azeotrope, its numbers on the side no curve is: below a
+// Under the bubble curve, where the boiling liquid would split.
+void dosLiquidos(Lienzo& l, const CurvasTxy& c, const GeometriaTxy& g)
+{
+    for (const termo::Tramo& t : c.dosLiquidos) {
+        QPolygonF p;
+        p << QPointF(g.xDe(t.desde), g.yBase);
+        for (const PuntoTxy& q : c.burbuja)
+            if (q.x >= t.desde && q.x <= t.hasta) p << QPointF(g.xDe(q.x), g.yDe(q.T));
+        p << QPointF(g.xDe(t.hasta), g.yBase);
+        l.poligono(p, rellenoDosLiquidos(l));
+    }
+}
+
+// A ring on each azeotrope, its numbers on the side no curve is: below a
 // minimum, above a maximum.
-void azeotropo(Lienzo& l, const DatosTxy& d, const GeometriaTxy& g, const Medidas& m)
+void azeotropos(Lienzo& l, const DatosTxy& d, const GeometriaTxy& g, const Medidas& m)
 {
     const CurvasTxy& c = *d.curvas;
-    if (!c.azeotropo) return;
-    const QPointF centro(g.xDe(c.azeotropo->x), g.yDe(c.azeotropo->T));
-    const double r = 1.6 * m.radio();
-    plumaDe(l, blancoYNegro(l) ? QColor(Qt::black) : kColorAzeotropo, 2, 0.3);
-    l.circulo(centro, r, Qt::transparent);
-    fuenteEtiquetas(l);
-    const double w = l.anchoTexto(d.azeotropo);
-    const double x = std::clamp(centro.x() - w / 2, g.izquierda + 0.3 * m.th, g.izquierda + g.ancho - w - 0.3 * m.th);
-    const double y = c.azeotropoMaximo ? centro.y() - r - 0.2 * m.th - m.th : centro.y() + r + 0.2 * m.th;
-    // On white, so that no grid line runs through the numbers.
-    l.caja({x - 0.15 * m.th, y, w + 0.3 * m.th, m.th}, Qt::white, Qt::white);
-    l.texto({x, y}, d.azeotropo, d.primerPlano);
+    for (std::size_t i = 0; i < c.azeotropos.size() && i < static_cast<std::size_t>(d.azeotropos.size()); ++i) {
+        const AzeotropoTxy& az = c.azeotropos[i];
+        const QString& rotulo = d.azeotropos[static_cast<qsizetype>(i)];
+        const QPointF centro(g.xDe(az.punto.x), g.yDe(az.punto.T));
+        const double r = 1.6 * m.radio();
+        plumaDe(l, blancoYNegro(l) ? QColor(Qt::black) : kColorAzeotropo, 2, 0.3);
+        l.circulo(centro, r, Qt::transparent);
+        fuenteEtiquetas(l);
+        const double w = l.anchoTexto(rotulo);
+        const double x = std::clamp(centro.x() - w / 2, g.izquierda + 0.3 * m.th, g.izquierda + g.ancho - w - 0.3 * m.th);
+        const double y = az.maximo ? centro.y() - r - 0.2 * m.th - m.th : centro.y() + r + 0.2 * m.th;
+        // On white, so that no grid line runs through the numbers.
+        l.caja({x - 0.15 * m.th, y, w + 0.3 * m.th, m.th}, Qt::white, Qt::white);
+        l.texto({x, y}, rotulo, d.primerPlano);
+    }
+}
+
+// The legend's lines after the heading: the four fixed ones, then those
+// that only some diagrams need.
+QStringList lineasLeyenda(const DatosTxy& d)
+{
+    QStringList t = d.leyenda;
+    if (!d.dudosas.isEmpty()) t << d.dudosas;
+    if (!d.dosLiquidos.isEmpty()) t << d.dosLiquidos;
+    return t;
 }
 
 QSizeF tamanoLeyenda(Lienzo& l, const DatosTxy& d, const Medidas& m)
@@ -137,10 +182,29 @@ QSizeF tamanoLeyenda(Lienzo& l, const DatosTxy& d, const Medidas& m)
     fuenteEtiquetas(l, true);
     double ancho = l.anchoTexto(d.modelo);
     fuenteEtiquetas(l);
-    for (const QString& t : d.leyenda) ancho = std::max(ancho, m.muestra() + m.relleno() + l.anchoTexto(t));
-    if (!d.nota.isEmpty()) ancho = std::max(ancho, l.anchoTexto(d.nota));
-    const auto renglones = 1 + d.leyenda.size() + (d.nota.isEmpty() ? 0 : 1);
+    const QStringList lineas = lineasLeyenda(d);
+    for (const QString& t : lineas) ancho = std::max(ancho, m.muestra() + m.relleno() + l.anchoTexto(t));
+    const auto renglones = 1 + lineas.size();
     return {ancho + 2 * m.relleno(), static_cast<double>(renglones) * m.renglon() + 2 * m.relleno() - 0.2 * m.th};
+}
+
+// The sample of legend line i: a curve, a point, a dotted stretch, the hatch.
+void muestraLeyenda(Lienzo& l, const DatosTxy& d, qsizetype i, QPointF inicio, const Medidas& m)
+{
+    const QPointF fin = inicio + QPointF(m.muestra(), 0);
+    const qsizetype fijas = d.leyenda.size();
+    if (i < 2) {
+        plumaCurva(l, i == 0);
+        l.linea(inicio, fin);
+    } else if (i < fijas) {
+        puntoDeEstado(l, d, {inicio.x() + m.muestra() / 2, inicio.y()}, m.radio(), i == 2);
+    } else if (i == fijas && !d.dudosas.isEmpty()) {
+        plumaCurva(l, false, true);
+        l.linea(inicio, fin);
+    } else {
+        const double media = 0.4 * m.th;
+        l.poligono(QRectF(inicio - QPointF(0, media), fin + QPointF(0, media)), rellenoDosLiquidos(l));
+    }
 }
 
 void leyenda(Lienzo& l, const DatosTxy& d, const QRectF& r, const Medidas& m)
@@ -152,20 +216,14 @@ void leyenda(Lienzo& l, const DatosTxy& d, const QRectF& r, const Medidas& m)
     fuenteEtiquetas(l, true);
     l.texto({x, y}, d.modelo, d.primerPlano);
     fuenteEtiquetas(l);
-    for (qsizetype i = 0; i < d.leyenda.size(); ++i) {
+    const QStringList lineas = lineasLeyenda(d);
+    for (qsizetype i = 0; i < lineas.size(); ++i) {
         y += m.renglon();
-        const double medio = y + m.th / 2;
         l.suavizado(true);
-        if (i < 2) {
-            plumaCurva(l, i == 0);
-            l.linea({x, medio}, {x + m.muestra(), medio});
-        } else {
-            puntoDeEstado(l, d, {x + m.muestra() / 2, medio}, m.radio(), i == 2);
-        }
+        muestraLeyenda(l, d, i, {x, y + m.th / 2}, m);
         l.suavizado(false);
-        l.texto({x + m.muestra() + m.relleno(), y}, d.leyenda[i], d.primerPlano);
+        l.texto({x + m.muestra() + m.relleno(), y}, lineas[i], d.primerPlano);
     }
-    if (!d.nota.isEmpty()) l.texto({x, y + m.renglon()}, d.nota, bn ? d.primerPlano : kColorNota);
 }
 
 Medidas medidas(Lienzo& l)
@@ -176,7 +234,7 @@ Medidas medidas(Lienzo& l)
 
 }  // namespace
 
-DisposicionTxy disponerTxy(Lienzo& l, const DatosTxy& d)
+DisposicionTxy disponerTxy(Lienzo& l, const DatosTxy& d, QSizeF control)
 {
     const Medidas m = medidas(l);
     const Superficie& s = l.superficie();
@@ -187,12 +245,15 @@ DisposicionTxy disponerTxy(Lienzo& l, const DatosTxy& d)
     const QSizeF t = tamanoLeyenda(l, d, m);
     const double margen = 0.5 * m.th;
     const bool derecha = leyendaALaDerecha(*d.curvas);
-    const EjeTemperatura eje = ejeConLeyenda(*d.curvas, (t.width() + margen) / previa.ancho,
-                                             (t.height() + 2 * margen) / previa.alto, derecha);
-    DisposicionTxy disp{geometria(eje), {}};
+    const double aparte = control.isEmpty() ? 0 : control.width() + margen;
+    const EjeTemperatura eje = ejeConLeyenda(*d.curvas, (t.width() + aparte + margen) / previa.ancho,
+                                             (std::max(t.height(), control.height()) + 2 * margen) / previa.alto, derecha);
+    DisposicionTxy disp{geometria(eje), {}, {}};
     const GeometriaTxy& g = disp.g;
     const double x = derecha ? g.izquierda + g.ancho - margen - t.width() : g.izquierda + margen;
     disp.leyenda = QRectF(QPointF(x, g.arriba() + margen), t);
+    if (!control.isEmpty())
+        disp.control = QRectF(QPointF(derecha ? x - aparte : x + t.width() + margen, g.arriba() + margen), control);
     return disp;
 }
 
@@ -204,10 +265,11 @@ void pintarFondoTxy(Lienzo& l, const DatosTxy& d, const DisposicionTxy& disp)
     rejilla(l, g);
     ejes(l, d, g, m);
     marco(l, d, g);
+    dosLiquidos(l, *d.curvas, g);
     l.suavizado(true);
     curva(l, g, d.curvas->rocio, true);
     curva(l, g, d.curvas->burbuja, false);
-    azeotropo(l, d, g, m);
+    azeotropos(l, d, g, m);
     l.suavizado(false);
     leyenda(l, d, disp.leyenda, m);
 }

@@ -32,8 +32,17 @@ std::optional<int> porcentajeEntero(const QString& texto)
 }
 
 constexpr Texto kEbullicion{"Boiling point: ", "Temp. ebullición: "};
-// On a line of its own: beside the temperature it would not fit the box.
-constexpr Texto kExtrapolada{"\n  (extrapolated)", "\n  (extrapolada)"};
+
+// The still's boiling point, each flag on a line of its own (beside the
+// temperature it would not fit the box).
+QString textoEbullicion(const termo::Burbuja& b, char sep)
+{
+    QString t = QStringLiteral("\n") + qtr(kEbullicion) +
+                QString::fromStdString(FormatoNumero(b.T - kCeroCelsius, 4, sep)) + QStringLiteral(" °C");
+    if (!b.avisos.vacio())
+        t += QStringLiteral("\n  (") + QString::fromStdString(termo::textoAvisos(b.avisos, ")\n  (")) + QLatin1Char(')');
+    return t;
+}
 
 }  // namespace
 
@@ -58,17 +67,19 @@ void FilaEtapas::DibujarNivelErlem(int k)
     const QString u = qtexto(unidad.nombre);
 
     const auto still = static_cast<std::size_t>(k - 1);
-    // The still's boiling temperature, when both components are known compounds.
+    // The still's boiling temperature, when both components are known
+    // compounds and there is a liquid to boil; the thermometer reads it
+    // only when nothing makes it doubtful.
     std::optional<termo::Burbuja> ebullicion;
-    if (const termo::Sistema* s = sim_.sistemaTermico()) ebullicion = s->burbuja(r.alambique.x);
-    dibujos_[still]->fijarTermometro(ebullicion ? std::optional<double>(ebullicion->T - kCeroCelsius) : std::nullopt);
+    const bool vacio = r.masaCarga == 0 || r.avance >= 100;
+    if (const termo::Sistema* s = sim_.sistemaTermico(); s && !vacio) ebullicion = s->burbuja(r.alambique.x);
+    dibujos_[still]->fijarTermometro(ebullicion && ebullicion->avisos.vacio()
+                                         ? std::optional<double>(ebullicion->T - kCeroCelsius)
+                                         : std::nullopt);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
     escribirContenido(k - 1, r.alambique, u);
-    if (ebullicion)
-        textos_[still]->appendPlainText(QStringLiteral("\n") + qtr(kEbullicion) +
-                                        QString::fromStdString(FormatoNumero(ebullicion->T - kCeroCelsius, 4, sim_.separador())) +
-                                        QStringLiteral(" °C") + (ebullicion->extrapolada ? qtr(kExtrapolada) : QString()));
+    if (ebullicion) textos_[still]->appendPlainText(textoEbullicion(*ebullicion, sim_.separador()));
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);

@@ -78,6 +78,18 @@ double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas
     return q == kTempAlambique ? t->alambique : t->destilado;
 }
 
+termo::Avisos avisosDe(int q, const std::optional<Temperaturas>& t)
+{
+    if (!esTemperatura(q)) return {};
+    return q == kTempAlambique ? t->avisosAlambique : t->avisosDestilado;
+}
+
+// A number of the view with the marks of its flags.
+std::string celda(double x, termo::Avisos a, char sep)
+{
+    return FormatoNumero(x, 5, sep) + (a.vacio() ? std::string() : " " + termo::marcasAvisos(a));
+}
+
 // A column's heading for a spreadsheet: its code and, when it has one, its unit.
 std::string encabezado(int q, std::string_view unidad)
 {
@@ -128,9 +140,13 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
     for (double P = 0; P <= 100.1; P += paso) {
         const ValoresMagnitudes m = EvaluarMagnitudes(etapa, P);
         std::optional<Temperaturas> temp;
-        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, m[XAResid], m[XADest], m[YAVapor], P);
+        if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, etapa, m, P);
         std::vector<double>& fila = v.filas.emplace_back();
-        for (int q : p.items) fila.push_back(valor(q, m, temp, etapa, P));
+        std::vector<termo::Avisos>& avisos = v.avisos.emplace_back();
+        for (int q : p.items) {
+            fila.push_back(valor(q, m, temp, etapa, P));
+            avisos.push_back(avisosDe(q, temp));
+        }
     }
     r.valido = true;
     return r;
@@ -150,10 +166,15 @@ ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const
     const std::string lineaColumna =
         columna.hay() ? textoColumna(columna, cadena.cabeza(p.etapa).avanceReflujoMaximo, p.sep) : std::string();
     std::string t = cabecera(e, p, v.masaCarga, lineaColumna) + leyenda(p, v.unidad, temperaturas.modelo);
-    for (const auto& fila : v.filas) {
-        for (double x : fila) t += columna12(FormatoNumero(x, 5, p.sep));
+    termo::Avisos presentes;
+    for (std::size_t i = 0; i < v.filas.size(); ++i) {
+        for (std::size_t j = 0; j < v.filas[i].size(); ++j) {
+            t += columna12(celda(v.filas[i][j], v.avisos[i][j], p.sep));
+            presentes |= v.avisos[i][j];
+        }
         t += "\r\n";
     }
+    if (!presentes.vacio()) t += "\r\n" + termo::notasAvisos(presentes, "\r\n");
     r.texto = std::move(t);
     r.valores = v;
     return r;

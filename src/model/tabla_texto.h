@@ -35,6 +35,8 @@ struct TemperaturasTabla {
 struct ValoresTabla {
     std::vector<int> items;                  // the columns
     std::vector<std::vector<double>> filas;  // one a row
+    // The flags of each number of `filas` (a temperature's; none for the others).
+    std::vector<std::vector<termo::Avisos>> avisos;
     std::string unidad;                      // the mass unit
     double masaCarga = 0;                    // the stage's charge, in that unit
 };
@@ -55,7 +57,8 @@ struct ResultadoTabla {
     ValoresTabla valores;          // the numbers the text shows
 };
 
-// The whole text of the view.
+// The whole text of the view: a doubtful temperature carries the marks of
+// its flags after the number, and a note under the table explains them.
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
                                const TemperaturasTabla& temperaturas = {});

@@ -13,35 +13,41 @@ const std::array<InfoTemperatura, 2>& magnitudesTemperatura()
     return lista;
 }
 
-std::optional<termo::Sistema> sistemaDeTemperaturas(std::string_view nombreA, std::string_view nombreB,
-                                                    const CondicionesTermo& c, bool tablaPredicha)
+std::variant<termo::Sistema, std::string> sistemaDeTemperaturas(std::string_view nombreA, std::string_view nombreB,
+                                                                const std::optional<CondicionesTermo>& c)
 {
     const int a = termo::compuestoDe(nombreA), b = termo::compuestoDe(nombreB);
-    if (a < 0 || b < 0) return std::nullopt;
-    const termo::Modelo modelo = tablaPredicha ? c.modelo : termo::Modelo::Ideal;
-    auto s = termo::Sistema::crear(a, b, modelo, presionEnPascales(c));
-    if (auto* sistema = std::get_if<termo::Sistema>(&s)) return *sistema;
-    return std::nullopt;
+    if (a < 0 || b < 0) return std::string(tr(mensajes::sinTemperaturas));
+    const CondicionesTermo condiciones = c.value_or(CondicionesTermo{});
+    const double P = presionEnPascales(condiciones);
+    if (!presionValida(P))
+        return rangoDePresion(mensajes::presionDocumento, condiciones.unidad,
+                              idiomaDelPrograma() == Idioma::Espanol ? ',' : '.');
+    auto s = termo::Sistema::crear(a, b, c ? c->modelo : termo::Modelo::Unifac, P);
+    // Without a model named, a pair UNIFAC cannot predict is ideal.
+    if (!c && std::holds_alternative<std::string>(s)) s = termo::Sistema::crear(a, b, termo::Modelo::Ideal, P);
+    return s;
 }
 
-std::string textoModelo(const termo::Sistema& s, const CondicionesTermo& c)
+std::string textoModelo(const termo::Sistema& s, const std::optional<CondicionesTermo>& c)
 {
     const std::string modelo = s.modelo() == termo::Modelo::Ideal ? tr(Texto{"ideal", "ideal"}) : "UNIFAC";
-    const auto& unidad = unidadesPresion()[static_cast<std::size_t>(c.unidad)];
+    const auto& unidad = unidadesPresion()[static_cast<std::size_t>(c.value_or(CondicionesTermo{}).unidad)];
     return modelo + ", " + FormatoNumero(s.presion() / unidad.pascales, 5) + " " + std::string(unidad.nombre);
 }
 
-double liquidoDeTemperatura(int q, double xAlambique, double xDestilado, double yVapor, double P)
+double liquidoDeTemperatura(int q, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P)
 {
-    if (q == kTempAlambique) return xAlambique;
-    return P == 0 ? yVapor : xDestilado;
+    if (q == kTempAlambique)
+        return filaDeAvance(P) == kPasosAvance ? (*e.columna)[kPasosAvance - 1] : v[XAResid];
+    return P == 0 ? v[YAVapor] : v[XADest];
 }
 
-Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, double yVapor, double P)
+Temperaturas temperaturasEn(const termo::Sistema& s, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P)
 {
-    const termo::Burbuja alambique = s.burbuja(liquidoDeTemperatura(kTempAlambique, xAlambique, xDestilado, yVapor, P));
-    const termo::Burbuja destilado = s.burbuja(liquidoDeTemperatura(kTempDestilado, xAlambique, xDestilado, yVapor, P));
-    return {alambique.T - kCeroCelsius, destilado.T - kCeroCelsius, alambique.extrapolada || destilado.extrapolada};
+    const termo::Burbuja alambique = s.burbuja(liquidoDeTemperatura(kTempAlambique, e, v, P));
+    const termo::Burbuja destilado = s.burbuja(liquidoDeTemperatura(kTempDestilado, e, v, P));
+    return {alambique.T - kCeroCelsius, destilado.T - kCeroCelsius, alambique.avisos, destilado.avisos};
 }
 
 }  // namespace quillon

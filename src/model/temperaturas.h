@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "model/condiciones.h"
 #include "model/idioma.h"
+#include "model/magnitudes.h"
 #include "model/termo.h"
 
 namespace quillon {
@@ -24,28 +26,42 @@ struct InfoTemperatura {
 };
 const std::array<InfoTemperatura, 2>& magnitudesTemperatura();
 
-// The binary the temperatures are computed for: the names typed, the
-// document's pressure (1 atm when it has none) and the model the table was
-// predicted with (`tablaPredicha`), or else the ideal one. Empty
-// when a name is not a known compound or the pair cannot be computed.
-std::optional<termo::Sistema> sistemaDeTemperaturas(std::string_view nombreA, std::string_view nombreB,
-                                                    const CondicionesTermo& c, bool tablaPredicha);
+namespace mensajes {
+inline constexpr Texto sinTemperaturas{
+    "ERROR: No boiling temperatures: a component is not a compound of the program's list",
+    "ERROR: Sin temperaturas de ebullición: un componente no es un compuesto de la lista"};
+// %1 and %2 the range in the document's unit %3.
+inline constexpr Texto presionDocumento{
+    "ERROR: No boiling temperatures: the document's pressure must be between %1 and %2 %3",
+    "ERROR: Sin temperaturas de ebullición: la presión del documento debe estar entre %1 y %2 %3"};
+}  // namespace mensajes
+
+// The binary the temperatures are computed for: the names typed, at the
+// document's pressure (1 atm when it has none), with the model the document
+// names or else, when it names none, UNIFAC wherever both compounds have its
+// parameters and Raoult's law otherwise. Or the message of why there is none:
+// a name that is no known compound, a bad pressure, a pair without the
+// parameters of the model named, the same compound twice.
+std::variant<termo::Sistema, std::string> sistemaDeTemperaturas(std::string_view nombreA, std::string_view nombreB,
+                                                                const std::optional<CondicionesTermo>& c);
 
 // How the legend names the model and the pressure: "UNIFAC, 1 atm".
-std::string textoModelo(const termo::Sistema& s, const CondicionesTermo& c);
+std::string textoModelo(const termo::Sistema& s, const std::optional<CondicionesTermo>& c);
 
-// The liquid whose boiling point quantity `q` (kTempAlambique or
-// kTempDestilado) is, from a stage's quantities at progress P: the still's,
-// or the distillate's, which before anything is distilled (P = 0) is the
-// first drop, the vapour in equilibrium with the charge.
-double liquidoDeTemperatura(int q, double xAlambique, double xDestilado, double yVapor, double P);
+// The mole fraction of the liquid whose boiling point quantity `q`
+// (kTempAlambique or kTempDestilado) is, from a stage's quantities `v` at
+// progress P: the still's, which at 100 % is the limit of its own
+// composition as it empties (the last liquid it holds; the quantities read 0
+// there by convention); or the distillate's, which before anything is
+// distilled (P = 0) is the first drop, the vapour in equilibrium with the
+// charge.
+double liquidoDeTemperatura(int q, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P);
 
 struct Temperaturas {
     double alambique = 0, destilado = 0;  // °C
-    bool extrapolada = false;
+    termo::Avisos avisosAlambique, avisosDestilado;
 };
-// Both at a still of mole fraction xAlambique and a distillate of
-// xDestilado, yVapor leaving the still, at progress P.
-Temperaturas temperaturasEn(const termo::Sistema& s, double xAlambique, double xDestilado, double yVapor, double P);
+// Both, from a stage's quantities `v` at progress P.
+Temperaturas temperaturasEn(const termo::Sistema& s, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P);
 
 }  // namespace quillon

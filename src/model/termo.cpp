@@ -6,34 +6,22 @@
 #include <numbers>
 
 #include "model/compuestos.h"
+#include "model/termo_interno.h"
 #include "model/termo_raices.h"
 #include "model/texto.h"
 
 namespace quillon::termo {
+
+using namespace interno;
+
 namespace {
 
-constexpr double kInfinito = std::numeric_limits<double>::infinity();
 constexpr double kToleranciaT = 5e-7;  // K
-// Relative only: a liquid that splits can have its vapour change by 0.2 between
-// x = 0 and x = 1e-9.
-constexpr double kToleranciaX = 0;
-// No binary boils this hot below kPresionMaxima: 10^A alone exceeds it.
-constexpr double kTMaxima = 5000;
 
 const datos::CompuestoTermo* compuesto(int i)
 {
     const auto lista = datos::compuestos();
     return i >= 0 && static_cast<std::size_t>(i) < lista.size() ? &lista[static_cast<std::size_t>(i)] : nullptr;
-}
-
-// NaN counts as 0: a composition is always somewhere in [0, 1].
-double fraccion(double x) { return x >= 0 ? std::min(x, 1.0) : 0; }
-
-// ln(e^a + e^b) without overflow; one term may be minus infinity.
-double lnSuma(const std::array<double, 2>& t)
-{
-    const double m = std::max(t[0], t[1]);
-    return m + std::log1p(std::exp(std::min(t[0], t[1]) - m));
 }
 
 }  // namespace
@@ -72,6 +60,19 @@ double temperaturaEbullicion(int i, double P)
     return c ? c->antoine.B / (c->antoine.A - std::log10(P)) - c->antoine.C : 0;
 }
 
+bool hayParametrosUnifac(int a, int b)
+{
+    const auto *ca = compuesto(a), *cb = compuesto(b);
+    return ca && cb && UnifacBinario::crear(ca->grupos, cb->grupos).has_value();
+}
+
+std::optional<Constantes> constantesDe(int i)
+{
+    if (!compuesto(i)) return std::nullopt;
+    const datos::ConstantesFisicas& k = datos::constantesFisicas()[static_cast<std::size_t>(i)];
+    return Constantes{k.Tc, k.PcKPa * 1000, k.Tm, k.dHvapKJ * 1000, k.TbDHvap};
+}
+
 std::string textoDelPar(const Texto& t, int a, int b)
 {
     std::string s = tr(t);
@@ -85,6 +86,7 @@ std::variant<Sistema, std::string> Sistema::crear(int a, int b, Modelo m, double
     const datos::CompuestoTermo* ca = compuesto(a);
     const datos::CompuestoTermo* cb = compuesto(b);
     if (!ca || !cb) return std::string(tr(mensajes::compuestoDesconocido));
+    if (a == b) return textoDelPar(mensajes::mismoCompuesto, a, b);
     if (!(P >= kPresionMinima && P <= kPresionMaxima)) return std::string(tr(mensajes::presion));
     Sistema s;
     if (m == Modelo::Unifac) {
@@ -101,9 +103,21 @@ std::variant<Sistema, std::string> Sistema::crear(int a, int b, Modelo m, double
         s.lnB_[i] = k.B * std::numbers::ln10;
         s.C_[i] = k.C;
         s.teb_[i] = temperaturaEbullicion(s.comp_[i], P);
+        s.tMinAntoine_[i] = k.Tmin;
+        s.tMaxAntoine_[i] = k.Tmax;
+        const Constantes c = *constantesDe(s.comp_[i]);
+        s.tCritica_[i] = c.Tc;
+        s.tFusion_[i] = c.Tfusion;
     }
     // At 1 K above its pole a compound's vapour pressure is below 1e-300 Pa.
     s.tMinima_ = std::max(-s.C_[0], -s.C_[1]) + 1;
+    for (int i = 0; i <= kTramosRocio; ++i) {
+        PuntoCurva& p = s.curva_[static_cast<std::size_t>(i)];
+        p.x = static_cast<double>(i) / kTramosRocio;
+        p.T = s.temperaturaBurbuja(p.x);
+        const auto t = s.lnParciales(p.x, p.T);
+        p.y = std::exp(t[0] - lnSuma(t));
+    }
     return s;
 }
 
@@ -119,14 +133,46 @@ std::array<double, 2> Sistema::lnParciales(double x, double T) const
             x < 1 ? std::log1p(-x) + g[1] + lnPsat(1, T) : -kInfinito};
 }
 
-bool Sistema::extrapolada(double x, double T) const
+Avisos Sistema::avisos(double x, double T) const
 {
-    return (x > 0 && !dentroDeRango(comp_[0], T)) || (x < 1 && !dentroDeRango(comp_[1], T));
+    x = fraccion(x);
+    Avisos a;
+    // Only a compound present in the liquid limits it.
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (i == 0 ? x == 0 : x == 1) continue;
+        if (!(T >= tMinAntoine_[i] && T <= tMaxAntoine_[i])) a |= Aviso::Extrapolada;
+        if (T > tCritica_[i]) a |= Aviso::SobreCritica;
+        if (T < tFusion_[i]) a |= Aviso::BajoFusion;
+    }
+    if (separaEnDosLiquidos(x, T)) a |= Aviso::DosLiquidos;
+    return a;
+}
+
+bool Sistema::separaEnDosLiquidos(double x, double T) const
+{
+    // A pure liquid, or an ideal one, is stable.
+    if (!unifac_ || x <= 0 || x >= 1) return false;
+    // Stable while the activity of A rises with x at fixed T:
+    // d ln(x gammaA) / dx = 1/x + d ln gammaA / dx > 0 (by Gibbs-Duhem, B's
+    // then rises with 1 - x too).
+    const double h = std::min({1e-5, x / 2, (1 - x) / 2});
+    const double derivada = (unifac_->lnGammas(x + h, T)[0] - unifac_->lnGammas(x - h, T)[0]) / (2 * h);
+    return !(1 / x + derivada > 0);
 }
 
 Burbuja Sistema::burbuja(double x) const
 {
     x = fraccion(x);
+    Burbuja b;
+    b.T = temperaturaBurbuja(x);
+    const auto t = lnParciales(x, b.T);
+    b.y = std::exp(t[0] - lnSuma(t));
+    b.avisos = avisos(x, b.T);
+    return b;
+}
+
+double Sistema::temperaturaBurbuja(double x) const
+{
     // ln(bubble pressure / P): rises with T, and its root is the bubble point.
     auto f = [&](double T) { return lnSuma(lnParciales(x, T)) - lnP_; };
     // The pure boiling points bracket an ideal liquid; a non-ideal one may
@@ -145,38 +191,7 @@ Burbuja Sistema::burbuja(double x) const
         alto = std::min(alto + paso, kTMaxima);
         fAlto = f(alto);
     }
-    Burbuja b;
-    b.T = raizEnIntervalo(f, bajo, alto, fBajo, fAlto, kToleranciaT);
-    const auto t = lnParciales(x, b.T);
-    b.y = std::exp(t[0] - lnSuma(t));
-    b.extrapolada = extrapolada(x, b.T);
-    return b;
-}
-
-Rocio Sistema::rocio(double y) const
-{
-    y = fraccion(y);
-    // The bubble vapour goes from 0 to 1 as x does, but where UNIFAC foresees
-    // two liquids it is not monotonic and several liquids share one vapour.
-    // Cooling the vapour condenses the hottest of them first: look in every
-    // stretch of x where the vapour crosses y, keep the hottest liquid.
-    auto h = [&](double x) { return burbuja(x).y - y; };
-    constexpr int kTramos = 20;
-    Rocio r;
-    r.T = -kInfinito;
-    double xa = 0, ha = -y;
-    for (int i = 1; i <= kTramos; ++i) {
-        const double xb = static_cast<double>(i) / kTramos;
-        const double hb = i == kTramos ? 1 - y : h(xb);
-        if ((ha <= 0 && hb >= 0) || (ha >= 0 && hb <= 0)) {
-            const double x = raizEnIntervalo(h, xa, xb, ha, hb, kToleranciaX);
-            const Burbuja b = burbuja(x);
-            if (b.T > r.T) r = {b.T, x, b.extrapolada};
-        }
-        xa = xb;
-        ha = hb;
-    }
-    return r;
+    return raizEnIntervalo(f, bajo, alto, fBajo, fAlto, kToleranciaT);
 }
 
 std::array<double, 2> Sistema::gammas(double x, double T) const

@@ -9,6 +9,13 @@
 // - UNIFAC parameters and groups: Hansen et al., Ind. Eng. Chem. Res. 30 (1991) 2352; Wittig et
 //   al., Ind. Eng. Chem. Res. 42 (2003) 183.
 // - UNIFAC model: Fredenslund, Jones & Prausnitz, AIChE J. 21 (1975) 1086.
+// - Critical temperatures and pressures: IUPAC series Vapor-Liquid Critical Properties of
+//   Elements and Compounds, J. Chem. Eng. Data, parts 2-5, 7, 9 and 10 (1995-2007); styrene:
+//   CRC Handbook, 95th ed.; water: IAPWS-95 (Wagner & Pruß, J. Phys. Chem. Ref. Data 31 (2002)
+//   387); critical pressure of formic acid: PSRK revision IV (Horstmann et al., Fluid Phase
+//   Equilib. 227 (2005) 157).
+// - Melting points and enthalpies of vaporization at the normal boiling point: CRC Handbook of
+//   Chemistry and Physics, 95th ed. (2014).
 // - Numbers as stored in github.com/CalebBell/chemicals (commit
 //   82faef900dcf2b48537c31bcf1ab56c35bb79a1e) and github.com/CalebBell/thermo (commit
 //   2bb466e98439c2395a004e7095d07f9b97a5a0f0), MIT licence.
@@ -29,6 +36,13 @@ std::span<const std::string_view> fuentesTermo()
         "UNIFAC parameters and groups: Hansen et al., Ind. Eng. Chem. Res. 30 (1991) 2352; Wittig"
         " et al., Ind. Eng. Chem. Res. 42 (2003) 183.",
         "UNIFAC model: Fredenslund, Jones & Prausnitz, AIChE J. 21 (1975) 1086.",
+        "Critical temperatures and pressures: IUPAC series Vapor-Liquid Critical Properties of "
+        "Elements and Compounds, J. Chem. Eng. Data, parts 2-5, 7, 9 and 10 (1995-2007); styrene:"
+        " CRC Handbook, 95th ed.; water: IAPWS-95 (Wagner & Pruß, J. Phys. Chem. Ref. Data 31 "
+        "(2002) 387); critical pressure of formic acid: PSRK revision IV (Horstmann et al., Fluid"
+        " Phase Equilib. 227 (2005) 157).",
+        "Melting points and enthalpies of vaporization at the normal boiling point: CRC Handbook "
+        "of Chemistry and Physics, 95th ed. (2014).",
         "Numbers as stored in github.com/CalebBell/chemicals (commit "
         "82faef900dcf2b48537c31bcf1ab56c35bb79a1e) and github.com/CalebBell/thermo (commit "
         "2bb466e98439c2395a004e7095d07f9b97a5a0f0), MIT licence.",
@@ -178,11 +192,88 @@ constexpr Interaccion kInteracciones[] = {
     {31, 7, -137.4}, {31, 8, 838.4}, {31, 9, 135.4}, {31, 11, 152}, {31, 13, 9.207}, {31, 19, 169.6},
 };
 
+// Tc (K), Pc (kPa), melting point Tm (K), enthalpy of vaporization (kJ/mol) at the
+// boiling temperature (K) its source gives it for, from data/thermo/critical.tsv. Sources:
+// [1] IUPAC series pt 4 (Gude & Teja 1995)
+// [2] CRC Handbook 95th ed. (2014), Physical Constants of Organic Compounds
+// [3] CRC Handbook 95th ed. (2014), Enthalpy of Vaporization table
+// [4] IAPWS-95 (Wagner & Pruss 2002), as chemicals/iapws.py iapws95_Tc, iapws95_Pc (same values
+//     in chemicals/Misc/heos_constants.tsv)
+// [5] CRC Handbook 95th ed. (2014), Physical Constants of Inorganic Compounds
+// [6] IUPAC series pt 7 (Kudchadker, Ambrose & Tsonopoulos 2001)
+// [7] IUPAC series pt 10 (Marsh et al. 2007)
+// [8] IUPAC series pt 3 (Tsonopoulos & Ambrose 1995)
+// [9] IUPAC series pt 2 (Ambrose & Tsonopoulos 1995)
+// [10] PSRK rev. IV appendix (Horstmann et al. 2005) (no Pc in IUPAC or CRC)
+// [11] IUPAC series pt 5 (Daubert 1996); row named 'cyclohexane' (file stores it under CAS
+//     96-37-7, see README)
+// [12] CRC Handbook 95th ed. (2014), Critical Constants of Organic Compounds
+// [13] IUPAC series pt 9 (Marsh et al. 2006)
+constexpr ConstantesFisicas kConstantes[] = {
+    // ethanol: Tc [1], Pc [1], Tm [2], dHvap [3]
+    {514, 6137, 159.01, 38.56, 351.44},
+    // water: Tc [4], Pc [4], Tm [5], dHvap [3]
+    {647.096, 22064, 273.15, 40.65, 373.12},
+    // acetone: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {508.1, 4700, 178.25, 29.1, 329.2},
+    // ethyl acetate: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {523.3, 3870, 189.35, 31.94, 350.26},
+    // chloroform: Tc [7], Pc [7], Tm [2], dHvap [3]
+    {536.2, 5330, 209.68, 29.24, 334.32},
+    // ethylene glycol: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {720, 8000, 260.15, 50.5, 470.45},
+    // benzene: Tc [8], Pc [8], Tm [2], dHvap [3]
+    {562.05, 4895, 278.688, 30.72, 353.24},
+    // toluene: Tc [8], Pc [8], Tm [2], dHvap [3]
+    {591.75, 4108, 178.15, 33.18, 383.78},
+    // carbon tetrachloride: Tc [7], Pc [7], Tm [2], dHvap [3]
+    {556.3, 4540, 250.35, 29.82, 349.95},
+    // methanol: Tc [1], Pc [1], Tm [2], dHvap [3]
+    {512.5, 8084, 175.65, 35.21, 337.75},
+    // n-heptane: Tc [9], Pc [9], Tm [2], dHvap [3]
+    {540.2, 2740, 182.601, 31.77, 371.55},
+    // 1-propanol: Tc [1], Pc [1], Tm [2], dHvap [3]
+    {536.8, 5169, 148.76, 41.44, 370.35},
+    // 2-propanol: Tc [1], Pc [1], Tm [2], dHvap [3]
+    {508.3, 4764, 185.24, 39.85, 355.45},
+    // 1-butanol: Tc [1], Pc [1], Tm [2], dHvap [3]
+    {563, 4414, 184.55, 43.29, 390.88},
+    // acetic acid: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {590.7, 5780, 290.15, 23.7, 391.05},
+    // formic acid: Tc [6], Pc [10], Tm [2], dHvap [3]
+    {588, 5810, 281.45, 22.69, 374.15},
+    // n-hexane: Tc [9], Pc [9], Tm [2], dHvap [3]
+    {507.6, 3025, 177.88, 28.85, 341.88},
+    // cyclohexane: Tc [11], Pc [11], Tm [2], dHvap [3]
+    {553.8, 4080, 279.85, 29.97, 353.88},
+    // n-octane: Tc [9], Pc [9], Tm [2], dHvap [3]
+    {568.7, 2490, 216.42, 34.41, 398.82},
+    // p-xylene: Tc [8], Pc [8], Tm [2], dHvap [3]
+    {616.2, 3511, 286.45, 35.67, 411.38},
+    // ethylbenzene: Tc [8], Pc [8], Tm [2], dHvap [3]
+    {617.15, 3609, 178.2, 35.57, 409.31},
+    // styrene: Tc [12], Pc [12], Tm [2], dHvap [3]
+    {635, 3900, 242.5, 38.7, 418.15},
+    // diethyl ether: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {466.7, 3644, 156.93, 26.52, 307.65},
+    // dichloromethane: Tc [7], Pc [7], Tm [2], dHvap [3]
+    {508, 6350, 178.15, 28.06, 313.15},
+    // acetonitrile: Tc [13], Pc [13], Tm [2], dHvap [3]
+    {545.5, 4850, 229.15, 29.75, 354.8},
+    // tetrahydrofuran: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {540.5, 5190, 164.77, 29.81, 338.15},
+    // n-pentane: Tc [9], Pc [9], Tm [2], dHvap [3]
+    {469.7, 3370, 143.48, 25.79, 309.21},
+    // phenol: Tc [6], Pc [6], Tm [2], dHvap [3]
+    {694.2, 5930, 314.04, 45.69, 455.02},
+};
+
 }  // namespace
 
 std::span<const CompuestoTermo> compuestos() { return kCompuestos; }
 std::span<const NombrePrograma> nombresPrograma() { return kNombres; }
 std::span<const Subgrupo> subgrupos() { return kSubgrupos; }
 std::span<const Interaccion> interacciones() { return kInteracciones; }
+std::span<const ConstantesFisicas> constantesFisicas() { return kConstantes; }
 
 }  // namespace quillon::termo::datos

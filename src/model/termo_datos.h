@@ -18,6 +18,14 @@
 //   Fredenslund, Jones & Prausnitz, AIChE J. 21 (1975) 1086. As stored in
 //   github.com/CalebBell/thermo (MIT licence, commit
 //   2bb466e98439c2395a004e7095d07f9b97a5a0f0).
+// - Critical temperatures and pressures: the IUPAC series "Vapor-Liquid
+//   Critical Properties of Elements and Compounds", J. Chem. Eng. Data
+//   (1995-2007); styrene from the CRC Handbook, 95th ed.; water from IAPWS-95;
+//   the critical pressure of formic acid from PSRK revision IV. Melting points
+//   and enthalpies of vaporization at the normal boiling point: CRC Handbook,
+//   95th ed. As stored in github.com/CalebBell/chemicals (same commit as the
+//   Antoine constants). Each row of termo_datos.cpp cites its own sources;
+//   data/thermo/README-critical.md gives them in full.
 
 #include <array>
 #include <span>
@@ -64,7 +72,17 @@ struct Interaccion {
     double a;
 };
 
+// The limits of a liquid, in the units of data/thermo/critical.tsv.
+struct ConstantesFisicas {
+    double Tc;        // critical temperature, K
+    double PcKPa;     // critical pressure, kPa
+    double Tm;        // normal melting point, K
+    double dHvapKJ;   // enthalpy of vaporization, kJ/mol, at...
+    double TbDHvap;   // ...this boiling temperature (K), the one its source gives
+};
+
 std::span<const CompuestoTermo> compuestos();
+std::span<const ConstantesFisicas> constantesFisicas();  // in the order of compuestos()
 std::span<const NombrePrograma> nombresPrograma();
 std::span<const Subgrupo> subgrupos();          // sorted by number
 std::span<const Interaccion> interacciones();   // sorted by (m, n)

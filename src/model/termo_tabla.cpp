@@ -14,6 +14,10 @@ namespace {
 constexpr int kMalla = 1000;
 // Below this the table already gives the curve to rounding.
 constexpr double kErrorDespreciable = 1e-9;
+// The grids on which the sign of y - x and the splitting liquid are looked
+// for: finer than any feature of the listed pairs' curves.
+constexpr int kTramosAzeotropo = 100;
+constexpr int kTramosDosLiquidos = 200;
 
 double yDeAlfa(double a, double x) { return a * x / ((a - 1) * x + 1); }
 
@@ -90,17 +94,111 @@ std::vector<int> repartir(const Curva& c, double eps, int maximo)
 
 }  // namespace
 
-std::optional<Azeotropo> buscarAzeotropo(const Sistema& s)
+std::vector<Azeotropo> buscarAzeotropos(const Sistema& s)
 {
     auto lnAlfa = [&s](double x) { return std::log(s.volatilidad(x, s.burbuja(x).T)); };
-    const double g0 = lnAlfa(0), g1 = lnAlfa(1);
-    if (!((g0 > 0 && g1 < 0) || (g0 < 0 && g1 > 0))) return std::nullopt;
-    Azeotropo a;
-    a.x = raizEnIntervalo(lnAlfa, 0, 1, g0, g1, 1e-10);
-    a.T = s.burbuja(a.x).T;
-    // A is the heavier one in a dilute liquid: the boiling point rises first.
-    a.maximo = g0 < 0;
-    return a;
+    std::vector<Azeotropo> r;
+    double xa = 0, ga = lnAlfa(0);
+    for (int i = 1; i <= kTramosAzeotropo; ++i) {
+        const double xb = static_cast<double>(i) / kTramosAzeotropo, gb = lnAlfa(xb);
+        // A zero on the grid closes the stretch that reaches it, once.
+        if ((ga > 0 && gb <= 0) || (ga < 0 && gb >= 0)) {
+            Azeotropo a;
+            a.x = raizEnIntervalo(lnAlfa, xa, xb, ga, gb, 1e-10);
+            const Burbuja b = s.burbuja(a.x);
+            a.T = b.T;
+            a.avisos = b.avisos;
+            // A is the heavier one below it: the boiling point rises towards it.
+            a.maximo = ga < 0;
+            r.push_back(a);
+        }
+        xa = xb;
+        ga = gb;
+    }
+    return r;
+}
+
+std::optional<Azeotropo> buscarAzeotropo(const Sistema& s)
+{
+    const auto todos = buscarAzeotropos(s);
+    return todos.empty() ? std::nullopt : std::optional<Azeotropo>(todos.front());
+}
+
+std::vector<Azeotropo> azeotroposDeTabla(const Sistema& s, const TablaELV& t)
+{
+    std::vector<Azeotropo> r;
+    for (int j = 0; j < t.ultPunto && j + 1 < kFilasTablaELV; ++j) {
+        const double xa = t.x[static_cast<std::size_t>(j)], xb = t.x[static_cast<std::size_t>(j + 1)];
+        const double alfaA = volatilidadLocal(t, xa == 0 ? 1 : j), alfaB = volatilidadLocal(t, xb == 1 ? j : j + 1);
+        if ((alfaA > 1) == (alfaB > 1)) continue;
+        Azeotropo a;
+        a.x = xa + (1 - alfaA) / (alfaB - alfaA) * (xb - xa);
+        // A point on the diagonal ends one stretch and starts the next.
+        if (!r.empty() && r.back().x == a.x) continue;
+        const Burbuja b = s.burbuja(a.x);
+        a.T = b.T;
+        a.avisos = b.avisos;
+        a.maximo = alfaA < 1;
+        r.push_back(a);
+    }
+    return r;
+}
+
+bool tablaDelSistema(const Sistema& s, const TablaELV& t)
+{
+    for (int i = 0; i <= t.ultPunto && i < kFilasTablaELV; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (!(std::fabs(s.burbuja(t.x[k]).y - t.y[k]) <= 1e-6)) return false;
+    }
+    return true;
+}
+
+double parteConBMasVolatil(const Sistema& s, const std::vector<Azeotropo>& azeotropos)
+{
+    if (azeotropos.empty()) return s.volatilidad(0.5, s.burbuja(0.5).T) < 1 ? 1 : 0;
+    // Below a maximum-boiling azeotrope B is the more volatile, above it A:
+    // the kind of each says what the stretch on either side is.
+    double parte = 0, desde = 0;
+    for (const Azeotropo& a : azeotropos) {
+        if (a.maximo) parte += a.x - desde;
+        desde = a.x;
+    }
+    if (!azeotropos.back().maximo) parte += 1 - desde;
+    return parte;
+}
+
+std::vector<Tramo> tramosDosLiquidos(const Sistema& s)
+{
+    std::vector<Tramo> r;
+    if (s.modelo() == Modelo::Ideal) return r;
+    auto separa = [&s](double x) { return s.burbuja(x).avisos.tiene(Aviso::DosLiquidos); };
+    // The boundary between a and b (one splits, the other not), by bisection.
+    auto frontera = [&](double a, double b) {
+        const bool enA = separa(a);
+        while (b - a > 1e-6) {
+            const double m = (a + b) / 2;
+            (separa(m) == enA ? a : b) = m;
+        }
+        return (a + b) / 2;
+    };
+    bool antes = false;  // a pure liquid never splits
+    double xa = 0;
+    for (int i = 1; i <= kTramosDosLiquidos; ++i) {
+        const double xb = static_cast<double>(i) / kTramosDosLiquidos;
+        const bool ahora = separa(xb);
+        if (ahora && !antes) r.push_back({frontera(xa, xb), 1});
+        if (!ahora && antes) r.back().hasta = frontera(xa, xb);
+        antes = ahora;
+        xa = xb;
+    }
+    return r;
+}
+
+Avisos TablaPredicha::todosLosAvisos() const
+{
+    Avisos todos;
+    for (Avisos a : avisos) todos |= a;
+    return todos;
 }
 
 std::variant<TablaPredicha, std::string> predecirTabla(const Sistema& s, int puntos)
@@ -140,7 +238,7 @@ std::variant<TablaPredicha, std::string> predecirTabla(const Sistema& s, int pun
         t.x.push_back(c.x[i]);
         t.y.push_back(c.y[i]);
         t.T.push_back(c.puntos[i].T);
-        t.extrapolada = t.extrapolada || c.puntos[i].extrapolada;
+        t.avisos.push_back(c.puntos[i].avisos);
     }
     return t;
 }

@@ -89,9 +89,11 @@ public:
     bool tieneCondiciones() const { return doc_.condiciones.has_value(); }
     void fijarCondiciones(const CondicionesTermo& c);
     // The binary of the boiling temperatures: the names typed when both are
-    // known compounds, at the document's pressure, with the model the table
-    // was predicted with (ideal otherwise); null when there is none.
+    // known compounds, at the document's pressure, with the document's model
+    // (UNIFAC wherever the pair has its parameters when it names none); null
+    // when there is none, and then the message of why.
     const termo::Sistema* sistemaTermico();
+    std::string motivoSinSistemaTermico();
     // "UNIFAC, 1 atm": what the temperatures are computed with.
     std::string textoSistemaTermico();
     // An accepted edit (or the row resized): the deferred refresh starts
@@ -185,6 +187,7 @@ private:
     // The temperatures' binary, made again when a name, the conditions or
     // the source change.
     std::optional<termo::Sistema> sistemaTermico_;
+    std::string motivoSinSistemaTermico_;
     bool sistemaTermicoAlDia_ = false;
     EstadoNumerico numero_;
     bool modificado_ = false;

@@ -114,16 +114,26 @@ ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
 const termo::Sistema* Simulacion::sistemaTermico()
 {
     if (!sistemaTermicoAlDia_) {
-        sistemaTermico_ = sistemaDeTemperaturas(doc_.compA, doc_.compB, condiciones(), doc_.modoTabla && tieneCondiciones());
+        auto s = sistemaDeTemperaturas(doc_.compA, doc_.compB, doc_.condiciones);
+        sistemaTermico_.reset();
+        motivoSinSistemaTermico_.clear();
+        if (auto* sistema = std::get_if<termo::Sistema>(&s)) sistemaTermico_ = std::move(*sistema);
+        else motivoSinSistemaTermico_ = std::get<std::string>(s);
         sistemaTermicoAlDia_ = true;
     }
     return sistemaTermico_ ? &*sistemaTermico_ : nullptr;
 }
 
+std::string Simulacion::motivoSinSistemaTermico()
+{
+    sistemaTermico();
+    return motivoSinSistemaTermico_;
+}
+
 std::string Simulacion::textoSistemaTermico()
 {
     const termo::Sistema* s = sistemaTermico();
-    return s ? textoModelo(*s, condiciones()) : std::string();
+    return s ? textoModelo(*s, doc_.condiciones) : std::string();
 }
 
 bool Simulacion::equilibrioParaDiagrama(ModeloELV& elv, const Texto*& error)

@@ -116,7 +116,7 @@ TEST_F(QuillonTable, CsvGivesAllQuantitiesInFullPrecisionAndTemperaturesLast)
     const Salida s = correr("doc.bdf --csv --temperatures");
     ASSERT_EQ(s.estado, 0) << s.err;
     const auto con = lineasCsv(s.out);
-    EXPECT_NE(correr("doc.bdf --temperatures --items 5").out.find(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)\r\n"),
+    EXPECT_NE(correr("doc.bdf --temperatures --items 5").out.find(" TBs = Boiling temperature of liquid in still pot (°C; UNIFAC, 1 atm)\r\n"),
               npos);
     const auto kg = lineasCsv(correr("doc.bdf --csv", "sed -i s/MU=g/MU=kg/ doc.bdf").out);
     ASSERT_TRUE(sin.size() == 22u && con.size() == 22u && kg.size() == 22u);
@@ -232,9 +232,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Rechazo{"doc.bdf --stage 2 --plates 2 --purity 0.3 --max-reflux 2", 2,
                             "ERROR: The distillate purity must be above the charge's mole fraction of A (0.4)"},
                     Rechazo{"doc.bdf --plates 2 --purity 0.9", 2, "ERROR: Largest reflux ratio is not valid"},
+                    // Temperatures need compounds of the list, a pressure the
+                    // model takes, the parameters of the model the document
+                    // names, and two compounds.
                     Rechazo{"doc.bdf --temperatures", 2,
                             "ERROR: No boiling temperatures: a component is not a compound of the program's list",
-                            "sed -i s/A=benzene/A=unobtainium/ doc.bdf"}));
+                            "sed -i s/A=benzene/A=unobtainium/ doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2,
+                            "ERROR: No boiling temperatures: the document's pressure must be between 0.75006 and 75006 mmHg",
+                            "printf '<PRESSURE=1e9>\\r\\n<PRESSURE_UNIT=mmHg>\\r\\n' >> doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2, "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene",
+                            "sed -i 's/A=benzene/A=etilenglicol/; s/B=toluene/B=styrene/' doc.bdf && "
+                            "printf '<PRESSURE=1>\\r\\n<PRESSURE_UNIT=atm>\\r\\n<MODEL=UNIFAC>\\r\\n' >> doc.bdf"},
+                    Rechazo{"doc.bdf --temperatures", 2, "ERROR: A and B are the same compound (benzene)",
+                            "sed -i s/B=toluene/B=Benceno/ doc.bdf"},
+                    Rechazo{"--equilibrium water agua", 2, "ERROR: A and B are the same compound (water)"}));
 
 // A file name that starts with a dash is an option unless it follows "--";
 // a document padded to exactly 1 MB reads as it did.
@@ -268,13 +280,15 @@ TEST_P(Equilibrio, CsvGivesTheModelsBubbleCurve)
     ASSERT_EQ(s.estado, 0) << s.err;
     const auto l = lineasCsv(s.out);
     ASSERT_EQ(l.size(), static_cast<std::size_t>(c.intervalos + 2));
-    EXPECT_EQ(l[0], "x,y,T_C");
+    EXPECT_EQ(l[0], "x,y,T_C,flag");
     const Sistema sis = std::get<Sistema>(Sistema::crear(compuestoDe(c.a), compuestoDe(c.b), c.modelo, c.presion));
     for (std::size_t i = 1; i < l.size(); ++i) {
         double x, y, t;
-        ASSERT_EQ(std::sscanf(l[i].c_str(), "%lf,%lf,%lf", &x, &y, &t), 3) << l[i];
+        int leidos = 0;
+        ASSERT_EQ(std::sscanf(l[i].c_str(), "%lf,%lf,%lf,%n", &x, &y, &t, &leidos), 3) << l[i];
         const Burbuja b = sis.burbuja(x);
         EXPECT_TRUE(x == static_cast<double>(i - 1) / c.intervalos && y == b.y && t == b.T - 273.15) << l[i];
+        EXPECT_EQ(l[i].substr(static_cast<std::size_t>(leidos)), nombresAvisos(b.avisos));
     }
 }
 
@@ -286,7 +300,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "acetic acid", Modelo::Unifac, 1e6, 7},
                     // The range's ends are in it.
                     Curva{"water ethanol --pressure 0.1 --points 2", "water", "ethanol", Modelo::Unifac, 100, 2},
-                    Curva{"water ethanol --pressure 10000 --points 2", "water", "ethanol", Modelo::Unifac, 1e7, 2}));
+                    Curva{"water ethanol --pressure 10000 --points 2", "water", "ethanol", Modelo::Unifac, 1e7, 2},
+
+                    Curva{"water benzene --points 10", "water", "benzene", Modelo::Unifac, 101325, 10}));
 
 TEST_F(QuillonTable, EquilibriumPrintsAFixedWidthTable)
 {
@@ -310,6 +326,27 @@ TEST_F(QuillonTable, EquilibriumPrintsAFixedWidthTable)
     EXPECT_NE(marcada.out.find(" *\n0.2         "), npos) << marcada.out;
     EXPECT_EQ(marcada.out.find(" *\n"), marcada.out.rfind(" *\n"));
     EXPECT_NE(marcada.out.find("\n* extrapolated"), npos);
+}
+
+// Every azeotrope on a line of its own, the two of 1-butanol and acetic
+// acid included; a doubtful temperature marked, in a predicted curve as in a
+// document's table (water with benzene, or with toluene, splits into two
+// liquids), with the note under it.
+TEST_F(QuillonTable, EveryAzeotropeListedAndDoubtfulTemperaturesMarked)
+{
+    EXPECT_NE(correr("--equilibrium 1-butanol 'acetic acid' --points 4")
+                  .out.find("\n\nAzeotrope: x = 0.22038, T = 117.66 °C, minimum-boiling\n"
+                            "Azeotrope: x = 0.73114, T = 117.96 °C, maximum-boiling\n"),
+              npos);
+    const std::string nota = "s two liquid phases: the liquid would split in two; no single liquid of this composition "
+                             "boils there";
+    const std::string dos = correr("--equilibrium water benzene --points 10").out;
+    EXPECT_NE(dos.find("\n0.5         0.35084     55.33 s\n"), npos) << dos;
+    EXPECT_NE(dos.find("\nAzeotrope: x = 0.42552, T = 55.921 °C s, minimum-boiling\n"), npos) << dos;
+    EXPECT_TRUE(dos.ends_with("\n" + nota + "\n"));
+    const Salida s = correr("doc.bdf --temperatures --items 5 --rows 10", "sed -i 's/A=benzene/A=water/; s/X0=0.4/X0=0.5/' doc.bdf");
+    EXPECT_NE(s.out.find("\r\n0.5         65.754 s    62.363 s    \r\n"), npos) << s.out;
+    EXPECT_TRUE(s.out.ends_with("\r\n\r\n" + nota + "\r\n")) << s.out;
 }
 
 }  // namespace

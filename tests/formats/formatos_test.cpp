@@ -217,8 +217,9 @@ TEST(BdfTable, TableModeRefusesBrokenRulesWithTheMessageAlphaModeKeepsTheRowsAsR
         {"0.5  0.6\r\n1  0.9\r\n", "ERROR: Invalid data"}, {"0.5  0.6\r\n0.9  1\r\n", "ERROR: Invalid data"},
         // Points that pass the rules, with an infinite volatility or, closer
         // than the 1/1000 grid, a negative one between them.
-        {"1E-303  0.999999\r\n", "ERROR: Data out of range [0, 1]"},
-        {"0.1004  0.2\r\n0.1006  0.9\r\n", "ERROR: Data out of range [0, 1]"}};
+        {"1E-303  0.999999\r\n", "ERROR: Invalid data: the points give a relative volatility that is not a finite positive number"},
+        {"0.1004  0.2\r\n0.1006  0.9\r\n",
+         "ERROR: Invalid data: the points give a relative volatility that is not a finite positive number"}};
     for (const auto& [bloque, mensaje] : filas) {
         const LecturaBdf r = leerBloque(bloque), alfa = leerBloque(bloque, false);
         EXPECT_EQ(r.error, mensaje) << bloque;

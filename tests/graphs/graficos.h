@@ -55,15 +55,23 @@ struct Graficos {
     QLabel* lectura() const { return elv.findChild<QLabel*>(QStringLiteral("lecturaELV")); }
     // Table mode, with the equilibrium points of alpha 3.
     void tablaDeAlfa3() { sim.aceptarTabla({{0, 0.5, 1}, {0, 0.75, 1}, 2}); }
-    // Names typed, and the temperatures' model: a table said to be
-    // predicted with UNIFAC at 1 atm, or alpha mode (ideal).
+    // Names typed, and the temperatures' model at 1 atm: UNIFAC with the
+    // table it predicts in force (the diagram shows the model's own curves),
+    // or the ideal model in alpha mode.
     void binario(const QString& a, const QString& b, bool unifac)
     {
         sim.escribirComoTecleado(Entrada::CompA, a);
         sim.escribirComoTecleado(Entrada::CompB, b);
+        sim.fijarCondiciones({"1", kAtmosferas, unifac ? termo::Modelo::Unifac : termo::Modelo::Ideal});
         if (!unifac) return sim.elegirVolatilidad();
-        tablaDeAlfa3();
-        sim.fijarCondiciones({"1", kAtmosferas, termo::Modelo::Unifac});
+        const auto t = std::get<termo::TablaPredicha>(termo::predecirTabla(*sim.sistemaTermico(), 98));
+        TablaELV tabla;
+        tabla.x.fill(-1);
+        tabla.y.fill(-1);
+        std::copy(t.x.begin(), t.x.end(), tabla.x.begin());
+        std::copy(t.y.begin(), t.y.end(), tabla.y.begin());
+        tabla.ultPunto = static_cast<int>(t.x.size()) - 1;
+        sim.aceptarTabla(tabla);
     }
     // The T-x-y diagram, chosen as a person chooses it.
     bool elegirTxy()

@@ -166,13 +166,42 @@ private slots:
         g_->seguir();
         QCOMPARE(y->count(), fila);
         if (!ofrecidas) return;
-        // The axis ends just past the hottest point, the still's at the end:
-        // pure B.
-        double mayor = 0;
-        for (const QPointF& v : r.datos.valores) mayor = qMax(mayor, v.y());
-        QVERIFY(r.datos.yMax >= mayor && r.datos.yMax < mayor * 1.0001);
+        // The still ends as nearly pure B, boiling where B boils.
         const int B = termo::compuestoDe(b.toStdString());
         QVERIFY(qAbs(r.datos.valores.back().y() - (termo::temperaturaEbullicion(B, 101325) - 273.15)) < 0.01);
+    }
+
+    // A temperature's axis fits its curve, which stays clear of the title and
+    // of the note that names its doubts: water and benzene split into two
+    // liquids, and their still's temperature swings by a few degrees only.
+    void temperaturaAjustada_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("nota");
+        QTest::newRow("acetone-chloroform") << "acetone" << "chloroform" << false;
+        QTest::newRow("water-benzene, doubtful") << "water" << "benzene" << true;
+    }
+    void temperaturaAjustada()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, nota);
+        g_->sim.escribirComoTecleado(Entrada::CompA, a);
+        g_->sim.escribirComoTecleado(Entrada::CompB, b);
+        const QPolygon curva = dibujar(lista("LstEjeY")->item(int(listaEjeY().size()))->text(), "% Total mass distilled");
+        const QImage im = g_->avance.imagen();
+        const QRect ejes = mancha(im, kColorEjesAvance, 10).boundingRect(), caja = curva.boundingRect();
+        QVERIFY2(caja.height() > ejes.height() / 2, qPrintable(QStringLiteral("%1 of %2").arg(caja.height()).arg(ejes.height())));
+        // The title's (and the note's) letters: dark pixels right of the
+        // vertical axis, in the top half.
+        QRect letras;
+        for (const QColor& c : {QColor(Qt::black), kColorNotaAvance})
+            for (const QPoint& p : mancha(im, c, 60))
+                if (p.x() > ejes.left() + 4 && p.y() < im.height() / 2) letras |= QRect(p, QSize(1, 1));
+        QVERIFY(!letras.isEmpty());
+        for (const QPoint& p : curva) QVERIFY2(!letras.adjusted(-2, -2, 2, 2).contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        QCOMPARE(!mancha(im, kColorNotaAvance, 20).isEmpty(), nota);
     }
 
     void enBlanco_data()

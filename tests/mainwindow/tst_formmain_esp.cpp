@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(g.lectura()->text(), "Curva de equilibrio: x = 0,5   y = 0,75");
         auto* y = g.panel.findChild<QListWidget*>("LstEjeY");
         QCOMPARE(calcularDatosAvance(g.sim, 1, 0, y->count() - 2).datos.tituloY,
-                 " TBs: Temperatura de ebullición del líquido del alambique (°C; ideal, 1 atm)");
+                 " TBs: Temperatura de ebullición del líquido del alambique (°C; UNIFAC, 1 atm)");
         QVERIFY(g.elegirTxy());
         QTest::mouseMove(&g.elv, QPoint(g.elv.width() / 2, g.elv.height() / 2));
         QVERIFY(g.lectura()->text().contains(QRegularExpression("^x = 0,\\d+   T = \\d+,\\d+ °C$")));

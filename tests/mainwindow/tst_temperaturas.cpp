@@ -9,6 +9,7 @@
 #include "documents/form_prediccion.h"
 #include "formats/documento.h"
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "model/termo.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -39,9 +40,11 @@ void escribirEn(FormPrediccion& d, const char* caja, const QString& texto)
 
 }  // namespace
 
-// Two compounds typed in the dialog, and the start of what it says.
-struct Par { QString a, b, mensaje; };
-Q_DECLARE_METATYPE(Par)
+// A still typed (names, pressure in kPa or none, charge and cut), the end of
+// its text after the boiling point's number ("" for no boiling point) and
+// whether the thermometer reads.
+struct Alambique { QString a, b, kPa, masa, corte, texto; bool termometro; };
+Q_DECLARE_METATYPE(Alambique)
 
 class TstTemperaturas : public QObject {
     Q_OBJECT
@@ -85,27 +88,6 @@ private slots:
         QVERIFY(informe.contains(v.caja(QStringLiteral("TxtAlfa"))->text()));
     }
 
-    void loQueNoSePuedePredecirNoEntra_data()
-    {
-        QTest::addColumn<Par>("p");
-        QTest::newRow("no parameters") << Par{"etilenglicol", "styrene", "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene"};
-        QTest::newRow("unknown compound") << Par{"benzene", "unobtainium", "ERROR: Unknown compound"};
-    }
-    void loQueNoSePuedePredecirNoEntra()
-    {
-        QFETCH(Par, p);
-        prueba::Ventana v;
-        QString informe;
-        responderPrediccion([=](FormPrediccion& d) {
-            escribirEn(d, "cajaCompuestoA", p.a);
-            escribirEn(d, "cajaCompuestoB", p.b);
-        }, QStringLiteral("botonOk"), &informe);
-        v.orden(QStringLiteral("accionPredecirTabla"));
-        QVERIFY2(informe.startsWith(p.mensaje), qPrintable(informe));
-        QVERIFY(!v.sim().modoTabla());
-        QVERIFY(!v.sim().modificado());
-    }
-
     // Known compounds bring the two temperature quantities; an unknown name
     // takes them away, and nothing new shows.
     void lasTemperaturasVanConLosNombres()
@@ -116,7 +98,7 @@ private slots:
         QCOMPARE(lista->count(), 25);
         lista->item(23)->setCheckState(Qt::Checked);
         const QString tabla = v.hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"))->toPlainText();
-        QVERIFY(tabla.contains(QStringLiteral(" TBs = Boiling temperature of liquid in still pot (°C; ideal, 1 atm)")));
+        QVERIFY(tabla.contains(QStringLiteral(" TBs = Boiling temperature of liquid in still pot (°C; UNIFAC, 1 atm)")));
         v.orden(QStringLiteral("accionVista0"));
         QVERIFY(v.contenido(0).contains(QStringLiteral("Boiling point: ")));
         QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
@@ -127,19 +109,57 @@ private slots:
         QVERIFY(!v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value());
     }
 
-    // Ethanol's constants end below the boiling point of the first still's
-    // watery liquid: the mark says so, and every line fits its box.
-    void unaTemperaturaExtrapoladaCabeEnSuCaja()
+    // A flagged temperature says so, each flag on a line that fits the box,
+    // and the thermometer shows no reading; a still holding nothing shows
+    // neither.
+    void elAlambiqueDiceSusDudas_data()
+    {
+        QTest::addColumn<Alambique>("c");
+        QTest::newRow("two liquids") << Alambique{"water", "benzene", "", "500", "0", " °C\n  (two liquid phases)", false};
+        QTest::newRow("0.1 kPa") << Alambique{"benzene", "toluene", "0.1", "500", "0",
+                                              " °C\n  (extrapolated)\n  (below the melting point)", false};
+        QTest::newRow("5 MPa") << Alambique{"benzene", "toluene", "5000", "500", "0",
+                                            " °C\n  (extrapolated)\n  (above the critical point)", false};
+        QTest::newRow("all distilled") << Alambique{"benzene", "toluene", "", "500", "100", "", false};
+        QTest::newRow("no charge") << Alambique{"benzene", "toluene", "", "0", "0", "", false};
+        QTest::newRow("within every limit") << Alambique{"benzene", "toluene", "", "500", "40", " °C", true};
+    }
+    void elAlambiqueDiceSusDudas()
+    {
+        QFETCH(Alambique, c);
+        prueba::Ventana v;
+        v.escribir(QStringLiteral("TxtCompA"), c.a);
+        v.escribir(QStringLiteral("TxtCompB"), c.b);
+        v.escribir(QStringLiteral("TxtMasa0"), c.masa);
+        if (!c.kPa.isEmpty()) v.sim().fijarCondiciones({c.kPa.toStdString(), 0, termo::Modelo::Unifac});
+        v.esperarRefresco();
+        v.escribir(QStringLiteral("cajaAvance1"), c.corte);
+        const QString texto = v.contenido(0);
+        const QRegularExpression ebullicion(QStringLiteral("\nBoiling point: -?\\d+(\\.\\d+)?") +
+                                            QRegularExpression::escape(c.texto) + QStringLiteral("$"));
+        if (c.texto.isEmpty()) QVERIFY2(!texto.contains(QStringLiteral("Boiling")), qPrintable(texto));
+        else QVERIFY2(texto.contains(ebullicion), qPrintable(texto));
+        QCOMPARE(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value(), c.termometro);
+        auto* caja = v.hijo<QPlainTextEdit>(QStringLiteral("contenido0"));
+        for (const QString& linea : texto.split(QLatin1Char('\n')))
+            QVERIFY2(caja->fontMetrics().horizontalAdvance(linea) < caja->viewport()->width(), qPrintable(linea));
+    }
+
+    // The ethanol-water example's hand-typed table no longer puts its
+    // temperatures on Raoult's law (96.8 °C): its charge boils where UNIFAC
+    // puts it, 85.8 °C (about 86 °C measured), with nothing to flag.
+    void elEjemploHierveComoPrediceUnifac()
     {
         prueba::Ventana v;
         v.w().abrirDocumento(QFINDTESTDATA("../../examples/ethanol-water-1atm.bdf"));
         v.esperarRefresco();
-        QVERIFY(v.contenido(0).contains(QStringLiteral("(extrapolated)")));
-        for (int j = 0; j <= v.sim().numEtapas(); ++j) {
-            auto* caja = v.hijo<QPlainTextEdit>(QStringLiteral("contenido%1").arg(j));
-            for (const QString& linea : caja->toPlainText().split(QLatin1Char('\n')))
-                QVERIFY2(caja->fontMetrics().horizontalAdvance(linea) < caja->viewport()->width(), qPrintable(linea));
-        }
+        v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("0"));
+        const auto s = termo::Sistema::crear(termo::compuestoDe("ethanol"), termo::compuestoDe("water"),
+                                             termo::Modelo::Unifac, 101325);
+        const double T = std::get<termo::Sistema>(s).burbuja(0.1).T - kCeroCelsius;
+        QVERIFY(qAbs(T - 85.8) < 0.05);
+        QVERIFY2(v.contenido(0).endsWith(QStringLiteral("\n\nBoiling point: 85.78 °C")), qPrintable(v.contenido(0)));
+        QCOMPARE(*v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro(), T);
     }
 };
 

@@ -163,6 +163,8 @@ int main(int argc, char** argv)
     capturarModal([&w] { orden(w, "accionAcercaDe"); }, QStringLiteral("fig-about.png"));
     esperar(300);
 
+    // The predicted table changed the document: nothing to ask before closing.
+    w.simulacion().marcarGuardado();
     w.close();
     return gFallos == 0 ? 0 : 2;
 }
