@@ -20,6 +20,10 @@ Simulacion::Simulacion(QObject* padre)
     doc_.x0 = "0.4";
     doc_.masa0 = "500";
     p0a_ = "36.109";
+    // No column, and a policy ready for one.
+    columna_.reflujo = "2";
+    columna_.pureza = "0.9";
+    columna_.reflujoMaximo = "10";
     numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
     refresco_ = new QTimer(this);
     refresco_->setObjectName(QStringLiteral("TmrACT"));
@@ -71,6 +75,7 @@ DocumentoDestilacion Simulacion::documento() const
 {
     DocumentoDestilacion d = doc_;
     if (!p0aAlDia_) d.p0a = p0a_;
+    if (columnaEnUso(columna_)) d.columna = columna_;
     return d;
 }
 
@@ -137,6 +142,7 @@ void Simulacion::borrar()
     doc_.tabla = tabla;
     p0a_.clear();
     p0aAlDia_ = true;
+    columna_ = TextosColumnaPlatos{};
     sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
@@ -167,6 +173,7 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     fijarTablaELV(d.tabla);
     fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
+    columna_ = d.columna.value_or(TextosColumnaPlatos{});
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
