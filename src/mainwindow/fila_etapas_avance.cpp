@@ -52,7 +52,7 @@ void FilaEtapas::DibujarNivelErlem(int k)
         // Nothing stays drawn beside the message, not even for the moment
         // before the message bar blanks the row.
         blanquear();
-        return emit mensaje(qtr(*r.error));
+        return emit mensaje(sim_.mensajeDe(r.error, k));
     }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
     const QString u = qtexto(unidad.nombre);
@@ -62,6 +62,7 @@ void FilaEtapas::DibujarNivelErlem(int k)
     std::optional<termo::Burbuja> ebullicion;
     if (const termo::Sistema* s = sim_.sistemaTermico()) ebullicion = s->burbuja(r.alambique.x);
     dibujos_[still]->fijarTermometro(ebullicion ? std::optional<double>(ebullicion->T - kCeroCelsius) : std::nullopt);
+    dibujos_[still]->fijarColumna(sim_.cabezaEnCorte(k, r.avance) ? sim_.platos() : 0);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
     escribirContenido(k - 1, r.alambique, u);
@@ -69,12 +70,23 @@ void FilaEtapas::DibujarNivelErlem(int k)
         textos_[still]->appendPlainText(QStringLiteral("\n") + qtr(kEbullicion) +
                                         QString::fromStdString(FormatoNumero(ebullicion->T - kCeroCelsius, 4, sim_.separador())) +
                                         QStringLiteral(" °C") + (ebullicion->extrapolada ? qtr(kExtrapolada) : QString()));
+    escribirCabeza(k, r.avance);
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);
     dibujos_[receptor]->dibujarLiquido(filasReceptor(alturaReceptor(r.avance, r.fraccion)),
                                        aColor(quillon::colorLiquido(colorLiquido_, r.destilado.x)));
     escribirContenido(k, r.destilado, u);
+}
+
+void FilaEtapas::escribirCabeza(int k, double P)
+{
+    const auto cabeza = sim_.cabezaEnCorte(k, P);
+    if (!cabeza) return;
+    // The column's reflux ratio and the distillate leaving its condenser now.
+    auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 4, sim_.separador())); };
+    textos_[static_cast<std::size_t>(k - 1)]->appendPlainText(QStringLiteral("R = ") + F(cabeza->reflujo) +
+                                                              QStringLiteral("   xD = ") + F(cabeza->destilado));
 }
 
 void FilaEtapas::escribirContenido(int j, const Contenido& c, const QString& unidad)

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "mainwindow/cristaleria_columna.h"
+
 namespace quillon {
 
 DibujoEtapa::DibujoEtapa(cristaleria::Pieza fondo, QWidget* padre) : QWidget(padre), fondo_(fondo)
@@ -45,11 +47,14 @@ void DibujoEtapa::componer()
     imagen_.fill(Qt::white);
     QPainter p(&imagen_);
     p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Detras, dpr));
+    const bool columna = platos_ > 0 && fondo_ == cristaleria::Pieza::Alambique;
+    if (columna) cristaleria::pintarColumna(p, platos_);
     // Every row covers whole pixel rows; only its ends are softened.
     p.setRenderHint(QPainter::Antialiasing);
     for (const FilaLiquido& f : filas_)
         p.fillRect(QRectF(f.izquierda, f.y, f.derecha - f.izquierda, 1), color_);
     p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Delante, dpr));
+    if (columna) p.setTransform(cristaleria::transformacionTermometro());
     if (termometro_ && fondo_ == cristaleria::Pieza::Alambique) cristaleria::pintarTermometro(p, *termometro_);
     p.end();
     update();

@@ -129,6 +129,13 @@ public:
     // The message of a view of stage k: a refusal of the column says what
     // the column can give and the stage, other messages their text.
     QString mensajeDe(const Texto* error, int k) const;
+    // The column's head over stage k at its cut P, as the still drawing
+    // reads it; none without a column or before the stage is computed.
+    struct Cabeza {
+        double reflujo = 0, destilado = 0;
+    };
+    std::optional<Cabeza> cabezaEnCorte(int k, double P) const;
+    int platos() const { return cadena_->columnaPlatos().platos; }
 
     // --- Reading for the views (simulacion_lectura.cpp)
     double leer(Entrada e);

@@ -68,4 +68,12 @@ QString Simulacion::mensajeDe(const Texto* error, int k) const
     return QString::fromUtf8(quillon::tr(*error));
 }
 
+std::optional<Simulacion::Cabeza> Simulacion::cabezaEnCorte(int k, double P) const
+{
+    if (!cadena_->columnaPlatos().hay() || k < 1 || k > kMaxEtapas || !cadena_->calculada(k)) return std::nullopt;
+    const auto fila = static_cast<std::size_t>(filaDeCorte(P));
+    const AvanceColumnaPlatos& c = cadena_->cabeza(k);
+    return Cabeza{c.reflujo[fila], c.destilado[fila]};
+}
+
 }  // namespace quillon
