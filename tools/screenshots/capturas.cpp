@@ -163,6 +163,21 @@ int main(int argc, char** argv)
     capturarModal([&w] { orden(w, "accionAcercaDe"); }, QStringLiteral("fig-about.png"));
     esperar(300);
 
+    // Batch rectification: the still under its column, and each policy's
+    // staircase on the x-y diagram at the cut of stage 1.
+    w.findChild<QAbstractButton*>(QStringLiteral("opcionDiagramaXY"))->click();
+    const std::pair<const char*, const char*> columnas[] = {
+        {"benzene-toluene-5-plates-reflux-2.bdf", "fig-column-reflux.png"},
+        {"ethanol-water-4-plates-purity-0.75.bdf", "fig-column-purity.png"},
+    };
+    for (const auto& [documento, figura] : columnas) {
+        preparar(w, ejemplos.filePath(QString::fromLatin1(documento)), QSize(1100, 760));
+        if (documento == columnas[0].first) guardar(w.grab(), QStringLiteral("fig-column-main.png"));
+        orden(w, "accionVista1");
+        esperar(500);
+        guardar(w.grab(), QString::fromLatin1(figura));
+    }
+
     w.close();
     return gFallos == 0 ? 0 : 2;
 }
