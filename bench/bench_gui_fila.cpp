@@ -83,6 +83,19 @@ void BM_Refresco6EtapasPintado(benchmark::State& state)
 }
 BENCHMARK(BM_Refresco6EtapasPintado)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// The same refresh with the stages' tables still valid, as after a resize,
+// a scroll of the row, another unit or liquid colour: only the drawing.
+void BM_Refresco6EtapasPintadoSinCalculo(benchmark::State& state)
+{
+    Fila6& f = fila6(state);
+    f.fila->Actualizar();
+    for (auto _ : state) {
+        f.fila->Actualizar();
+        benchmark::DoNotOptimize(f.fila->grab());
+    }
+}
+BENCHMARK(BM_Refresco6EtapasPintadoSinCalculo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 // A click on the last stage's slider: that still and the receiver are
 // redrawn from the stored table.
 void BM_PasoDeslizadorUltimaEtapa(benchmark::State& state)

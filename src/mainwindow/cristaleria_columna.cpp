@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <map>
 
 #include "mainwindow/cristaleria.h"
 #include "model/idioma.h"
@@ -120,17 +122,36 @@ double yPlato(int i, int dibujados)
     return kPrimerPlato + (i + 0.5) * paso;
 }
 
-void pintarColumna(QPainter& p, int platos)
+void pintarColumna(QPainter& p, int platos, bool blanco)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // What stood above the bulb (the neck, its stopper, the side arm and the
     // inlet) goes; the column and its head stand there instead.
-    p.fillRect(QRectF(0, 0, 142, kCorte), Qt::white);
+    if (blanco) p.fillRect(QRectF(0, 0, 142, kCorte), Qt::white);
     cuellosLaterales(p);
     cuerpoColumna(p, platos);
     cabeza(p);
     p.restore();
+}
+
+const QPixmap& imagenConColumna(int platos, qreal dpr)
+{
+    static std::map<std::pair<int, int>, QPixmap> hechas;
+    const auto clave = std::make_pair(platos, static_cast<int>(std::lround(dpr * 100)));
+    if (const auto it = hechas.find(clave); it != hechas.end()) return it->second;
+    QPixmap pm = imagen(Pieza::Alambique, Capa::Detras, dpr).copy();
+    pm.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&pm);
+        // Where the column covers the neck it paints white: on this layer,
+        // transparent, as around the rest of the glass.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(QRectF(0, 0, 142, kCorte), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        pintarColumna(p, platos, false);
+    }
+    return hechas.emplace(clave, std::move(pm)).first->second;
 }
 
 QTransform transformacionTermometro()

@@ -5,6 +5,7 @@
 // next picture and the condenser on top; the charge comes in by a side neck
 // on the left, the thermometer hangs in one on the right.
 
+#include <QPixmap>
 #include <QTransform>
 
 class QPainter;
@@ -13,8 +14,12 @@ namespace quillon::cristaleria {
 
 inline constexpr int kPlatosDibujados = 10;
 
-// Paints the column over a still's back layer (which it partly covers).
-void pintarColumna(QPainter& p, int platos);
+// Paints the column over a still's back layer, covering what stood above
+// the bulb in white (`blanco`) or leaving that to the caller.
+void pintarColumna(QPainter& p, int platos, bool blanco = true);
+// The still's back layer with its column painted over, rendered at a device
+// pixel ratio, made once per number of plates and ratio and kept.
+const QPixmap& imagenConColumna(int platos, qreal dpr);
 
 // The rows of the plates drawn, top to bottom: at most kPlatosDibujados.
 int platosDibujados(int platos);

@@ -103,7 +103,7 @@ void FilaEtapas::redibujarDesde(int k)
     if (std::exchange(enBlanco_, false)) k = 1;
     DibujarNivelErlem(k);
     // The cut of stage k is the charge of k+1: every later table is stale.
-    sim_.invalidarDesde(k + 1);
+    sim_.cargasCambiadasDesde(k + 1);
     for (int j = k + 1; j <= sim_.numEtapas(); ++j) DibujarNivelErlem(j);
 }
 

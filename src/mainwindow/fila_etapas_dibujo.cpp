@@ -46,9 +46,9 @@ void DibujoEtapa::componer()
     imagen_.setDevicePixelRatio(dpr);
     imagen_.fill(Qt::white);
     QPainter p(&imagen_);
-    p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Detras, dpr));
     const bool columna = platos_ > 0 && fondo_ == cristaleria::Pieza::Alambique;
-    if (columna) cristaleria::pintarColumna(p, platos_);
+    p.drawPixmap(0, 0, columna ? cristaleria::imagenConColumna(platos_, dpr)
+                               : cristaleria::imagen(fondo_, cristaleria::Capa::Detras, dpr));
     // Every row covers whole pixel rows; only its ends are softened.
     p.setRenderHint(QPainter::Antialiasing);
     for (const FilaLiquido& f : filas_)

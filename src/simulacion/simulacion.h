@@ -154,6 +154,9 @@ public:
     ModeloELV modelo(double alfa) const { return {doc_.modoTabla, alfa, superTabla_.get()}; }
     // Stages from k on must be computed again (the stage chain follows).
     void invalidarDesde(int k);
+    // The charges of the stages from k on may have changed (a cut drawn or
+    // moved): those whose charge did are computed again.
+    void cargasCambiadasDesde(int k) { cadena_->invalidarCargas(k, doc_.numEtapas); }
 
 signals:
     // What changed since the last announcement, once per turn of the event
