@@ -339,6 +339,25 @@ TEST(Finitud, InputsAtTheEdgesGiveFiniteNumbersInEveryStillAndEveryQuantity)
     }
 }
 
+// A stage put in doubt by an earlier cut keeps its table only while its
+// charge and the molar masses are those it was computed with.
+TEST(Cadena, AStageIsComputedAgainWhenItsChargeOrAMolarMassChanged)
+{
+    const ModeloELV elv = alfa(kAlfa);
+    CadenaEtapas cadena;
+    cadena.fijarCargaInicial(kX0);
+    ASSERT_TRUE(cadena.asegurar(1, elv, kMMA, kMMB));
+    const struct { double corte, mma; } pasos[] = {{50, kMMA}, {50, kMMA}, {70, kMMA}, {70, 2 * kMMA}};
+    for (const auto& p : pasos) {
+        cadena.invalidarCargas(2);
+        cadena.cortar(1, p.corte, p.mma, kMMB);
+        ASSERT_TRUE(cadena.asegurar(2, elv, p.mma, kMMB));
+        ColumnaAvance nueva;
+        ASSERT_TRUE(CrearTablaAvanceDes(elv, p.mma, kMMB, cadena.x0Etapa(1), nueva));
+        EXPECT_EQ(cadena.columna(2), nueva) << p.corte << " " << p.mma;
+    }
+}
+
 // Whatever the inputs that pass the checks, every mole fraction lies in
 // [0, 1], every percentage in [0, 100] and every amount is at least 0: the
 // distillate is the charge less the still, a difference of nearly equal
