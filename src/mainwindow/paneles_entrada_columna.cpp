@@ -14,7 +14,7 @@ namespace quillon {
 namespace {
 
 constexpr Texto kTitulo{"Column of plates (batch rectification)", "Columna de platos (rectificación)"};
-constexpr Texto kPlatos{"Plates above the still (0 = none)", "Platos sobre el alambique (0 = ninguno)"};
+constexpr Texto kPlatos{"Plates above the still (0 = none)", "Platos (0 = sin columna)"};
 constexpr Texto kRazon{"Constant reflux ratio", "Razón de reflujo constante"};
 constexpr Texto kPureza{"Constant distillate purity", "Pureza constante del destilado"};
 constexpr Texto kCaptionR{"R", "R"};

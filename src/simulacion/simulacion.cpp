@@ -20,10 +20,7 @@ Simulacion::Simulacion(QObject* padre)
     doc_.x0 = "0.4";
     doc_.masa0 = "500";
     p0a_ = "36.109";
-    // No column, and a policy ready for one.
-    columna_.reflujo = "2";
-    columna_.pureza = "0.9";
-    columna_.reflujoMaximo = "10";
+    columna_ = columnaInicial();
     numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
     refresco_ = new QTimer(this);
     refresco_->setObjectName(QStringLiteral("TmrACT"));
@@ -33,6 +30,16 @@ Simulacion::Simulacion(QObject* padre)
 }
 
 Simulacion::~Simulacion() = default;
+
+TextosColumnaPlatos Simulacion::columnaInicial()
+{
+    // No plates, and a policy ready for them.
+    TextosColumnaPlatos t;
+    t.reflujo = "2";
+    t.pureza = "0.9";
+    t.reflujoMaximo = "10";
+    return t;
+}
 
 const std::string& Simulacion::textoDe(Entrada e) const
 {
@@ -173,7 +180,8 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     fijarTablaELV(d.tabla);
     fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
-    columna_ = d.columna.value_or(TextosColumnaPlatos{});
+    // A document without a column leaves the policy's boxes ready for one.
+    columna_ = d.columna.value_or(columnaInicial());
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();

@@ -208,6 +208,7 @@ private:
     // The column's message, else the refusal of stage k's charge, else null
     // for a stage that computed.
     const Texto* asegurarConColumna(int k, const Entradas& e);
+    static TextosColumnaPlatos columnaInicial();
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
