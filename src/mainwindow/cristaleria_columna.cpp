@@ -57,10 +57,11 @@ void cuerpoColumna(QPainter& p, int platos)
         p.drawLine(QPointF(x, y), QPointF(x, y + 5));
     }
     if (platos <= kPlatosDibujados) return;
-    // More plates than fit: how many, beside the column.
+    // More plates than fit: how many, right of the column, between the
+    // take-off above and the thermometer below.
     p.setFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold));
     p.setPen(colorPared());
-    p.drawText(QRectF(0, 112, kIzq - 4, 40), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRectF(kDer + 5, 80, 142 - kDer - 5, 40), Qt::AlignLeft | Qt::AlignVCenter,
                QString::number(platos) + QLatin1Char('\n') + qtr(kPlatos));
 }
 

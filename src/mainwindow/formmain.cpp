@@ -88,6 +88,8 @@ void FormMain::crearEntradas(QWidget* central)
     entradas_ = new QScrollArea(central);
     entradas_->setObjectName(QStringLiteral("desplazamientoEntradas"));
     entradas_->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes to the boxes inside, which it scrolls into view.
+    entradas_->setFocusPolicy(Qt::NoFocus);
     entradas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     entradas_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Slim, over the panels' right margin, which no box reaches.

@@ -31,7 +31,7 @@ private slots:
         v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
         v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("3"));
         v.esperarRefresco();
-        QVERIFY(v.contenido(0).contains(QRegularExpression(QStringLiteral("R = 2   xD = 0,\\d+"))));
+        QVERIFY2(v.contenido(0).contains(QRegularExpression(QStringLiteral("R = 2   xD = 0[.,]\\d+"))), qPrintable(v.contenido(0)));
     }
 
     void losGraficos()
