@@ -166,14 +166,18 @@ private slots:
             QVERIFY(e.hay);
             QVERIFY(e.escalera.xW != xWAntes);
             xWAntes = e.escalera.xW;
-            const TrazosEscalera t = trazosEscalera(geometriaPantalla(g->width(), g->height()), e.escalera);
+            // Where the diagram's mapping (25-pixel margins) puts a point.
+            const GeometriaELV geo = geometriaPantalla(g->width(), g->height());
+            const auto punto = [&geo](double x, double y) { return QPointF(geo.xDe(x), geo.yDe(y)); };
+            const double xD = e.escalera.xD, R = e.escalera.reflujo;
             const QImage im = g->imagen();
-            // Along the operating line, short of its ends where the steps meet it.
+            // Along y = (R x + xD) / (R + 1), short of its ends where the steps meet it.
             int enLinea = 0;
-            for (double f = 0.05; f < 0.5; f += 0.05) enLinea += colorCerca(im, t.lineaOperacion.pointAt(f), kColorLineaOperacion);
+            for (double x = 0.05 * xD; x < 0.5 * xD; x += 0.05 * xD)
+                enLinea += colorCerca(im, punto(x, (R * x + xD) / (R + 1)), kColorLineaOperacion);
             QVERIFY2(enLinea >= 8, qPrintable(QString::number(enLinea)));
-            // The first tread, from (xD, xD) to the curve.
-            QVERIFY(colorCerca(im, (t.escalones[0] + t.escalones[1]) / 2, kColorEscalera));
+            // The first tread leaves (xD, xD) towards the curve.
+            QVERIFY(colorCerca(im, punto(xD - 0.01, xD), kColorEscalera));
             QCOMPARE(v.sim().textoCorte(1), QString::number(corte) + QStringLiteral(" %"));
         }
     }
