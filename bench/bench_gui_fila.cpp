@@ -20,7 +20,7 @@ struct Fila6 {
     Simulacion sim;
     FilaEtapas* fila = nullptr;
 
-    explicit Fila6(bool conTemperaturas)
+    explicit Fila6(bool conTemperaturas, bool conColumna = false)
     {
         if (!conTemperaturas) {
             sim.editar(Entrada::CompA, QStringLiteral("A"));
@@ -32,6 +32,8 @@ struct Fila6 {
         sim.editar(Entrada::Masa0, QStringLiteral("100"));
         sim.elegirNumEtapas(6);
         for (int k = 1; k <= 6; ++k) sim.editarCorte(k, QStringLiteral("60 %"));
+        // Each still under a column of five plates at R = 2.
+        if (conColumna) sim.editarColumna(CajaColumna::Platos, QStringLiteral("5"));
         fila = new FilaEtapas(sim);
         fila->resize(2200, 600);
         fila->show();
@@ -39,11 +41,14 @@ struct Fila6 {
     QScrollBar* deslizador(int k) const { return fila->findChild<QScrollBar*>(QStringLiteral("deslizador%1").arg(k)); }
 };
 
+// Argument 0: no temperatures; 1: with them; 2: with them and a column
+// over every still.
 Fila6& fila6(const benchmark::State& state)
 {
     static Fila6 sinTemperaturas(false);
     static Fila6 conTemperaturas(true);
-    return state.range(0) != 0 ? conTemperaturas : sinTemperaturas;
+    static Fila6 conColumnas(true, true);
+    return state.range(0) == 0 ? sinTemperaturas : state.range(0) == 1 ? conTemperaturas : conColumnas;
 }
 
 void BM_SoloCalculo6Etapas(benchmark::State& state)
@@ -54,7 +59,7 @@ void BM_SoloCalculo6Etapas(benchmark::State& state)
         for (int k = 1; k <= 6; ++k) benchmark::DoNotOptimize(f.sim.etapa(k));
     }
 }
-BENCHMARK(BM_SoloCalculo6Etapas)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoloCalculo6Etapas)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_Refresco6Etapas(benchmark::State& state)
 {
@@ -64,7 +69,7 @@ void BM_Refresco6Etapas(benchmark::State& state)
         f.fila->Actualizar();
     }
 }
-BENCHMARK(BM_Refresco6Etapas)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refresco6Etapas)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The same, with the row painted on the screen's surface as well.
 void BM_Refresco6EtapasPintado(benchmark::State& state)
@@ -76,7 +81,20 @@ void BM_Refresco6EtapasPintado(benchmark::State& state)
         benchmark::DoNotOptimize(f.fila->grab());
     }
 }
-BENCHMARK(BM_Refresco6EtapasPintado)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refresco6EtapasPintado)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same refresh with the stages' tables still valid, as after a resize,
+// a scroll of the row, another unit or liquid colour: only the drawing.
+void BM_Refresco6EtapasPintadoSinCalculo(benchmark::State& state)
+{
+    Fila6& f = fila6(state);
+    f.fila->Actualizar();
+    for (auto _ : state) {
+        f.fila->Actualizar();
+        benchmark::DoNotOptimize(f.fila->grab());
+    }
+}
+BENCHMARK(BM_Refresco6EtapasPintadoSinCalculo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // A click on the last stage's slider: that still and the receiver are
 // redrawn from the stored table.

@@ -121,6 +121,28 @@ void BM_PasoDeslizadorTxy(benchmark::State& s)
 }
 BENCHMARK(BM_PasoDeslizadorTxy)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The x-y diagram of a ten-plate column at constant purity, the strip's
+// slider moved by one percent each step: the cut written, the stage's
+// staircase drawn with the diagram.
+void BM_PasoDeslizadorEscalera(benchmark::State& s)
+{
+    Entorno e;
+    e.sim.editarColumna(CajaColumna::Platos, QStringLiteral("10"));
+    e.sim.elegirPolitica(PoliticaReflujo::PurezaConstante);
+    GraficoELV g(e.sim);
+    g.resize(700, 620);
+    g.show();
+    g.Dibujar_VLE();
+    auto* deslizador = g.findChild<QSlider*>(QStringLiteral("deslizadorDiagrama"));
+    int i = 0;
+    for (auto _ : s) {
+        deslizador->setValue(10 + (i++ % 80));
+        QCoreApplication::sendPostedEvents(&e.sim, QEvent::MetaCall);
+    }
+    if (!deslizador->isVisible() || e.sim.textoCorte(1).isEmpty()) s.SkipWithError("the slider did not move");
+}
+BENCHMARK(BM_PasoDeslizadorEscalera)->Unit(benchmark::kMicrosecond);
+
 // A pointer move while dragging: new alpha, written back, diagram redrawn.
 void BM_PasoArrastreCurva(benchmark::State& s)
 {

@@ -112,9 +112,17 @@ void ControlesDiagrama::mostrarCorte(const QString& texto, double porcentaje)
     deslizador_->setValue(static_cast<int>(redondearPar(porcentaje)));
 }
 
+void ControlesDiagrama::mostrarEtapaConColumna(bool si)
+{
+    if (si == conColumna_) return;
+    conColumna_ = si;
+    colocar();
+}
+
 void ControlesDiagrama::colocar()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{tituloEtapa_, etapa_, deslizador_, corte_}) w->setVisible(txy());
+    for (QWidget* w : std::initializer_list<QWidget*>{tituloEtapa_, etapa_, deslizador_, corte_})
+        w->setVisible(txy() || conColumna_);
     adjustSize();
 }
 

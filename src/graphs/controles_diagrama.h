@@ -1,6 +1,7 @@
 #pragma once
 // The strip over the equilibrium diagram: the choice between the x-y and the
-// T-x-y diagram and, for T-x-y, the stage shown and a slider for its cut.
+// T-x-y diagram and, for T-x-y or a column's staircase, the stage shown and a
+// slider for its cut.
 
 #include <QWidget>
 
@@ -25,6 +26,8 @@ public:
     // saying why.
     void permitirTxy(bool si, const QString& motivo = {});
     void fijarNumEtapas(int n);
+    // The x-y diagram shows a stage too, its staircase, with a column.
+    void mostrarEtapaConColumna(bool si);
     // The slider and its caption follow a cut (the percent box's text and
     // what it reads as; not a number leaves the slider where it is).
     void mostrarCorte(const QString& texto, double porcentaje);
@@ -45,6 +48,7 @@ private:
     QComboBox* etapa_ = nullptr;
     QSlider* deslizador_ = nullptr;
     QLabel* corte_ = nullptr;
+    bool conColumna_ = false;
 };
 
 }  // namespace quillon

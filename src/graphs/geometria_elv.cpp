@@ -69,6 +69,14 @@ std::vector<PuntoDiagrama> puntosCurva(const ModeloELV& elv)
     return p;
 }
 
+std::vector<PuntoDiagrama> puntosCurvaContinua(const ModeloELV& elv)
+{
+    std::vector<PuntoDiagrama> p;
+    p.reserve(1001);
+    for (int k = 0; k <= 1000; ++k) p.push_back({k / 1000.0, elv.yEqContinuo(k / 1000.0)});
+    return p;
+}
+
 Lectura lecturaRaton(double X, double Y, double anchoImagen, double altoImagen)
 {
     return {(X - 25) / (anchoImagen - 50), (altoImagen - 25 - Y) / (altoImagen - 50)};

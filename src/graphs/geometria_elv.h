@@ -49,6 +49,9 @@ struct PuntoDiagrama {
     double x, y;
 };
 std::vector<PuntoDiagrama> puntosCurva(const ModeloELV& elv);
+// The 1001 points x = k/1000 of the curve with the volatility continuous in
+// x (ModeloELV::yEqContinuo), which a column of plates reads.
+std::vector<PuntoDiagrama> puntosCurvaContinua(const ModeloELV& elv);
 
 // Mouse position in diagram units: xg = (X - 25) / (W - 50),
 // yg = (H - 25 - Y) / (H - 50).

@@ -25,6 +25,7 @@ GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre
         if (isVisible()) Dibujar_XAV();
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    panel_.mostrarColumna(sim_.hayColumna());
 }
 
 void GraficoAvance::seguir(const Cambios& c)
@@ -32,6 +33,8 @@ void GraficoAvance::seguir(const Cambios& c)
     // The temperatures are offered while both names are known compounds.
     if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    // The column's quantities, while the document has a column.
+    if (c.hay(Cambios::Columna | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarColumna(sim_.hayColumna());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
     if (isVisible() && c.hay(Cambios::Calculo | Cambios::Abierto)) Dibujar_XAV();
@@ -49,7 +52,7 @@ void GraficoAvance::Dibujar_XAV()
     imagen_ = imagenEnBlanco(*this);
     ResultadoAvance r = calcularDatosAvance(sim_, panel_.etapa(), panel_.itemX(), panel_.itemY());
     unsetCursor();
-    if (r.error) emit mensaje(qtr(*r.error));
+    if (r.error) emit mensaje(sim_.mensajeDe(r.error, panel_.etapa()));
     if (r.dibujable) {
         r.datos.primerPlano = palette().color(QPalette::WindowText);
         QPainter p(&imagen_);

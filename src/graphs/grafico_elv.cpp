@@ -53,8 +53,11 @@ void GraficoELV::seguir(const Cambios& c)
     const bool abierto = c.hay(Cambios::Abierto);
     // An opened document is drawn where it shows; Clear leaves a blank picture.
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
-    const bool dibujar = c.hay(Cambios::Calculo | Cambios::Equilibrio | Cambios::Fuente | Cambios::Abierto) ||
-                         (muestraTxy() && c.hay(Cambios::Entradas | Cambios::Refresco | Cambios::Cortes | Cambios::NumEtapas));
+    // Both the T-x-y diagram and the staircase show a stage at its cut.
+    const bool conEtapa = muestraTxy() || sim_.hayColumna();
+    const bool dibujar =
+        c.hay(Cambios::Calculo | Cambios::Equilibrio | Cambios::Fuente | Cambios::Abierto | Cambios::Columna) ||
+        (conEtapa && c.hay(Cambios::Entradas | Cambios::Refresco | Cambios::Cortes | Cambios::NumEtapas));
     if (isVisible() && dibujar) Dibujar_VLE();
     else sincronizarControles();
 }
@@ -79,6 +82,12 @@ DatosELV GraficoELV::datos(const GeometriaELV& g)
     const Texto* error = nullptr;
     d.conCurva = sim_.equilibrioParaDiagrama(d.elv, error);
     emit mensaje(error ? qtr(*error) : QString());
+    d.conColumna = sim_.hayColumna();
+    if (!d.conCurva || !d.conColumna) return d;
+    // The chosen stage's staircase at its cut, or the message that stops it.
+    ResultadoEscalera e = escaleraDeEtapa(sim_, controles_->etapa());
+    if (!e.mensaje.isEmpty()) emit mensaje(e.mensaje);
+    if (e.hay) d.escalera = std::move(e.escalera);
     return d;
 }
 

@@ -32,6 +32,7 @@ bool GraficoELV::muestraTxy() const { return controles_->txy(); }
 void GraficoELV::sincronizarControles()
 {
     controles_->permitirTxy(sim_.sistemaTermico() != nullptr, QString::fromStdString(sim_.motivoSinSistemaTermico()));
+    controles_->mostrarEtapaConColumna(sim_.hayColumna());
     controles_->fijarNumEtapas(sim_.numEtapas());
     // Read aside, as the row shows its boxes: showing a cut is no reading
     // that decides the separator.

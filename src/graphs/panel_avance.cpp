@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "model/magnitudes.h"
+#include "model/columna_platos.h"
 #include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
@@ -34,6 +35,9 @@ QStringList nombresDe(const std::array<int, N>& lista)
     }
     return n;
 }
+
+// The quantity an item added after the 17 stands for.
+constexpr int kRolMagnitud = Qt::UserRole + 1;
 
 bool marcado(const QListWidgetItem* it) { return it->checkState() == Qt::Checked; }
 
@@ -211,16 +215,46 @@ void PanelAvance::activarApagador(bool activo)
 
 void PanelAvance::mostrarTemperaturas(bool si)
 {
-    const int base = static_cast<int>(listaEjeY().size());
-    if (si == (LstEjeY->count() > base)) return;
+    mostrarGrupo(si, static_cast<int>(listaEjeY().size()), kTempAlambique,
+                 {qtr(magnitudesTemperatura()[0].nombre), qtr(magnitudesTemperatura()[1].nombre)});
+}
+
+void PanelAvance::mostrarColumna(bool si)
+{
+    mostrarGrupo(si, LstEjeY->count() - (tieneGrupo(kReflujo) ? 2 : 0), kReflujo,
+                 {qtr(magnitudesColumna()[0].nombre), qtr(magnitudesColumna()[1].nombre)});
+}
+
+bool PanelAvance::tieneGrupo(int magnitud) const
+{
+    for (int i = 0; i < LstEjeY->count(); ++i)
+        if (LstEjeY->item(i)->data(kRolMagnitud).toInt() == magnitud) return true;
+    return false;
+}
+
+void PanelAvance::mostrarGrupo(bool si, int donde, int primera, const std::array<QString, 2>& nombres)
+{
+    if (si == tieneGrupo(primera)) return;
     const QSignalBlocker bloqueo(LstEjeY);
     if (si) {
-        for (const InfoTemperatura& t : magnitudesTemperatura()) nuevoItem(LstEjeY, qtr(t.nombre), false);
+        for (int i = 0; i < 2; ++i) {
+            auto* it = new QListWidgetItem(nombres[static_cast<std::size_t>(i)]);
+            it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            it->setData(kRolMagnitud, primera + i);
+            marcar(it, false);
+            LstEjeY->insertItem(donde + i, it);
+        }
         return;
     }
-    const bool teniaMarca = primeraMarcada(LstEjeY) >= base;
+    // A ticked item that goes leaves the first item ticked.
+    bool teniaMarca = false;
     itemAlPulsar_ = nullptr;
-    while (LstEjeY->count() > base) delete LstEjeY->takeItem(base);
+    for (int i = LstEjeY->count() - 1; i >= 0; --i) {
+        const int q = LstEjeY->item(i)->data(kRolMagnitud).toInt();
+        if (q != primera && q != primera + 1) continue;
+        teniaMarca = teniaMarca || marcado(LstEjeY->item(i));
+        delete LstEjeY->takeItem(i);
+    }
     if (teniaMarca) marcar(LstEjeY->item(0), true);
 }
 

@@ -34,6 +34,8 @@ public:
     // The two temperature items after the 17 of the vertical list, or not;
     // a ticked one that goes leaves the first item ticked.
     void mostrarTemperaturas(bool si);
+    // The column's two quantities after the temperatures, or not.
+    void mostrarColumna(bool si);
 
 signals:
     void etapaElegida(int k);
@@ -52,6 +54,9 @@ private:
     // The single-tick rule of a click on a list.
     void marcarUnico(QListWidget* lista);
     void dejarUnaMarcaPorLista();
+    // Two quantities from `primera` on, offered at row `donde` or taken away.
+    void mostrarGrupo(bool si, int donde, int primera, const std::array<QString, 2>& nombres);
+    bool tieneGrupo(int magnitud) const;
 
     std::array<QRadioButton*, 7> OptETAXAV{};  // 1..6
     QListWidget* LstEjeY = nullptr;

@@ -76,7 +76,9 @@ void curva(Lienzo& l, const DatosELV& d)
     const QColor color = l.superficie().blancoYNegro ? QColor(Qt::black) : kColorCurvaELV;
     if (l.superficie().impresora) l.plumaMm(color, 0.4);
     else l.pluma(color, 2);
-    const auto puntos = puntosCurva(d.elv);
+    // A column reads a table's volatility continuous in x: its staircase
+    // sits on that curve, drawn at each entry of the dense table.
+    const auto puntos = d.conColumna && d.elv.modoTabla ? puntosCurvaContinua(d.elv) : puntosCurva(d.elv);
     QPointF p(d.g.xDe(0), d.g.yDe(0));
     for (std::size_t i = 1; i < puntos.size(); ++i) {
         const QPointF c(d.g.xDe(puntos[i].x), d.g.yDe(puntos[i].y));
@@ -101,6 +103,36 @@ void titulos(Lienzo& l, const DatosELV& d)
             d.primerPlano);
 }
 
+// The operating line, the staircase on it and the curve, xW and xD marked
+// on the x axis, and what they are in a line under the y title.
+void escalera(Lienzo& l, const DatosELV& d)
+{
+    const EscaleraDiagrama& e = *d.escalera;
+    const TrazosEscalera t = trazosEscalera(d.g, e);
+    const Superficie& s = l.superficie();
+    const bool bn = s.blancoYNegro;
+    const auto pluma = [&](const QColor& c, double pantalla, double mm, Qt::PenStyle estilo = Qt::SolidLine) {
+        if (s.impresora) l.plumaMm(bn ? QColor(Qt::black) : c, mm, estilo);
+        else l.pluma(c, pantalla, estilo);
+    };
+    pluma(d.primerPlano, 1, 0.2, Qt::DashLine);
+    l.linea(t.puntoXW, QPointF(t.puntoXW.x(), d.g.yDe(d.elv.yEqContinuo(e.xW))));
+    l.linea(QPointF(t.puntoXD.x(), d.g.yDe(0)), t.puntoXD);
+    pluma(kColorLineaOperacion, 1.5, 0.3, bn ? Qt::DashLine : Qt::SolidLine);
+    l.linea(t.lineaOperacion.p1(), t.lineaOperacion.p2());
+    pluma(kColorEscalera, 2, 0.4);
+    l.polilinea(t.escalones);
+    // xW halfway up its line, xD under the diagonal's point: clear of the
+    // axis title at the bottom right.
+    const double alto = l.altoTexto(QStringLiteral("xW"));
+    const double aparte = s.impresora ? 0.8 : 3;
+    const double yMedio = (t.puntoXW.y() + d.g.yDe(d.elv.yEqContinuo(e.xW))) / 2;
+    l.texto(QPointF(t.puntoXW.x() + aparte, yMedio - alto / 2), QStringLiteral("xW"), d.primerPlano);
+    l.texto(QPointF(t.puntoXD.x() + aparte, t.puntoXD.y() + aparte), QStringLiteral("xD"), d.primerPlano);
+    if (s.impresora) l.texto({14, 19}, e.rotulo.left(110), d.primerPlano);
+    else l.texto({39, 31 + 1.6 * alto}, e.rotulo, d.primerPlano);
+}
+
 }  // namespace
 
 void pintarELV(Lienzo& l, const DatosELV& d)
@@ -116,6 +148,7 @@ void pintarELV(Lienzo& l, const DatosELV& d)
     if (!d.conCurva) return;
     curva(l, d);
     titulos(l, d);
+    if (d.escalera) escalera(l, d);
 }
 
 }  // namespace quillon

@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QString>
 
+#include <optional>
+
+#include "graphs/datos_escalera.h"
 #include "graphs/geometria_elv.h"
 #include "graphs/lienzo.h"
 #include "model/equilibrio.h"
@@ -20,7 +23,14 @@ struct DatosELV {
     bool conCurva = false;  // false: grid, labels, frame and diagonal only
     ModeloELV elv;
     QColor primerPlano = Qt::black;  // the surface's foreground (frame, labels, titles)
+    // With a column of plates: the curve the column uses, and the staircase
+    // of the chosen stage when it has one.
+    bool conColumna = false;
+    std::optional<EscaleraDiagrama> escalera;
 };
+
+inline const QColor kColorLineaOperacion(0, 130, 60);
+inline const QColor kColorEscalera(225, 95, 0);
 
 // Draws everything but the clearing of the surface.
 void pintarELV(Lienzo& l, const DatosELV& d);

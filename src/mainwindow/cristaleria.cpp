@@ -344,3 +344,8 @@ const QPixmap& imagen(Pieza pieza, Capa capa, qreal dpr)
 }
 
 }  // namespace quillon::cristaleria
+
+namespace quillon::cristaleria {
+QColor colorPared() { return kPared; }
+QColor colorInterior() { return kInterior; }
+}  // namespace quillon::cristaleria

@@ -37,3 +37,9 @@ inline constexpr double kTermometroMaximo = 250;
 const QPixmap& imagen(Pieza pieza, Capa capa, qreal dpr);
 
 }  // namespace quillon::cristaleria
+
+namespace quillon::cristaleria {
+// The glass's wall and inside colours, for the pieces drawn over a still.
+QColor colorPared();
+QColor colorInterior();
+}  // namespace quillon::cristaleria

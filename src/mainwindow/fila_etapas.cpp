@@ -201,7 +201,10 @@ void FilaEtapas::Actualizar()
 {
     const int n = sim_.numEtapas();
     emit mensaje(QString());
-    aplicarDisposicion(disponerFila(width(), primeraEtapa_, n, kAltos));
+    AltosFila altos = kAltos;
+    // A column adds a line to each still's text.
+    if (sim_.hayColumna()) altos.textoArriba = textos_[0]->fontMetrics().lineSpacing() + 2;
+    aplicarDisposicion(disponerFila(width(), primeraEtapa_, n, altos));
     for (int j = 0; j < kNumDibujos; ++j) {
         dibujos_[static_cast<std::size_t>(j)]->fijarFondo(j == n ? cristaleria::Pieza::Receptor
                                                                  : cristaleria::Pieza::Alambique);

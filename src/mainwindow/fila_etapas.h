@@ -84,6 +84,8 @@ private:
     void mostrarCorte(int k);
     void moverDeslizador(int k, int valor);  // without editing the cut
     void escribirContenido(int j, const Contenido& c, const QString& unidad);
+    // The column's line of still k at cut P, and its picture.
+    void escribirCabeza(int k, double P);
     int etapaDe(QObject* control) const;
 
     Simulacion& sim_;

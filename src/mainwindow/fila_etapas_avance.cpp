@@ -61,7 +61,7 @@ void FilaEtapas::DibujarNivelErlem(int k)
         // Nothing stays drawn beside the message, not even for the moment
         // before the message bar blanks the row.
         blanquear();
-        return emit mensaje(qtr(*r.error));
+        return emit mensaje(sim_.mensajeDe(r.error, k));
     }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
     const QString u = qtexto(unidad.nombre);
@@ -76,16 +76,28 @@ void FilaEtapas::DibujarNivelErlem(int k)
     dibujos_[still]->fijarTermometro(ebullicion && ebullicion->avisos.vacio()
                                          ? std::optional<double>(ebullicion->T - kCeroCelsius)
                                          : std::nullopt);
+    dibujos_[still]->fijarColumna(sim_.cabezaEnCorte(k, r.avance) ? sim_.platos() : 0);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
     escribirContenido(k - 1, r.alambique, u);
     if (ebullicion) textos_[still]->appendPlainText(textoEbullicion(*ebullicion, sim_.separador()));
+    escribirCabeza(k, r.avance);
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);
     dibujos_[receptor]->dibujarLiquido(filasReceptor(alturaReceptor(r.avance, r.fraccion)),
                                        aColor(quillon::colorLiquido(colorLiquido_, r.destilado.x)));
     escribirContenido(k, r.destilado, u);
+}
+
+void FilaEtapas::escribirCabeza(int k, double P)
+{
+    const auto cabeza = sim_.cabezaEnCorte(k, P);
+    if (!cabeza) return;
+    // The column's reflux ratio and the distillate leaving its condenser now.
+    auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 4, sim_.separador())); };
+    textos_[static_cast<std::size_t>(k - 1)]->appendPlainText(QStringLiteral("R = ") + F(cabeza->reflujo) +
+                                                              QStringLiteral("   xD = ") + F(cabeza->destilado));
 }
 
 void FilaEtapas::escribirContenido(int j, const Contenido& c, const QString& unidad)
@@ -102,7 +114,7 @@ void FilaEtapas::redibujarDesde(int k)
     if (std::exchange(enBlanco_, false)) k = 1;
     DibujarNivelErlem(k);
     // The cut of stage k is the charge of k+1: every later table is stale.
-    sim_.invalidarDesde(k + 1);
+    sim_.cargasCambiadasDesde(k + 1);
     for (int j = k + 1; j <= sim_.numEtapas(); ++j) DibujarNivelErlem(j);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "mainwindow/cristaleria_columna.h"
+
 namespace quillon {
 
 DibujoEtapa::DibujoEtapa(cristaleria::Pieza fondo, QWidget* padre) : QWidget(padre), fondo_(fondo)
@@ -44,12 +46,15 @@ void DibujoEtapa::componer()
     imagen_.setDevicePixelRatio(dpr);
     imagen_.fill(Qt::white);
     QPainter p(&imagen_);
-    p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Detras, dpr));
+    const bool columna = platos_ > 0 && fondo_ == cristaleria::Pieza::Alambique;
+    p.drawPixmap(0, 0, columna ? cristaleria::imagenConColumna(platos_, dpr)
+                               : cristaleria::imagen(fondo_, cristaleria::Capa::Detras, dpr));
     // Every row covers whole pixel rows; only its ends are softened.
     p.setRenderHint(QPainter::Antialiasing);
     for (const FilaLiquido& f : filas_)
         p.fillRect(QRectF(f.izquierda, f.y, f.derecha - f.izquierda, 1), color_);
     p.drawPixmap(0, 0, cristaleria::imagen(fondo_, cristaleria::Capa::Delante, dpr));
+    if (columna) p.setTransform(cristaleria::transformacionTermometro());
     if (termometro_ && fondo_ == cristaleria::Pieza::Alambique) cristaleria::pintarTermometro(p, *termometro_);
     p.end();
     update();

@@ -32,6 +32,10 @@ public:
     // none; it shows at the next drawing.
     void fijarTermometro(std::optional<double> celsius) { termometro_ = celsius; }
     std::optional<double> termometro() const { return termometro_; }
+    // The column of plates over a still, or none (0); it shows at the next
+    // drawing.
+    void fijarColumna(int platos) { platos_ = platos; }
+    int platosColumna() const { return platos_; }
 
     int filasLiquido() const { return static_cast<int>(filas_.size()); }
     QColor colorLiquido() const { return color_; }
@@ -47,6 +51,7 @@ private:
     cristaleria::Pieza fondo_;
     std::vector<FilaLiquido> filas_;
     std::optional<double> termometro_;
+    int platos_ = 0;
     QColor color_;
     QPixmap imagen_;
 };

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include "model/textos.h"
@@ -37,11 +39,10 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     auto* central = new QWidget(this);
     setCentralWidget(central);
     setMinimumSize(940, 660);
-    resize(1240, 760);
+    resize(1240, 820);
     crearBarraMensajes(central);
     crearBarraVistas(central);
-    paneles_ = new PanelesEntrada(*sim_, central);
-    paneles_->move(0, kBarraAbajo);
+    crearEntradas(central);
     crearVistas(central);
     crearMenus();
     // The status line carries passing notes (a save that lost letters).
@@ -79,6 +80,23 @@ void FormMain::crearBarraMensajes(QWidget* central)
     LblMSG->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     LblMSG->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0); border: none;"));
     barraMensajes_->hide();
+}
+
+void FormMain::crearEntradas(QWidget* central)
+{
+    // The input panels scroll when the window is too short for all of them.
+    entradas_ = new QScrollArea(central);
+    entradas_->setObjectName(QStringLiteral("desplazamientoEntradas"));
+    entradas_->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes to the boxes inside, which it scrolls into view.
+    entradas_->setFocusPolicy(Qt::NoFocus);
+    entradas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    entradas_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Slim, over the panels' right margin, which no box reaches.
+    entradas_->verticalScrollBar()->setFixedWidth(10);
+    paneles_ = new PanelesEntrada(*sim_);
+    entradas_->setWidget(paneles_);
+    entradas_->setGeometry(0, kBarraAbajo, paneles_->width(), paneles_->height());
 }
 
 void FormMain::crearBarraVistas(QWidget* central)
@@ -185,7 +203,8 @@ void FormMain::disponer()
     const int SW = centralWidget()->width();
     const int SH = centralWidget()->height();
     barraVistas_->setGeometry(0, 0, SW, kBarraAbajo);
-    paneles_->resize(paneles_->width(), SH - kBarraAbajo);
+    entradas_->setGeometry(0, kBarraAbajo, paneles_->width(), SH - kBarraAbajo);
+    paneles_->resize(paneles_->width(), std::max(SH - kBarraAbajo, paneles_->alturaNecesaria()));
     // Each view draws itself again for its new size.
     fila_->resize(SW - fila_->x(), SH - fila_->y());
     graficoELV_->resize(SW - fila_->x(), SH - kBarraAbajo);

@@ -11,6 +11,7 @@
 class QAction;
 class QFrame;
 class QMenu;
+class QScrollArea;
 class QLabel;
 
 namespace quillon {
@@ -51,6 +52,7 @@ protected:
 private:
     // Construction, layout, settings, messages (formmain.cpp).
     void crearBarraVistas(QWidget* central);
+    void crearEntradas(QWidget* central);
     void crearVistas(QWidget* central);
     void crearBarraMensajes(QWidget* central);
     void conectarSimulacion();
@@ -96,6 +98,7 @@ private:
     void editarTablaELV(const QString& archivoTabla = QString());
 
     Simulacion* sim_ = nullptr;
+    QScrollArea* entradas_ = nullptr;  // holds the input panels
     PanelesEntrada* paneles_ = nullptr;
     FilaEtapas* fila_ = nullptr;
     GraficoELV* graficoELV_ = nullptr;

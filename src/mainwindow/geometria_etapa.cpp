@@ -124,7 +124,8 @@ DisposicionFila disponerFila(int anchoFila, int primera, int numEtapas, const Al
     d.ultima = std::min(f + d.caben, std::clamp(numEtapas, 1, kMaxEtapas));
 
     const auto fi = static_cast<std::size_t>(f);
-    d.texto[fi] = QRect(kMargenTexto, kArribaDibujo + kBajadaTexto, kAnchoTexto, kAltoTexto);
+    const int arriba = std::clamp(altos.textoArriba, 0, kBajadaTexto - kAltoPieza);
+    d.texto[fi] = QRect(kMargenTexto, kArribaDibujo + kBajadaTexto - arriba, kAnchoTexto, kAltoTexto + arriba);
     d.dibujo[fi] = QRect(kMargenTexto + kAnchoTexto, kArribaDibujo, kAnchoDibujo, kAltoDibujo);
     d.marco[fi] = marcoDe(d.texto[fi]);
     d.dibujoVisible[0] = f == 0;
@@ -134,7 +135,7 @@ DisposicionFila disponerFila(int anchoFila, int primera, int numEtapas, const Al
         const QRect anterior = d.dibujo[i - 1];
         const int derecha = anterior.x() + anterior.width();
         d.dibujoVisible[i - 1] = d.dibujoVisible[i] = d.etapaVisible[i] = true;
-        d.texto[i] = QRect(derecha + 2, d.texto[i - 1].y(), kAnchoTexto, kAltoTexto);
+        d.texto[i] = QRect(derecha + 2, d.texto[i - 1].y(), kAnchoTexto, d.texto[i - 1].height());
         d.pieza[i] = QRect(derecha, anterior.y(), kAnchoPieza, kAltoPieza);
         d.dibujo[i] = QRect(derecha + kAnchoPieza, anterior.y(), kAnchoDibujo, kAltoDibujo);
         d.marco[i] = marcoDe(d.texto[i]);

@@ -88,6 +88,9 @@ struct AltosFila {
     int cajaAvance = 22;      // the percent box
     int deslizador = 17;      // the slider
     int etiquetaEtapa = 18;   // "Stage k"
+    // How far the texts beside the pictures reach above their place, for a
+    // line more (a column's): the tube before a still ends well above them.
+    int textoArriba = 0;
 };
 
 // Where the row's controls go and which are shown. Index j of the picture

@@ -8,6 +8,7 @@
 
 #include "model/textos.h"
 #include "model/magnitudes.h"
+#include "model/columna_platos.h"
 #include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
@@ -16,6 +17,18 @@ namespace quillon {
 namespace {
 
 constexpr int kFilas[5] = {10, 20, 50, 100, 200};
+
+// An unticked item standing for quantity q.
+QListWidgetItem* nuevoItem(const QString& nombre, int q)
+{
+    auto* item = new QListWidgetItem(nombre);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    item->setData(Qt::UserRole, q);
+    return item;
+}
+
+int magnitudDe(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
 
 }  // namespace
 
@@ -54,11 +67,8 @@ PanelTabla::PanelTabla(QWidget* padre) : Panel(padre)
     LstTABLA->setObjectName(QStringLiteral("LstTABLA"));
     LstTABLA->setFont(arial);
     LstTABLA->setGeometry(8, 78, 274, 330);
-    for (const InfoMagnitud& m : magnitudes()) {
-        auto* item = new QListWidgetItem(qtexto(m.nombre), LstTABLA);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    for (int q = 0; q < kNumMagnitudes; ++q)
+        LstTABLA->addItem(nuevoItem(qtexto(magnitudes()[static_cast<std::size_t>(q)].nombre), q));
     for (int i : {0, 2, 4, 6}) LstTABLA->item(i)->setCheckState(Qt::Checked);
     connect(LstTABLA, &QListWidget::itemChanged, this, &PanelTabla::eleccionCambiada);
 
@@ -114,22 +124,39 @@ int PanelTabla::intervalos() const
 std::vector<int> PanelTabla::items() const
 {
     std::vector<int> v;
-    for (int q = 0; q < LstTABLA->count(); ++q)
-        if (LstTABLA->item(q)->checkState() == Qt::Checked) v.push_back(q);
+    for (int i = 0; i < LstTABLA->count(); ++i)
+        if (LstTABLA->item(i)->checkState() == Qt::Checked) v.push_back(magnitudDe(LstTABLA->item(i)));
     return v;
 }
 
 void PanelTabla::mostrarTemperaturas(bool si)
 {
+    mostrarGrupo(si, kNumMagnitudes, kTempAlambique,
+                 {qtr(magnitudesTemperatura()[0].nombre), qtr(magnitudesTemperatura()[1].nombre)});
+}
+
+void PanelTabla::mostrarColumna(bool si)
+{
+    // After the temperatures, when they are offered.
+    const int donde = kNumMagnitudes + (filaDe(kTempAlambique) >= 0 ? 2 : 0);
+    mostrarGrupo(si, donde, kReflujo, {qtr(magnitudesColumna()[0].nombre), qtr(magnitudesColumna()[1].nombre)});
+}
+
+int PanelTabla::filaDe(int q) const
+{
+    for (int i = 0; i < LstTABLA->count(); ++i)
+        if (magnitudDe(LstTABLA->item(i)) == q) return i;
+    return -1;
+}
+
+void PanelTabla::mostrarGrupo(bool si, int donde, int primera, const std::array<QString, 2>& nombres)
+{
+    if (si == (filaDe(primera) >= 0)) return;
     const QSignalBlocker bloqueo(LstTABLA);
-    if (si && LstTABLA->count() == kNumMagnitudes) {
-        for (const InfoTemperatura& t : magnitudesTemperatura()) {
-            auto* item = new QListWidgetItem(qtr(t.nombre), LstTABLA);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
+    for (int i = 0; i < 2; ++i) {
+        if (si) LstTABLA->insertItem(donde + i, nuevoItem(nombres[static_cast<std::size_t>(i)], primera + i));
+        else delete LstTABLA->takeItem(filaDe(primera + i));
     }
-    while (!si && LstTABLA->count() > kNumMagnitudes) delete LstTABLA->takeItem(LstTABLA->count() - 1);
 }
 
 void PanelTabla::mostrarEtapas(int n)

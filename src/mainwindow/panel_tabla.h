@@ -1,7 +1,8 @@
 #pragma once
 // The side panel of the progress table view: the stage tabulated, the tick
-// list of the 23 quantities (the columns) and the number of rows, with the
-// table's "Copy" button.
+// list of the 23 quantities (the columns; the temperatures and the column's
+// two after them when offered) and the number of rows, with the table's
+// "Copy" button.
 
 #include <QWidget>
 #include <array>
@@ -31,6 +32,8 @@ public:
     void mostrarEtapas(int n);
     // The two temperature quantities offered after the 23, or not.
     void mostrarTemperaturas(bool si);
+    // The column's two quantities after them, or not.
+    void mostrarColumna(bool si);
 
 signals:
     void etapaElegida(int k);
@@ -40,6 +43,10 @@ signals:
     void exportar();
 
 private:
+    // Two quantities from `primera` on, offered at row `donde` or taken away.
+    void mostrarGrupo(bool si, int donde, int primera, const std::array<QString, 2>& nombres);
+    int filaDe(int q) const;  // the row of quantity q, -1 when not offered
+
     std::array<QRadioButton*, kMaxEtapas + 1> OptETATAB{};  // 1..6
     std::array<QRadioButton*, 5> OptFILTAB{};               // 10, 20, 50, 100, 200 rows
     QListWidget* LstTABLA = nullptr;

@@ -64,6 +64,7 @@ void PanelesEntrada::conectar()
             [this](double porcentaje) { sim_.arrastrarX0(x0DePorcentaje(porcentaje)); });
     connect(cursorAlfa_, &CursorDeslizante::arrastrado, this,
             [this](double porcentaje) { sim_.arrastrarAlfa(alfaDePorcentaje(porcentaje)); });
+    conectarColumna();
 }
 
 void PanelesEntrada::mostrarDocumento()
@@ -74,6 +75,7 @@ void PanelesEntrada::mostrarDocumento()
     OptUNIT[static_cast<std::size_t>(sim_.unidad())]->setChecked(true);
     marcarNumEtapas(sim_.numEtapas());
     mostrarFuente();
+    mostrarColumna();
 }
 
 void PanelesEntrada::mostrarFuente()
@@ -130,7 +132,9 @@ void PanelesEntrada::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
     // The mass and stages panel takes the height that is left.
-    panelMasa_->resize(panelMasa_->width(), height() - panelMasa_->y());
+    panelMasa_->resize(panelMasa_->width(), std::max(height(), alturaNecesaria()) - panelMasa_->y());
 }
+
+int PanelesEntrada::alturaNecesaria() const { return panelMasa_->y() + 158; }
 
 }  // namespace quillon

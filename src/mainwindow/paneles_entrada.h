@@ -57,20 +57,36 @@ private:
     void crearPanelComposicion();
     void crearPanelEquilibrio();
     void crearPanelMasa();
+    void crearPanelColumna();
     void conectar();
+    // The column of plates (paneles_entrada_columna.cpp).
+    void conectarColumna();
+    void mostrarColumna();
+    void ponerTextosColumna();
+    QLineEdit* caja(CajaColumna c) const;
     QLineEdit* caja(Entrada e) const;
     void mostrarDocumento();
     void colocarCursores(double x0, double alfa);
     void elegirTabla();
 
+public:
+    // What the panels need top to bottom: below it the column scrolls.
+    int alturaNecesaria() const;
+private:
+
     Simulacion& sim_;
     Panel *panelComponentes_ = nullptr, *panelComposicion_ = nullptr;
-    Panel *panelEquilibrio_ = nullptr, *panelMasa_ = nullptr;
+    Panel *panelEquilibrio_ = nullptr, *panelMasa_ = nullptr, *panelColumna_ = nullptr;
     QLineEdit *TxtCompA = nullptr, *TxtCompB = nullptr, *TxtMMA = nullptr, *TxtMMB = nullptr;
     QLineEdit *TxtAlfa = nullptr, *TxtX0A = nullptr, *TxtP0A = nullptr, *TxtMasa0 = nullptr;
     std::array<QRadioButton*, 4> OptUNIT{};
     std::array<QRadioButton*, kMaxEtapas + 1> OptETAP{};  // 1..6
     QRadioButton *OptVOL = nullptr, *OptTAB = nullptr;
+    // The column: its plates, the two policies and their boxes.
+    QLineEdit *TxtPlatos = nullptr, *TxtReflujo = nullptr, *TxtPureza = nullptr, *TxtReflujoMax = nullptr;
+    QRadioButton *OptRazon = nullptr, *OptPureza = nullptr;
+    QLabel *tituloColumna_ = nullptr, *etiquetaPlatos_ = nullptr, *etiquetaReflujo_ = nullptr;
+    QLabel *etiquetaPureza_ = nullptr, *etiquetaReflujoMax_ = nullptr;
     CursorDeslizante *cursorAlfa_ = nullptr, *cursorX0_ = nullptr;
     BotonImagen *botonEditarTabla_ = nullptr, *botonPredecir_ = nullptr, *botonCalcular_ = nullptr, *botonBorrar_ = nullptr;
     // Captions, in the order of the panels.

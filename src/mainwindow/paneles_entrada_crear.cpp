@@ -64,12 +64,15 @@ PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre)
     crearPanelComponentes();
     crearPanelComposicion();
     crearPanelEquilibrio();
+    // The column before the mass and stages: the keyboard reaches its boxes
+    // in the order they show.
+    crearPanelColumna();
     crearPanelMasa();
     // The panels stack from the top, one pixel apart; the last one takes the
     // height that is left (resizeEvent).
     int arriba = 1;
     for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 139},
-                               {panelMasa_, 158}}) {
+                               {panelColumna_, 134}, {panelMasa_, 158}}) {
         panel->setGeometry(2, arriba, kAnchoPanel, alto);
         arriba += alto + 1;
     }
@@ -135,6 +138,30 @@ void PanelesEntrada::crearPanelEquilibrio()
     cursorAlfa_->move(100, 84 + 1);
     // Tab goes from the box to its cursor, as from x0's box to its own.
     setTabOrder(TxtAlfa, cursorAlfa_);
+}
+
+void PanelesEntrada::crearPanelColumna()
+{
+    panelColumna_ = nombrado(new Panel(this), "panelColumna");
+    Panel* p = panelColumna_;
+    tituloColumna_ = etiqueta(p, "tituloColumna", 8, 6, true);
+    etiquetaPlatos_ = etiqueta(p, "etiquetaPlatos", 14, 31);
+    TxtPlatos = cajaEntrada(p, "TxtPlatos", 220, 28, 60);
+    // Each policy on its row with its box; the other's boxes are greyed.
+    auto* politicas = new QButtonGroup(p);
+    OptRazon = opcion(p, QStringLiteral("OptRazon"), QString(), 14, 58);
+    OptPureza = opcion(p, QStringLiteral("OptPureza"), QString(), 14, 84);
+    politicas->addButton(OptRazon);
+    politicas->addButton(OptPureza);
+    etiquetaReflujo_ = etiqueta(p, "etiquetaReflujo", 0, 59);
+    TxtReflujo = cajaEntrada(p, "TxtReflujo", 220, 56, 60);
+    etiquetaPureza_ = etiqueta(p, "etiquetaPureza", 0, 85);
+    TxtPureza = cajaEntrada(p, "TxtPureza", 220, 82, 60);
+    etiquetaReflujoMax_ = etiqueta(p, "etiquetaReflujoMaximo", 0, 111);
+    TxtReflujoMax = cajaEntrada(p, "TxtReflujoMaximo", 220, 108, 60);
+    for (auto [l, c] : {std::pair{etiquetaPlatos_, TxtPlatos}, {etiquetaReflujo_, TxtReflujo},
+                        {etiquetaPureza_, TxtPureza}, {etiquetaReflujoMax_, TxtReflujoMax}})
+        l->setBuddy(c);
 }
 
 void PanelesEntrada::crearPanelMasa()
@@ -207,6 +234,7 @@ void PanelesEntrada::ponerTextos()
     botonPredecir_->setTexto(qtr(textos::predecirTabla));
     botonCalcular_->setTexto(qtr(textos::calcular));
     botonBorrar_->setTexto(qtr(textos::borrar));
+    ponerTextosColumna();
 }
 
 }  // namespace quillon

@@ -24,6 +24,7 @@ VistaTabla::VistaTabla(Simulacion& sim, PanelTabla& panel, QWidget* padre) : QPl
         if (isVisible()) crearTabla();
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    panel_.mostrarColumna(sim_.hayColumna());
 }
 
 void VistaTabla::seguir(const Cambios& c)
@@ -31,6 +32,7 @@ void VistaTabla::seguir(const Cambios& c)
     // The temperatures are offered while both names are known compounds.
     if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    if (c.hay(Cambios::Columna | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarColumna(sim_.hayColumna());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) {
         clear();
@@ -52,7 +54,7 @@ void VistaTabla::crearTabla()
     p.items = panel_.items();
     plataforma::CursorEspera espera;
     const ResultadoTabla r = sim_.tablaTexto(p);
-    if (r.error) return emit mensaje(qtr(*r.error));
+    if (r.error) return emit mensaje(sim_.mensajeDe(r.error, p.etapa));
     setPlainText(QString::fromStdString(r.texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     mostrada_ = r.valores;
     sep_ = sim_.separador();

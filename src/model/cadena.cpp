@@ -43,16 +43,34 @@ CadenaEtapas::CadenaEtapas() : tablas_(std::make_unique<std::array<ColumnaAvance
 
 void CadenaEtapas::invalidar(int desde, int hasta)
 {
-    for (int k = desde < 0 ? 0 : desde; k <= hasta && k <= kMaxEtapas; ++k)
+    for (int k = desde < 0 ? 0 : desde; k <= hasta && k <= kMaxEtapas; ++k) {
         calculada_[static_cast<std::size_t>(k)] = false;
+        calculos_[static_cast<std::size_t>(k)].reutilizable = false;
+    }
+}
+
+void CadenaEtapas::invalidarCargas(int desde, int hasta)
+{
+    for (int k = desde < 1 ? 1 : desde; k <= hasta && k <= kMaxEtapas; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        // Only a table that was valid can be kept.
+        if (calculada_[i]) calculos_[i].reutilizable = true;
+        calculada_[i] = false;
+    }
 }
 
 bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    if (!calculada_[k])
-        calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
-                                             : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
+    if (calculada_[k]) return true;
+    Calculo& c = calculos_[k];
+    if (c.reutilizable && c.x0 == x0_[k - 1] && c.mma == mma && c.mmb == mmb) {
+        c.reutilizable = false;
+        return calculada_[k] = true;
+    }
+    c = {x0_[k - 1], mma, mmb, false};
+    calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
+                                         : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
     return calculada_[k];
 }
 

@@ -68,6 +68,11 @@ public:
 
     // Clears the flags of stages desde..hasta (within 1..6).
     void invalidar(int desde = 1, int hasta = kMaxEtapas);
+    // The same when only the charges of those stages may have changed (an
+    // earlier cut was drawn or moved): a stage whose charge and molar masses
+    // are those its table was computed with keeps the table, which the same
+    // inputs would give again. A column's table costs milliseconds.
+    void invalidarCargas(int desde, int hasta = kMaxEtapas);
 
     // Computes stage k when its flag is clear. True when its column is valid.
     // With a column of plates in force the stage is a batch rectification
@@ -96,6 +101,13 @@ private:
     std::unique_ptr<std::array<ColumnaAvance, kMaxEtapas + 1>> tablas_;
     std::array<bool, kMaxEtapas + 1> calculada_{};
     std::array<double, kMaxEtapas + 1> x0_{};
+    // What each stage's table was computed with, and whether only its charge
+    // has been put in doubt since.
+    struct Calculo {
+        double x0 = -1, mma = 0, mmb = 0;
+        bool reutilizable = false;
+    };
+    std::array<Calculo, kMaxEtapas + 1> calculos_{};
     ColumnaPlatos columnaPlatos_;
     // Made with the first column of plates.
     std::unique_ptr<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>> cabezas_;

@@ -1,6 +1,7 @@
 #include "model/escalera.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "model/termo_raices.h"
 
@@ -46,7 +47,9 @@ double raizDecreciente(F&& f, double lo, double hi, double pista)
     double a = lo, b = hi, fa, fb;
     const bool guiada = pista > lo && pista < hi;
     if (guiada) {
-        double d = 1e-6 * pista;
+        // Never a step of 0: for a guess among the denormal numbers 1e-6
+        // of it vanishes, and the bracket would never widen.
+        double d = std::max(1e-6 * pista, std::numeric_limits<double>::min());
         a = std::max(lo, pista - d);
         b = std::min(hi, pista + d);
         fa = f(a);

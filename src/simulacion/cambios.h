@@ -21,6 +21,7 @@ struct Cambios {
         Cortes = 1u << 7,      // a stage's cut
         Borrado = 1u << 8,     // Clear
         Abierto = 1u << 9,     // a document was opened
+        Columna = 1u << 10,    // a box or the policy of the column of plates
     };
     unsigned que = 0;
     int corteDesde = kMaxEtapas + 1;  // the first stage whose cut changed

@@ -20,6 +20,7 @@ Simulacion::Simulacion(QObject* padre)
     doc_.x0 = "0.4";
     doc_.masa0 = "500";
     p0a_ = "36.109";
+    columna_ = columnaInicial();
     numero_.sepDecimal = idiomaDelPrograma() == Idioma::Espanol ? ',' : '.';
     refresco_ = new QTimer(this);
     refresco_->setObjectName(QStringLiteral("TmrACT"));
@@ -29,6 +30,16 @@ Simulacion::Simulacion(QObject* padre)
 }
 
 Simulacion::~Simulacion() = default;
+
+TextosColumnaPlatos Simulacion::columnaInicial()
+{
+    // No plates, and a policy ready for them.
+    TextosColumnaPlatos t;
+    t.reflujo = "2";
+    t.pureza = "0.9";
+    t.reflujoMaximo = "10";
+    return t;
+}
 
 const std::string& Simulacion::textoDe(Entrada e) const
 {
@@ -71,6 +82,7 @@ DocumentoDestilacion Simulacion::documento() const
 {
     DocumentoDestilacion d = doc_;
     if (!p0aAlDia_) d.p0a = p0a_;
+    if (columnaEnUso(columna_)) d.columna = columna_;
     return d;
 }
 
@@ -137,6 +149,7 @@ void Simulacion::borrar()
     doc_.tabla = tabla;
     p0a_.clear();
     p0aAlDia_ = true;
+    columna_ = TextosColumnaPlatos{};
     sistemaTermicoAlDia_ = false;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
@@ -167,6 +180,8 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     fijarTablaELV(d.tabla);
     fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
+    // A document without a column leaves the policy's boxes ready for one.
+    columna_ = d.columna.value_or(columnaInicial());
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();

@@ -31,6 +31,8 @@ namespace quillon {
 
 // The input boxes.
 enum class Entrada { CompA, CompB, MMA, MMB, Alfa, X0, P0A, Masa0 };
+// The boxes of the column of plates.
+enum class CajaColumna { Platos, Reflujo, Pureza, ReflujoMaximo };
 
 // What a view needs of one stage: its evaluation, or the message of the
 // first input it cannot use.
@@ -113,6 +115,30 @@ public:
     // Places the slider cursors from the typed x0 and alpha.
     void reajustarCursores();
 
+    // --- The column of plates above every still (simulacion_columna.cpp)
+    QString textoColumna(CajaColumna c) const;
+    PoliticaReflujo politica() const { return columna_.politica; }
+    // A box typed into, or the policy chosen: the stages follow at the
+    // deferred refresh, the x-y diagram at once.
+    void editarColumna(CajaColumna c, const QString& texto);
+    void elegirPolitica(PoliticaReflujo p);
+    // The plates box reads 1 to 30: the column's quantities are offered and
+    // the diagram shows the staircase.
+    bool hayColumna() const;
+    // The column as the boxes give it (its message when one is not valid),
+    // put in force for the stages.
+    const Texto* leerColumna();
+    // The message of a view of stage k: a refusal of the column says what
+    // the column can give and the stage, other messages their text.
+    QString mensajeDe(const Texto* error, int k) const;
+    // The column's head over stage k at its cut P, as the still drawing
+    // reads it; none without a column or before the stage is computed.
+    struct Cabeza {
+        double reflujo = 0, destilado = 0;
+    };
+    std::optional<Cabeza> cabezaEnCorte(int k, double P) const;
+    int platos() const { return cadena_->columnaPlatos().platos; }
+
     // --- Reading for the views (simulacion_lectura.cpp)
     double leer(Entrada e);
     // A stage's cut, VALOR_NO_VALIDO when its box holds no percentage.
@@ -130,6 +156,9 @@ public:
     ModeloELV modelo(double alfa) const { return {doc_.modoTabla, alfa, superTabla_.get()}; }
     // Stages from k on must be computed again (the stage chain follows).
     void invalidarDesde(int k);
+    // The charges of the stages from k on may have changed (a cut drawn or
+    // moved): those whose charge did are computed again.
+    void cargasCambiadasDesde(int k) { cadena_->invalidarCargas(k, doc_.numEtapas); }
 
 signals:
     // What changed since the last announcement, once per turn of the event
@@ -178,9 +207,16 @@ private:
     Entradas leerEntradas(bool vista);
     std::array<double, kMaxEtapas> leerCortes(int hasta);
     bool asegurar(int k, const Entradas& e);
+    // The column's message, else the refusal of stage k's charge, else null
+    // for a stage that computed.
+    const Texto* asegurarConColumna(int k, const Entradas& e);
+    static TextosColumnaPlatos columnaInicial();
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage
     std::string p0a_;           // the mass percentage box
+    // The column's boxes as typed; the document carries them while the
+    // plates box holds anything but 0.
+    TextosColumnaPlatos columna_;
     // The mass percentage box holds what x0 gives, or what x0 was taken
     // from: reopening the document brings it back without being saved.
     bool p0aAlDia_ = true;

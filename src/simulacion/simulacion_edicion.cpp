@@ -140,7 +140,7 @@ void Simulacion::editarCorte(int k, const QString& texto, bool final)
     anunciar({Cambios::Cortes, k, final});
     if (!final) return;
     // The cut of stage k is the charge of stage k+1: every later table is stale.
-    invalidarDesde(k + 1);
+    cargasCambiadasDesde(k + 1);
     modificar();
 }
 

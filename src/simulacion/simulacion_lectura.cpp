@@ -68,8 +68,9 @@ EstadoEtapa Simulacion::etapa(int k)
     if ((r.error = validarEntradas(e, false, false))) return r;
     const auto cortes = leerCortes(k);
     if ((r.error = corteNoValido(cortes, k))) return r;
-    if (!asegurar(k, e)) {
-        r.error = &mensajes::valoresIniciales;
+    if (const Texto* columna = asegurarConColumna(k, e); columna || !calculada(k)) {
+        r.error = columna ? columna : &mensajes::valoresIniciales;
+        if (const RechazoColumna* rechazo = cadena_->rechazo(k)) r.rechazo = *rechazo;
         return r;
     }
     return calcularEtapa(*cadena_, modelo(0), e, cortes, k);
@@ -87,7 +88,7 @@ EtapaParaVista Simulacion::etapaParaGrafico(int k)
     if ((v.error = validarEntradas(e, true, true))) return v;
     const auto cortes = leerCortes(k - 1);
     if ((v.error = corteNoValido(cortes, k - 1))) return v;
-    if (!asegurar(k, e)) return v;
+    if ((v.error = asegurarConColumna(k, e)) || !calculada(k)) return v;
     v.calculada = true;
     modeloVista_ = modelo(e.alfa);
     v.evaluable = etapaEvaluable(*cadena_, modeloVista_, e, cortes, k);
@@ -105,7 +106,7 @@ ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
     if ((r.error = validarEntradas(e, false, true))) return r;
     const auto cortes = leerCortes(p.etapa - 1);
     if ((r.error = corteNoValido(cortes, p.etapa - 1))) return r;
-    if (!asegurar(p.etapa, e)) return r;
+    if ((r.error = asegurarConColumna(p.etapa, e)) || !calculada(p.etapa)) return r;
     // The numbers are written with the separator of the last number read.
     p.sep = numero_.sepDecimal;
     return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p, {sistemaTermico(), textoSistemaTermico()});

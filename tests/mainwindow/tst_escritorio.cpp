@@ -177,13 +177,14 @@ private slots:
 
         QStringList orden;
         v.caja(QStringLiteral("TxtCompA"))->setFocus();
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < 19; ++i) {
             orden << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
+        // The column's greyed boxes (the other policy's) are passed over.
         QCOMPARE(orden, (QStringList{"TxtCompA", "TxtMMA", "TxtCompB", "TxtMMB", "TxtX0A", "TxtP0A", "cursorX0", "OptVOL",
-                                     "TxtAlfa", "cursorAlfa", "botonPredecirTabla", "TxtMasa0", "OptUNIT_g", "OptETAP1",
-                                     "botonCalcular", "botonBorrar"}));
+                                     "TxtAlfa", "cursorAlfa", "botonPredecirTabla", "TxtPlatos", "OptRazon", "TxtReflujo",
+                                     "TxtMasa0", "OptUNIT_g", "OptETAP1", "botonCalcular", "botonBorrar"}));
     }
 
     // A stage's slider takes the focus, shows it, and answers the keys of

@@ -22,6 +22,16 @@ private slots:
         QVERIFY(v.contenido(0).contains(QStringLiteral("Temp. ebullición: ")));
         v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("120"));
         QTRY_COMPARE(v.mensaje(), QStringLiteral("ERROR: Porcentaje destilado de la etapa 1 no válido"));
+        // The column's longer Spanish captions stay clear of its boxes.
+        QWidget* columna = v.hijo(QStringLiteral("panelColumna"));
+        for (const QWidget* texto : columna->findChildren<QWidget*>())
+            for (const QLineEdit* caja : columna->findChildren<QLineEdit*>())
+                if (!qobject_cast<const QLineEdit*>(texto))
+                    QVERIFY2(!texto->geometry().intersects(caja->geometry()), qPrintable(texto->objectName()));
+        v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
+        v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("3"));
+        v.esperarRefresco();
+        QVERIFY2(v.contenido(0).contains(QRegularExpression(QStringLiteral("R = 2   xD = 0[.,]\\d+"))), qPrintable(v.contenido(0)));
     }
 
     void losGraficos()

@@ -339,6 +339,25 @@ TEST(Finitud, InputsAtTheEdgesGiveFiniteNumbersInEveryStillAndEveryQuantity)
     }
 }
 
+// A stage put in doubt by an earlier cut keeps its table only while its
+// charge and the molar masses are those it was computed with.
+TEST(Cadena, AStageIsComputedAgainWhenItsChargeOrAMolarMassChanged)
+{
+    const ModeloELV elv = alfa(kAlfa);
+    CadenaEtapas cadena;
+    cadena.fijarCargaInicial(kX0);
+    ASSERT_TRUE(cadena.asegurar(1, elv, kMMA, kMMB));
+    const struct { double corte, mma; } pasos[] = {{50, kMMA}, {50, kMMA}, {70, kMMA}, {70, 2 * kMMA}};
+    for (const auto& p : pasos) {
+        cadena.invalidarCargas(2);
+        cadena.cortar(1, p.corte, p.mma, kMMB);
+        ASSERT_TRUE(cadena.asegurar(2, elv, p.mma, kMMB));
+        ColumnaAvance nueva;
+        ASSERT_TRUE(CrearTablaAvanceDes(elv, p.mma, kMMB, cadena.x0Etapa(1), nueva));
+        EXPECT_EQ(cadena.columna(2), nueva) << p.corte << " " << p.mma;
+    }
+}
+
 // Whatever the inputs that pass the checks, every mole fraction lies in
 // [0, 1], every percentage in [0, 100] and every amount is at least 0: the
 // distillate is the charge less the still, a difference of nearly equal
@@ -350,19 +369,35 @@ TEST(Rango, EveryFractionAndAmountStaysPhysicalForAnyMolarMassRatioAndCharge)
         const double tope = codigo[0] == '%' ? 100 : codigo[1] == 'X' || codigo[1] == 'Y' ? 1 : kInfinito;
         return !(v >= 0 && v <= tope);
     };
+    // Simple distillation, and through a column at either policy (a purity
+    // the charge cannot give is refused, and its stages are not run).
+    const ColumnaPlatos columnas[] = {{}, {5, PoliticaReflujo::RazonConstante, 2, 0, 0},
+                                      {3, PoliticaReflujo::PurezaConstante, 0, 0.99, 8}};
+    for (const ColumnaPlatos& columna : columnas)
     for (int potencia = -15; potencia <= 15; potencia += 3)
         for (double x0 : {1e-14, 0.4, 0.999999, 1 - 1e-14})
             for (double a : {1.01, 100.0}) {
                 const Entradas e = entradas(3.3 * std::pow(10.0, potencia), 1.7, 0.3, x0, a, 1);
                 const ModeloELV elv = alfa(a);
                 CadenaEtapas cadena;
+                cadena.fijarColumna(columna);
                 for (int k = 1; k <= 2; ++k) {
                     const EstadoEtapa r = calcularEtapa(cadena, elv, e, {1e-9, 70, 0, 0, 0, 0}, k);
+                    if (r.rechazo) break;
+                    ASSERT_EQ(r.error, nullptr) << "1e" << potencia << " x0 " << x0 << " alpha " << a << " stage " << k;
                     for (const Contenido& c : {r.alambique, r.destilado})
                         for (double v : {c.masa, c.masaA, c.masaB, c.molesA, c.molesB, 1 - c.wA, 1 - c.wB, 1 - c.x, 1 - c.xB})
                             ASSERT_GE(v, 0) << "1e" << potencia << " x0 " << x0 << " alpha " << a << " stage " << k;
                     for (double P : {0.0, 1e-9, 0.01, 12.5, 50.0, 99.99, 100.0}) {
-                        const ValoresMagnitudes v = EvaluarMagnitudes(etapaEvaluable(cadena, elv, e, {1e-9, 70}, k), P);
+                        const EtapaEvaluable ev = etapaEvaluable(cadena, elv, e, {1e-9, 70}, k);
+                        const ValoresMagnitudes v = EvaluarMagnitudes(ev, P);
+                        if (columna.hay()) {
+                            const double R = valorMagnitudColumna(kReflujo, ev, P);
+                            const double xD = valorMagnitudColumna(kDestiladoCondensador, ev, P);
+                            ASSERT_TRUE(R >= 0 && R <= kReflujoMayor && xD >= 0 && xD <= 1)
+                                << "R " << R << " xD " << xD << " at 1e" << potencia << " x0 " << x0 << " alpha " << a
+                                << " stage " << k << " P " << P << " plates " << columna.platos;
+                        }
                         for (int q = 0; q < kNumMagnitudes; ++q)
                             ASSERT_FALSE(fuera(q, v[static_cast<std::size_t>(q)]))
                                 << magnitudes()[q].codigo << " = " << v[static_cast<std::size_t>(q)] << " at 1e" << potencia

@@ -73,13 +73,13 @@ void preparar(FormMain& w, const QString& documento, QSize tamano)
     esperar(700);
 }
 
-// The input column: from the components panel down to the stages panel.
+// The input column: from the components panel down to the Calculate and
+// Clear buttons of the stages panel.
 QRect columnaEntradas(FormMain& w)
 {
     const QWidget* arriba = w.findChild<QWidget*>(QStringLiteral("panelComponentes"));
     const QWidget* abajo = w.findChild<QWidget*>(QStringLiteral("panelMasa"));
-    QRect r(arriba->mapTo(&w, QPoint(0, 0)), abajo->mapTo(&w, QPoint(abajo->width(), abajo->height())));
-    r.setBottom(std::min(r.bottom(), r.top() + 560));
+    QRect r(arriba->mapTo(&w, QPoint(0, 0)), abajo->mapTo(&w, QPoint(abajo->width(), 158)));
     return r.adjusted(-2, -2, 2, 2);
 }
 
@@ -108,12 +108,12 @@ int main(int argc, char** argv)
     esperar(500);
 
     // Main view: the three stages of the benzene-toluene example side by side.
-    preparar(w, benceno, QSize(1540, 700));
+    preparar(w, benceno, QSize(1540, 820));
     guardar(w.grab(), QStringLiteral("fig-main.png"));
     guardar(w.grab(columnaEntradas(w)), QStringLiteral("fig-inputs.png"));
 
     // The same stage as a graph and as a table.
-    w.resize(1100, 700);
+    w.resize(1100, 820);
     orden(w, "accionVista2");
     tickSolo(w.findChild<QListWidget*>(QStringLiteral("LstEjeY")), 3);  // Mole fraction of A in still pot
     tickSolo(w.findChild<QListWidget*>(QStringLiteral("LstEjeX")), 0);  // % Total mass distilled
@@ -126,7 +126,7 @@ int main(int argc, char** argv)
 
     // The ethanol-water table: diagram with the pointer on the curve, the
     // table editor, and the print dialog.
-    preparar(w, etanol, QSize(1100, 700));
+    preparar(w, etanol, QSize(1100, 820));
     orden(w, "accionVista1");
     esperar(400);
     auto* vle = w.findChild<GraficoELV*>(QStringLiteral("graficoELV"));
@@ -162,6 +162,21 @@ int main(int argc, char** argv)
     guardar(w.grab(), QStringLiteral("fig-txy.png"));
     capturarModal([&w] { orden(w, "accionAcercaDe"); }, QStringLiteral("fig-about.png"));
     esperar(300);
+
+    // Batch rectification: the still under its column, and each policy's
+    // staircase on the x-y diagram at the cut of stage 1.
+    w.findChild<QAbstractButton*>(QStringLiteral("opcionDiagramaXY"))->click();
+    const std::pair<const char*, const char*> columnas[] = {
+        {"benzene-toluene-5-plates-reflux-2.bdf", "fig-column-reflux.png"},
+        {"ethanol-water-4-plates-purity-0.75.bdf", "fig-column-purity.png"},
+    };
+    for (const auto& [documento, figura] : columnas) {
+        preparar(w, ejemplos.filePath(QString::fromLatin1(documento)), QSize(1100, 820));
+        if (documento == columnas[0].first) guardar(w.grab(), QStringLiteral("fig-column-main.png"));
+        orden(w, "accionVista1");
+        esperar(500);
+        guardar(w.grab(), QString::fromLatin1(figura));
+    }
 
     // The predicted table changed the document: nothing to ask before closing.
     w.simulacion().marcarGuardado();

@@ -1,0 +1,79 @@
+// The column of plates above every still: its boxes as typed, the policy,
+// and the column put in force for the stages when a view reads it.
+
+#include "model/columna_platos.h"
+#include "simulacion/simulacion.h"
+
+namespace quillon {
+namespace {
+
+std::string& textoDeCaja(TextosColumnaPlatos& t, CajaColumna c)
+{
+    switch (c) {
+    case CajaColumna::Platos: return t.platos;
+    case CajaColumna::Reflujo: return t.reflujo;
+    case CajaColumna::Pureza: return t.pureza;
+    case CajaColumna::ReflujoMaximo: break;
+    }
+    return t.reflujoMaximo;
+}
+
+}  // namespace
+
+QString Simulacion::textoColumna(CajaColumna c) const
+{
+    return QString::fromStdString(textoDeCaja(const_cast<TextosColumnaPlatos&>(columna_), c));
+}
+
+void Simulacion::editarColumna(CajaColumna c, const QString& texto)
+{
+    textoDeCaja(columna_, c) = texto.toStdString();
+    modificar();
+    anunciar({Cambios::Columna});
+    pedirRefresco();
+}
+
+void Simulacion::elegirPolitica(PoliticaReflujo p)
+{
+    if (columna_.politica == p) return;
+    columna_.politica = p;
+    modificar();
+    anunciar({Cambios::Columna});
+    pedirRefresco();
+}
+
+bool Simulacion::hayColumna() const { return leerColumnaPlatos(columna_).columna.hay(); }
+
+const Texto* Simulacion::leerColumna()
+{
+    const LecturaColumnaPlatos l = leerColumnaPlatos(columna_);
+    // Another column clears every stage; the same one keeps them.
+    if (!l.error) cadena_->fijarColumna(l.columna);
+    return l.error;
+}
+
+const Texto* Simulacion::asegurarConColumna(int k, const Entradas& e)
+{
+    if (const Texto* error = leerColumna()) return error;
+    if (asegurar(k, e)) return nullptr;
+    const RechazoColumna* r = cadena_->rechazo(k);
+    return r ? r->mensaje : nullptr;
+}
+
+QString Simulacion::mensajeDe(const Texto* error, int k) const
+{
+    if (!error) return {};
+    const RechazoColumna* r = k >= 1 && k <= kMaxEtapas ? cadena_->rechazo(k) : nullptr;
+    if (r && r->mensaje == error) return QString::fromStdString(textoRechazo(*r, numero_.sepDecimal));
+    return QString::fromUtf8(quillon::tr(*error));
+}
+
+std::optional<Simulacion::Cabeza> Simulacion::cabezaEnCorte(int k, double P) const
+{
+    if (!cadena_->columnaPlatos().hay() || k < 1 || k > kMaxEtapas || !cadena_->calculada(k)) return std::nullopt;
+    const auto fila = static_cast<std::size_t>(filaDeCorte(P));
+    const AvanceColumnaPlatos& c = cadena_->cabeza(k);
+    return Cabeza{c.reflujo[fila], c.destilado[fila]};
+}
+
+}  // namespace quillon
