@@ -50,9 +50,10 @@ void CadenaEtapas::invalidar(int desde, int hasta)
 bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    if (!calculada_[k])
-        calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
-                                             : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
+    if (calculada_[k]) return true;
+    versiones_[k] = ++ultimaVersion_;
+    calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
+                                         : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
     return calculada_[k];
 }
 

@@ -152,6 +152,35 @@ TEST(Bdf, TheColumnTravelsInTagsOfItsOwnOnlyWithPlates)
     EXPECT_FALSE(LeerBdf("<MAX_REFLUX=4><REFLUX=2>", kRuta).doc.columna);
 }
 
+// The heating travels after the column in two tags of its own, the box as
+// typed, only when the box holds anything: without it the document is
+// written as it always was.
+TEST(Bdf, TheHeatingTravelsInTagsOfItsOwnOnlyWhenTyped)
+{
+    DocumentoDestilacion d = documentoPrueba();
+    d.columna = TextosColumnaPlatos{"5", PoliticaReflujo::RazonConstante, "2", "", ""};
+    const std::string sin = EscribirBdf(d);
+    d.calefaccion = TextosCalefaccion{"  ", 3};
+    EXPECT_EQ(EscribirBdf(d), sin);
+    const std::pair<TextosCalefaccion, const char*> filas[] = {{{" 300 ", 0}, "<HEATING=300>\r\n<HEATING_UNIT=W>\r\n"},
+                                                               {{"1,5", 1}, "<HEATING=1,5>\r\n<HEATING_UNIT=kW>\r\n"},
+                                                               {{"2", 2}, "<HEATING=2>\r\n<HEATING_UNIT=mol/min>\r\n"},
+                                                               {{"x", 3}, "<HEATING=x>\r\n<HEATING_UNIT=kmol/h>\r\n"}};
+    for (const auto& [calefaccion, etiquetas] : filas) {
+        d.calefaccion = calefaccion;
+        const std::string con = EscribirBdf(d);
+        EXPECT_EQ(con, sin + etiquetas);
+        LecturaBdf r = LeerBdf(con, kRuta);
+        EXPECT_TRUE(r.ok() && r.doc.calefaccion->unidad == calefaccion.unidad && EscribirBdf(r.doc) == con) << etiquetas;
+        r.doc.calefaccion.reset();
+        EXPECT_EQ(EscribirBdf(r.doc), sin);
+    }
+    // The unit in any case; without its tag, W.
+    EXPECT_EQ(*LeerBdf("<HEATING_UNIT=KMOL/H>[[]]<HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 3}));
+    EXPECT_EQ(*LeerBdf("<A=x><HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 0}));
+    EXPECT_FALSE(LeerBdf("<A=x><HEATING_UNIT=kW>", kRuta).doc.calefaccion);
+}
+
 TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
 {
     const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><a=x><MMB=><MMA=18", kRuta);
