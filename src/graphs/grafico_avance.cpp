@@ -25,6 +25,7 @@ GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre
         if (isVisible()) Dibujar_XAV();
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    panel_.mostrarTiempo(sim_.ofrecerTiempo());
 }
 
 void GraficoAvance::seguir(const Cambios& c)
@@ -32,6 +33,8 @@ void GraficoAvance::seguir(const Cambios& c)
     // The temperatures are offered while both names are known compounds.
     if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    // Time is an abscissa while a heating is given.
+    if (c.hay(Cambios::Calefaccion | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarTiempo(sim_.ofrecerTiempo());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
     if (isVisible() && c.hay(Cambios::Calculo | Cambios::Abierto)) Dibujar_XAV();

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "model/magnitudes.h"
+#include "model/calefaccion.h"
 #include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
@@ -222,6 +223,18 @@ void PanelAvance::mostrarTemperaturas(bool si)
     itemAlPulsar_ = nullptr;
     while (LstEjeY->count() > base) delete LstEjeY->takeItem(base);
     if (teniaMarca) marcar(LstEjeY->item(0), true);
+}
+
+void PanelAvance::mostrarTiempo(bool si)
+{
+    const int base = static_cast<int>(listaEjeX().size());
+    if (si == (LstEjeX->count() > base)) return;
+    const QSignalBlocker bloqueo(LstEjeX);
+    if (si) return nuevoItem(LstEjeX, qtr(magnitudesCalor()[0].nombre), false);
+    const bool teniaMarca = primeraMarcada(LstEjeX) >= base;
+    itemAlPulsar_ = nullptr;
+    delete LstEjeX->takeItem(base);
+    if (teniaMarca) marcar(LstEjeX->item(0), true);
 }
 
 void PanelAvance::paintEvent(QPaintEvent*)

@@ -34,6 +34,8 @@ public:
     // The two temperature items after the 17 of the vertical list, or not;
     // a ticked one that goes leaves the first item ticked.
     void mostrarTemperaturas(bool si);
+    // The time from the first drop offered last on the horizontal axis, or not.
+    void mostrarTiempo(bool si);
 
 signals:
     void etapaElegida(int k);

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "model/calefaccion.h"
 #include "model/textos.h"
 #include "model/magnitudes.h"
 #include "model/temperaturas.h"
@@ -114,8 +115,12 @@ int PanelTabla::intervalos() const
 std::vector<int> PanelTabla::items() const
 {
     std::vector<int> v;
-    for (int q = 0; q < LstTABLA->count(); ++q)
-        if (LstTABLA->item(q)->checkState() == Qt::Checked) v.push_back(q);
+    for (int q = 0; q < LstTABLA->count(); ++q) {
+        const QListWidgetItem* item = LstTABLA->item(q);
+        // Items that are not at their quantity's place carry its index.
+        const QVariant indice = item->data(Qt::UserRole);
+        if (item->checkState() == Qt::Checked) v.push_back(indice.isValid() ? indice.toInt() : q);
+    }
     return v;
 }
 
@@ -130,6 +135,27 @@ void PanelTabla::mostrarTemperaturas(bool si)
         }
     }
     while (!si && LstTABLA->count() > kNumMagnitudes) delete LstTABLA->takeItem(LstTABLA->count() - 1);
+}
+
+void PanelTabla::mostrarCalor(bool tiempo, bool calor)
+{
+    const QSignalBlocker bloqueo(LstTABLA);
+    // Taken out and put back last, as they were ticked, whatever came
+    // before them since.
+    std::array<Qt::CheckState, 2> marcas{Qt::Unchecked, Qt::Unchecked};
+    for (int i = LstTABLA->count() - 1; i >= 0; --i) {
+        const QVariant q = LstTABLA->item(i)->data(Qt::UserRole);
+        if (!q.isValid() || !esMagnitudDeCalor(q.toInt())) continue;
+        marcas[static_cast<std::size_t>(q.toInt() - kTiempo)] = LstTABLA->item(i)->checkState();
+        delete LstTABLA->takeItem(i);
+    }
+    for (int q : {kTiempo, kCalor}) {
+        if (!(q == kTiempo ? tiempo : calor)) continue;
+        auto* item = new QListWidgetItem(qtr(magnitudesCalor()[static_cast<std::size_t>(q - kTiempo)].nombre), LstTABLA);
+        item->setData(Qt::UserRole, q);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(marcas[static_cast<std::size_t>(q - kTiempo)]);
+    }
 }
 
 void PanelTabla::mostrarEtapas(int n)

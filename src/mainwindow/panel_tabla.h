@@ -31,6 +31,9 @@ public:
     void mostrarEtapas(int n);
     // The two temperature quantities offered after the 23, or not.
     void mostrarTemperaturas(bool si);
+    // The time and the heat offered last, or not; their ticks stay while
+    // they are offered.
+    void mostrarCalor(bool tiempo, bool calor);
 
 signals:
     void etapaElegida(int k);

@@ -1,6 +1,7 @@
 // The input column's behaviour: what the user types goes into the
 // simulation, what the program writes comes back into the boxes.
 
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,6 +65,22 @@ void PanelesEntrada::conectar()
             [this](double porcentaje) { sim_.arrastrarX0(x0DePorcentaje(porcentaje)); });
     connect(cursorAlfa_, &CursorDeslizante::arrastrado, this,
             [this](double porcentaje) { sim_.arrastrarAlfa(alfaDePorcentaje(porcentaje)); });
+    conectarCalefaccion();
+}
+
+void PanelesEntrada::conectarCalefaccion()
+{
+    connect(TxtCalor, &QLineEdit::textEdited, &sim_, &Simulacion::editarCalefaccion);
+    TxtCalor->installEventFilter(this);
+    connect(CmbUnidadCalor, &QComboBox::activated, &sim_, &Simulacion::elegirUnidadCalefaccion);
+}
+
+void PanelesEntrada::mostrarCalefaccion()
+{
+    const TextosCalefaccion t = sim_.textosCalefaccion();
+    TxtCalor->setText(QString::fromStdString(t.valor));
+    const QSignalBlocker bloqueo(CmbUnidadCalor);
+    CmbUnidadCalor->setCurrentIndex(t.unidad);
 }
 
 void PanelesEntrada::mostrarDocumento()
@@ -74,6 +91,7 @@ void PanelesEntrada::mostrarDocumento()
     OptUNIT[static_cast<std::size_t>(sim_.unidad())]->setChecked(true);
     marcarNumEtapas(sim_.numEtapas());
     mostrarFuente();
+    mostrarCalefaccion();
 }
 
 void PanelesEntrada::mostrarFuente()
@@ -129,8 +147,8 @@ bool PanelesEntrada::eventFilter(QObject* objeto, QEvent* evento)
 void PanelesEntrada::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
-    // The mass and stages panel takes the height that is left.
-    panelMasa_->resize(panelMasa_->width(), height() - panelMasa_->y());
+    // The heating's panel, the last, takes the height that is left.
+    panelCalefaccion_->resize(panelCalefaccion_->width(), height() - panelCalefaccion_->y());
 }
 
 }  // namespace quillon

@@ -11,6 +11,7 @@
 #include "model/cadena.h"
 #include "simulacion/simulacion.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -57,7 +58,10 @@ private:
     void crearPanelComposicion();
     void crearPanelEquilibrio();
     void crearPanelMasa();
+    void crearPanelCalefaccion();
     void conectar();
+    void conectarCalefaccion();
+    void mostrarCalefaccion();
     QLineEdit* caja(Entrada e) const;
     void mostrarDocumento();
     void colocarCursores(double x0, double alfa);
@@ -65,7 +69,7 @@ private:
 
     Simulacion& sim_;
     Panel *panelComponentes_ = nullptr, *panelComposicion_ = nullptr;
-    Panel *panelEquilibrio_ = nullptr, *panelMasa_ = nullptr;
+    Panel *panelEquilibrio_ = nullptr, *panelMasa_ = nullptr, *panelCalefaccion_ = nullptr;
     QLineEdit *TxtCompA = nullptr, *TxtCompB = nullptr, *TxtMMA = nullptr, *TxtMMB = nullptr;
     QLineEdit *TxtAlfa = nullptr, *TxtX0A = nullptr, *TxtP0A = nullptr, *TxtMasa0 = nullptr;
     std::array<QRadioButton*, 4> OptUNIT{};
@@ -79,6 +83,10 @@ private:
     QLabel *tituloComposicion_ = nullptr, *etiquetaX0_ = nullptr, *etiquetaP0A_ = nullptr, *unidadP0A_ = nullptr;
     QLabel *tituloEquilibrio_ = nullptr, *etiquetaAlfa_ = nullptr;
     QLabel *tituloMasa_ = nullptr, *tituloEtapas_ = nullptr;
+    // The heating of the still: its box and its unit.
+    QLabel* tituloCalefaccion_ = nullptr;
+    QLineEdit* TxtCalor = nullptr;
+    QComboBox* CmbUnidadCalor = nullptr;
 };
 
 }  // namespace quillon

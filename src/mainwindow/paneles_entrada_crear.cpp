@@ -2,6 +2,7 @@
 // captions.
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -65,11 +66,12 @@ PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre)
     crearPanelComposicion();
     crearPanelEquilibrio();
     crearPanelMasa();
+    crearPanelCalefaccion();
     // The panels stack from the top, one pixel apart; the last one takes the
     // height that is left (resizeEvent).
     int arriba = 1;
     for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 139},
-                               {panelMasa_, 158}}) {
+                               {panelMasa_, 158}, {panelCalefaccion_, 56}}) {
         panel->setGeometry(2, arriba, kAnchoPanel, alto);
         arriba += alto + 1;
     }
@@ -163,6 +165,18 @@ void PanelesEntrada::crearPanelMasa()
     botonBorrar_->move(145, 121);
 }
 
+void PanelesEntrada::crearPanelCalefaccion()
+{
+    panelCalefaccion_ = nombrado(new Panel(this), "panelCalefaccion");
+    Panel* p = panelCalefaccion_;
+    tituloCalefaccion_ = etiqueta(p, "tituloCalefaccion", 8, 6, true);
+    TxtCalor = cajaEntrada(p, "TxtCalor", 14, 28, 90);
+    CmbUnidadCalor = nombrado(new QComboBox(p), "CmbUnidadCalor");
+    CmbUnidadCalor->setFont(QFont(QStringLiteral("Arial"), 9));
+    for (const UnidadCalefaccion& u : unidadesCalefaccion()) CmbUnidadCalor->addItem(qtexto(u.nombre));
+    CmbUnidadCalor->setGeometry(112, 28, 90, 22);
+}
+
 void PanelesEntrada::ponerTextos()
 {
     const std::pair<QLabel*, const Texto*> etiquetas[] = {
@@ -172,7 +186,7 @@ void PanelesEntrada::ponerTextos()
         {tituloEquilibrio_, &textos::equilibrio},      {etiquetaAlfa_, &textos::volatilidadAlfa},
         {tituloComposicion_, &textos::concentracionInicial}, {etiquetaX0_, &textos::fraccionMolarXo},
         {etiquetaP0A_, &textos::porcentajeMasaA},     {tituloMasa_, &textos::masaInicial},
-        {tituloEtapas_, &textos::numeroEtapas},
+        {tituloEtapas_, &textos::numeroEtapas},        {tituloCalefaccion_, &textos::calefaccion},
     };
     for (const auto& [l, texto] : etiquetas) {
         l->setText(qtr(*texto));
@@ -193,6 +207,8 @@ void PanelesEntrada::ponerTextos()
         {TxtP0A, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaP0A_->text()},
         {TxtAlfa, etiquetaAlfa_->text()},
         {TxtMasa0, tituloMasa_->text()},
+        {TxtCalor, tituloCalefaccion_->text()},
+        {CmbUnidadCalor, qtr(textos::unidadCalefaccion)},
         {cursorX0_, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaX0_->text()},
         {cursorAlfa_, etiquetaAlfa_->text()},
     };

@@ -24,6 +24,7 @@ VistaTabla::VistaTabla(Simulacion& sim, PanelTabla& panel, QWidget* padre) : QPl
         if (isVisible()) crearTabla();
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    panel_.mostrarCalor(sim_.ofrecerTiempo(), sim_.ofrecerCalor());
 }
 
 void VistaTabla::seguir(const Cambios& c)
@@ -31,6 +32,9 @@ void VistaTabla::seguir(const Cambios& c)
     // The temperatures are offered while both names are known compounds.
     if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
+    // The time while a heating is given, the heat while it has latent heats.
+    if (c.hay(Cambios::Calefaccion | Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
+        panel_.mostrarCalor(sim_.ofrecerTiempo(), sim_.ofrecerCalor());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) {
         clear();

@@ -21,6 +21,7 @@ struct Cambios {
         Cortes = 1u << 7,      // a stage's cut
         Borrado = 1u << 8,     // Clear
         Abierto = 1u << 9,     // a document was opened
+        Calefaccion = 1u << 12,  // the heating of the still: its box or its unit
     };
     unsigned que = 0;
     int corteDesde = kMaxEtapas + 1;  // the first stage whose cut changed

@@ -7,7 +7,10 @@
 namespace quillon {
 
 Simulacion::Simulacion(QObject* padre)
-    : QObject(padre), superTabla_(std::make_unique<SuperTablaELV>()), cadena_(std::make_unique<CadenaEtapas>())
+    : QObject(padre),
+      superTabla_(std::make_unique<SuperTablaELV>()),
+      cadena_(std::make_unique<CadenaEtapas>()),
+      reloj_(std::make_unique<RelojEtapas>())
 {
     superTabla_->fill(0);
     // The window's start-up values; numbers are written with the build
@@ -167,6 +170,7 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     fijarTablaELV(d.tabla);
     fijarModoTabla(d.modoTabla);
     doc_.condiciones = d.condiciones;
+    doc_.calefaccion = d.calefaccion;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();
