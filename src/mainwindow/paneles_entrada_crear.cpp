@@ -2,6 +2,7 @@
 // captions.
 
 #include <QButtonGroup>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,6 +214,8 @@ void PanelesEntrada::ponerTextos()
         {cursorAlfa_, etiquetaAlfa_->text()},
     };
     for (const auto& [w, nombre] : nombres) w->setAccessibleName(nombre);
+    // The unit's list, as it drops down, says the same.
+    CmbUnidadCalor->view()->setAccessibleName(qtr(textos::unidadCalefaccion));
     for (int k = 1; k <= kMaxEtapas; ++k)
         OptETAP[static_cast<std::size_t>(k)]->setAccessibleName(tituloEtapas_->text() + QStringLiteral(": ") + QString::number(k));
     OptVOL->setText(qtr(textos::optVolatilidad));

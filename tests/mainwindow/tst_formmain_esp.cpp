@@ -22,6 +22,13 @@ private slots:
         QVERIFY(v.contenido(0).contains(QStringLiteral("Temp. ebullición: ")));
         v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("120"));
         QTRY_COMPARE(v.mensaje(), QStringLiteral("ERROR: Porcentaje destilado de la etapa 1 no válido"));
+        v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("20"));
+        v.escribir(QStringLiteral("TxtCalor"), QStringLiteral("x"));
+        QTRY_COMPARE(v.mensaje(), QStringLiteral("ERROR: Calefacción no válida"));
+        v.escribir(QStringLiteral("TxtCalor"), QStringLiteral("0,3"));
+        v.sim().elegirUnidadCalefaccion(1);
+        v.esperarRefresco();
+        QVERIFY(v.contenido(0).contains(QRegularExpression(QStringLiteral("\\nDesde 1\\.ª gota: \\d+[.,]\\d+ min$"))));
     }
 
     void losGraficos()
