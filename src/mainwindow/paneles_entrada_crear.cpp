@@ -72,7 +72,7 @@ PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre)
     // height that is left (resizeEvent).
     int arriba = 1;
     for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 139},
-                               {panelMasa_, 158}, {panelCalefaccion_, 56}}) {
+                               {panelMasa_, 158}, {panelCalefaccion_, 34}}) {
         panel->setGeometry(2, arriba, kAnchoPanel, alto);
         arriba += alto + 1;
     }
@@ -170,12 +170,13 @@ void PanelesEntrada::crearPanelCalefaccion()
 {
     panelCalefaccion_ = nombrado(new Panel(this), "panelCalefaccion");
     Panel* p = panelCalefaccion_;
-    tituloCalefaccion_ = etiqueta(p, "tituloCalefaccion", 8, 6, true);
-    TxtCalor = cajaEntrada(p, "TxtCalor", 14, 28, 90);
+    // One row, so that it shows under the views' panels too.
+    tituloCalefaccion_ = etiqueta(p, "tituloCalefaccion", 8, 9, true);
+    TxtCalor = cajaEntrada(p, "TxtCalor", 92, 6, 90);
     CmbUnidadCalor = nombrado(new QComboBox(p), "CmbUnidadCalor");
     CmbUnidadCalor->setFont(QFont(QStringLiteral("Arial"), 9));
     for (const UnidadCalefaccion& u : unidadesCalefaccion()) CmbUnidadCalor->addItem(qtexto(u.nombre));
-    CmbUnidadCalor->setGeometry(112, 28, 90, 22);
+    CmbUnidadCalor->setGeometry(188, 6, 92, 22);
 }
 
 void PanelesEntrada::ponerTextos()
@@ -208,7 +209,7 @@ void PanelesEntrada::ponerTextos()
         {TxtP0A, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaP0A_->text()},
         {TxtAlfa, etiquetaAlfa_->text()},
         {TxtMasa0, tituloMasa_->text()},
-        {TxtCalor, tituloCalefaccion_->text()},
+        {TxtCalor, qtr(textos::calefaccionNombre)},
         {CmbUnidadCalor, qtr(textos::unidadCalefaccion)},
         {cursorX0_, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaX0_->text()},
         {cursorAlfa_, etiquetaAlfa_->text()},

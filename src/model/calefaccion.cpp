@@ -56,8 +56,8 @@ const std::array<InfoMagnitudCalor, 2>& magnitudesCalor()
 std::string textoRelojCalefaccion(const Calefaccion& c, char sep)
 {
     constexpr Texto kCalefaccion{"Heating = ", "Calefacción = "};
-    constexpr Texto kReloj{"; time counted from the first drop (the heat-up of the charge not included)",
-                           "; tiempo contado desde la primera gota (sin el calentamiento de la carga)"};
+    constexpr Texto kReloj{"; time from the first drop\r\n(the heat-up of the charge is not included)",
+                           "; tiempo desde la primera gota\r\n(sin el calentamiento de la carga)"};
     return tr(kCalefaccion) + textoCalefaccion(c, sep) + tr(kReloj);
 }
 

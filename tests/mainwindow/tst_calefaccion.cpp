@@ -63,7 +63,7 @@ private slots:
         QVERIFY(con.textos[0].contains(QRegularExpression(QStringLiteral("\nFrom 1st drop: \\d+\\.?\\d* min$"))));
         QCOMPARE(con.itemsTabla, antes.itemsTabla + 2);
         QCOMPARE(con.itemsEjeX, antes.itemsEjeX + 1);
-        QVERIFY(con.tabla.contains(QStringLiteral("Heating = 300 W; time counted from the first drop")));
+        QVERIFY(con.tabla.contains(QStringLiteral("Heating = 300 W; time from the first drop\n(the heat-up of the charge is not included)")));
         QVERIFY(con.documento.ends_with("<HEATING=300>\r\n<HEATING_UNIT=W>\r\n"));
         v.orden(QStringLiteral("accionVista0"));
         v.escribir(QStringLiteral("TxtCalor"), QString());
