@@ -178,14 +178,15 @@ TEST(Calefaccion, TheBoxReadsANumberInItsUnitOrSaysItIsNotValid)
         TextosCalefaccion t;
         bool potencia;
         double si;
-    } validas[] = {{{"300", 0}, true, 300}, {{"1,5", 1}, true, 1500}, {{"6", 2}, false, 0.1}, {{"3.6", 3}, false, 1}};
+    } validas[] = {{{"300", 0}, true, 300}, {{"1,5", 1}, true, 1500}, {{"6", 2}, false, 0.1}, {{"3.6", 3}, false, 1},
+                   {{"1e12", 0}, true, 1e12}, {{"1e-9", 0}, true, 1e-9}};
     for (const auto& v : validas) {
         const LecturaCalefaccion l = leerCalefaccion(v.t);
         ASSERT_TRUE(l.calefaccion) << v.t.valor;
         EXPECT_EQ(l.calefaccion->potencia, v.potencia);
         EXPECT_NEAR(l.calefaccion->valorSI, v.si, 1e-12 * v.si);
     }
-    for (const TextosCalefaccion& t : {TextosCalefaccion{"0", 0}, {"-5", 0}, {"abc", 2}, {"1e13", 0}, {"300", 4}})
+    for (const TextosCalefaccion& t : {TextosCalefaccion{"0", 0}, {"-5", 0}, {"abc", 2}, {"1.5e12", 0}, {"9e-10", 1}, {"300", 4}})
         EXPECT_EQ(leerCalefaccion(t).error, &mensajes::calefaccion) << t.valor;
 }
 
