@@ -14,6 +14,7 @@
 #include "model/escalera.h"
 #include "model/rectificacion.h"
 #include "model/tabla_texto.h"
+#include "model/tiempo_calor.h"
 
 using namespace quillon;
 
@@ -143,7 +144,8 @@ void BM_SixStageChain(benchmark::State& state)
 BENCHMARK(BM_SixStageChain)->Unit(benchmark::kMicrosecond);
 
 // The table view rebuilt at 200 rows with every quantity ticked, its stage
-// already computed.
+// already computed; with Arg 1 a heating of 300 W adds the time and the heat
+// (their running sums already worked out, as the view finds them).
 void BM_TableText200Rows(benchmark::State& state)
 {
     const Entradas e = arranque();
@@ -152,9 +154,37 @@ void BM_TableText200Rows(benchmark::State& state)
     CadenaEtapas cadena;
     PeticionTabla p{"benzene", "toluene", 1, 200, std::vector<int>(kNumMagnitudes), '.'};
     std::iota(p.items.begin(), p.items.end(), 0);
-    for (auto _ : state) benchmark::DoNotOptimize(CrearTablaTexto(cadena, elv, e, cortes, p));
+    const termo::Sistema s = std::get<termo::Sistema>(
+        termo::Sistema::crear(termo::compuestoDe("benzene"), termo::compuestoDe("toluene"), termo::Modelo::Unifac, 101325));
+    const Calefaccion calefaccion = *leerCalefaccion({"300", 0}).calefaccion;
+    RelojEtapas reloj;
+    CalorTabla calor;
+    if (state.range(0) != 0) {
+        p.items.insert(p.items.end(), {kTiempo, kCalor});
+        calor = {&calefaccion, &reloj, &s};
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(CrearTablaTexto(cadena, elv, e, cortes, p, {}, calor));
 }
-BENCHMARK(BM_TableText200Rows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableText200Rows)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A stage's running sums of moles vaporized and heat, worked out once per
+// stage table: Arg 0 the moles alone (a boil-up rate with unknown
+// compounds), Arg 1 with the latent heats sampled by UNIFAC bubble points.
+void BM_HeatSumsOfAStage(benchmark::State& state)
+{
+    const ModeloELV elv{false, kAlfa, nullptr};
+    auto columna = std::make_unique<ColumnaAvance>();
+    CrearTablaAvanceDes(elv, kMMA, kMMB, kX0, *columna);
+    const termo::Sistema s = std::get<termo::Sistema>(
+        termo::Sistema::crear(termo::compuestoDe("benzene"), termo::compuestoDe("toluene"), termo::Modelo::Unifac, 101325));
+    auto a = std::make_unique<AcumuladoCalor>();
+    for (auto _ : state) {
+        acumularCalor(*columna, nullptr, elv, kMMA, kMMB, state.range(0) != 0 ? &s : nullptr, *a);
+        benchmark::DoNotOptimize(a->calor.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_HeatSumsOfAStage)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The start-up charge through ten plates: at a purity of 0.95 with R up to
 // 8 (R reaches 8 at a third of the way), or at R = 3.

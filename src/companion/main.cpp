@@ -7,6 +7,7 @@
 #include <numeric>
 #include <optional>
 
+#include "companion/calefaccion.h"
 #include "companion/columna.h"
 #include "companion/modo_equilibrio.h"
 #include "companion/opciones.h"
@@ -91,6 +92,7 @@ int main(int argc, char** argv)
     if (!lectura.ok()) return fallo(lectura.error, kExitEntradas);
     DocumentoDestilacion d = lectura.doc;
     if (const auto error = aplicarOpcionesColumna(o, d)) return fallo("quillon-table: " + *error, kExitArgumentos);
+    if (const auto error = aplicarOpcionesCalefaccion(o, d)) return fallo("quillon-table: " + *error, kExitArgumentos);
     if (o.etapa > d.numEtapas)
         return fallo("quillon-table: the document has " + std::to_string(d.numEtapas) + " stage(s)", kExitArgumentos);
 
@@ -103,11 +105,14 @@ int main(int argc, char** argv)
     if (const Texto* error = corteNoValido(cortes, o.etapa - 1)) return fallo(tr(*error), kExitEntradas);
     const LecturaColumnaPlatos columna = leerColumnaPlatos(d.columna.value_or(TextosColumnaPlatos{}));
     if (columna.error) return fallo(tr(*columna.error), kExitEntradas);
+    const LecturaCalefaccion calefaccion = leerCalefaccion(d.calefaccion.value_or(TextosCalefaccion{}));
+    if (calefaccion.error) return fallo(tr(*calefaccion.error), kExitEntradas);
     std::optional<termo::Sistema> temperaturas;
-    if (o.temperaturas) {
+    if (o.temperaturas || calefaccion.calefaccion) {
         auto sistema = sistemaDeTemperaturas(d.compA, d.compB, d.condiciones);
-        if (const auto* error = std::get_if<std::string>(&sistema)) return fallo(*error, kExitEntradas);
-        temperaturas = std::get<termo::Sistema>(std::move(sistema));
+        if (const auto* error = std::get_if<std::string>(&sistema); error && o.temperaturas)
+            return fallo(*error, kExitEntradas);
+        if (auto* s = std::get_if<termo::Sistema>(&sistema)) temperaturas = std::move(*s);
     }
 
     SuperTablaELV superTabla{};
@@ -128,18 +133,27 @@ int main(int argc, char** argv)
         std::iota(peticion.items.begin(), peticion.items.end(), 0);
     }
     TemperaturasTabla columnas;
-    if (temperaturas) {
+    if (temperaturas && o.temperaturas) {
         peticion.items.insert(peticion.items.end(), {kTempAlambique, kTempDestilado});
         columnas = {&*temperaturas, textoModelo(*temperaturas, d.condiciones)};
     }
     if (columna.columna.hay()) peticion.items.insert(peticion.items.end(), {kReflujo, kDestiladoCondensador});
+    // The time, and the heat when the latent heats are known, come last.
+    RelojEtapas reloj;
+    CalorTabla calor;
+    if (calefaccion.calefaccion) {
+        peticion.items.insert(peticion.items.end(), {kTiempo, kCalor});
+        calor = {&*calefaccion.calefaccion, &reloj, temperaturas ? &*temperaturas : nullptr};
+    }
     if (o.csv) {
-        const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, peticion, columnas);
+        const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, peticion, columnas, calor);
         if (!valores.valido) return falloTabla(cadena, o.etapa, valores.error, estado.sepDecimal);
         std::cout << tablaCsv(valores.valores);
+        // The spreadsheet's lines stay numbers: the note goes to the errors.
+        if (valores.valores.calorIncierto) std::cerr << notaCalorLatenteIncierto() << "\n";
         return 0;
     }
-    const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion, columnas);
+    const ResultadoTabla tabla = CrearTablaTexto(cadena, elv, e, cortes, peticion, columnas, calor);
     if (tabla.texto.empty()) return falloTabla(cadena, o.etapa, tabla.error, estado.sepDecimal);
     std::cout << tabla.texto;
     return 0;

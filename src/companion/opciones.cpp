@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formats/etiquetas.h"
+#include "model/calefaccion.h"
 #include "model/columna_platos.h"
 #include "model/magnitudes.h"
 
@@ -14,6 +15,7 @@ namespace {
 const char* const kAyuda =
     "Usage: quillon-table FILE [--stage K] [--rows N] [--items LIST] [--csv] [--temperatures]\n"
     "                     [--plates N] [--reflux R | --purity XD --max-reflux RMAX]\n"
+    "                     [--heating VALUE] [--heating-unit W|kW|mol/min|kmol/h]\n"
     "       quillon-table --equilibrium A B [--model ideal|unifac] [--pressure KPA]\n"
     "                     [--points N] [--csv]\n"
     "\n"
@@ -39,6 +41,16 @@ const char* const kAyuda =
     "                These replace the document's column. With a column, two more\n"
     "                columns come last: the reflux ratio (Rfx) and the mole fraction\n"
     "                of A in the distillate leaving the condenser (XAi).\n"
+    "  --heating VALUE  the still's heating, in the unit of --heating-unit (or\n"
+    "                the document's, or W): a power (W, kW), which needs both\n"
+    "                components to be compounds of the program's list, or a\n"
+    "                boil-up rate of vapour from the still (mol/min, kmol/h)\n"
+    "  --heating-unit UNIT  W, kW, mol/min or kmol/h\n"
+    "                These replace the document's heating. With a heating, the\n"
+    "                last columns are the time from the first drop in minutes\n"
+    "                (tmin; the heat-up of the charge not included) and, when\n"
+    "                both components are compounds of the list, the heat\n"
+    "                supplied in kJ (Qsup).\n"
     "  --help        this text\n"
     "  --            ends the options: what follows is the file name\n"
     "\n"
@@ -68,8 +80,9 @@ const char* const kAyuda =
     "  s  the liquid would split into two liquid phases\n"
     "\n"
     "Exit status: 0 done, 1 wrong arguments, 2 the file cannot be read or its\n"
-    "inputs are not valid, the column cannot give the purity, or the compounds\n"
-    "cannot be predicted (the message goes to standard error).\n";
+    "inputs are not valid, the column cannot give the purity, the heating cannot\n"
+    "time the stage, or the compounds cannot be predicted (the message goes to\n"
+    "standard error).\n";
 
 bool leerEntero(const std::string& s, int& v)
 {
@@ -116,7 +129,7 @@ int valoresDe(const std::string& opcion)
 {
     if (opcion == "--equilibrium") return 2;
     for (const char* o : {"--stage", "--rows", "--items", "--model", "--pressure", "--points", "--plates", "--reflux",
-                          "--purity", "--max-reflux"})
+                          "--purity", "--max-reflux", "--heating", "--heating-unit"})
         if (opcion == o) return 1;
     return 0;
 }
@@ -145,6 +158,24 @@ bool esOpcionColumna(const std::string& a)
     return a == "--plates" || a == "--reflux" || a == "--purity" || a == "--max-reflux";
 }
 
+// The heating's options: the value checked as its box would be, kept as typed.
+std::optional<std::string> leerOpcionCalefaccion(const std::string& opcion, const std::string& valor, OpcionesTabla& o)
+{
+    if (opcion == "--heating") {
+        double v = 0;
+        if (!leerReal(valor, v) || v < kCalefaccionMinima || v > kCalefaccionMaxima)
+            return "--heating takes a number from 1e-9 to 1e12";
+        o.calefaccion = valor;
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < unidadesCalefaccion().size(); ++i)
+        if (valor == unidadesCalefaccion()[i].nombre) o.unidadCalefaccion = static_cast<int>(i);
+    if (!o.unidadCalefaccion) return "--heating-unit takes W, kW, mol/min or kmol/h";
+    return std::nullopt;
+}
+
+bool esOpcionCalefaccion(const std::string& a) { return a == "--heating" || a == "--heating-unit"; }
+
 }  // namespace
 
 std::string textoAyuda()
@@ -169,7 +200,8 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
         const int valores = valoresDe(a);
         if (i + static_cast<std::size_t>(valores) >= args.size())
             return a + (valores == 2 ? " needs two values" : " needs a value");
-        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items" || a == "--temperatures" || esOpcionColumna(a);
+        deArchivo = deArchivo || a == "--stage" || a == "--rows" || a == "--items" || a == "--temperatures" || esOpcionColumna(a) ||
+                    esOpcionCalefaccion(a);
         deEquilibrio = deEquilibrio || a == "--model" || a == "--pressure" || a == "--points";
         if (a == "--") {
             finOpciones = true;
@@ -192,6 +224,8 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
             o.items = std::get<std::vector<int>>(std::move(items));
         } else if (esOpcionColumna(a)) {
             if (auto error = leerOpcionColumna(a, args[++i], o)) return *error;
+        } else if (esOpcionCalefaccion(a)) {
+            if (auto error = leerOpcionCalefaccion(a, args[++i], o)) return *error;
         } else if (a == "--equilibrium") {
             o.equilibrio = true;
             o.compuestoA = args[++i];
@@ -212,7 +246,7 @@ std::variant<OpcionesTabla, std::string> leerOpciones(const std::vector<std::str
     if (o.ayuda) return o;
     if (o.equilibrio) {
         if (!o.archivo.empty()) return "--equilibrium takes no file: " + o.archivo;
-        if (deArchivo) return "--stage, --rows, --items, --temperatures and the column's options belong to a file's table";
+        if (deArchivo) return "--stage, --rows, --items, --temperatures and the column's and heating's options belong to a file's table";
     } else {
         if (deEquilibrio) return "--model, --pressure and --points go with --equilibrium";
         if (o.archivo.empty()) return "no file given";

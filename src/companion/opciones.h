@@ -22,6 +22,9 @@ struct OpcionesTabla {
     // --plates, --reflux, --purity, --max-reflux: the document's column of
     // plates replaced, box by box, by these texts.
     std::optional<std::string> platos, reflujo, pureza, reflujoMaximo;
+    // --heating, --heating-unit: the document's heating replaced by these.
+    std::optional<std::string> calefaccion;
+    std::optional<int> unidadCalefaccion;  // index into unidadesCalefaccion()
 
     // --equilibrium A B: the predicted bubble curve instead of a file's table.
     bool equilibrio = false;

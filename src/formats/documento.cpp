@@ -64,6 +64,19 @@ void leerColumna(std::string_view texto, DocumentoDestilacion& d)
     d.columna = c;
 }
 
+void leerCalefaccionDe(std::string_view texto, DocumentoDestilacion& d)
+{
+    const auto valor = valorEtiqueta(texto, "<HEATING=");
+    if (!valor) return;
+    TextosCalefaccion c;
+    c.valor = recortar(*valor);
+    if (auto unidad = valorEtiqueta(texto, "<HEATING_UNIT=")) {
+        for (std::size_t i = 0; i < unidadesCalefaccion().size(); ++i)
+            if (minusculas(recortar(*unidad)) == minusculas(std::string(unidadesCalefaccion()[i].nombre))) c.unidad = static_cast<int>(i);
+    }
+    d.calefaccion = c;
+}
+
 void leerEtiquetas(std::string_view texto, LecturaBdf& r)
 {
     DocumentoDestilacion& d = r.doc;
@@ -91,6 +104,7 @@ void leerEtiquetas(std::string_view texto, LecturaBdf& r)
     }
     leerCondiciones(texto, d);
     leerColumna(texto, d);
+    leerCalefaccionDe(texto, d);
 }
 
 }  // namespace
@@ -125,6 +139,10 @@ std::string EscribirBdf(const DocumentoDestilacion& d, char sep, bool* sustituyo
             s += etiqueta("<PURITY=", c->pureza);
             s += etiqueta("<MAX_REFLUX=", c->reflujoMaximo);
         }
+    }
+    if (const auto& c = d.calefaccion; c && calefaccionEnUso(*c)) {
+        s += etiqueta("<HEATING=", c->valor);
+        s += etiqueta("<HEATING_UNIT=", unidadesCalefaccion()[static_cast<std::size_t>(c->unidad)].nombre);
     }
     return aWindows1252(s, sustituyo);
 }

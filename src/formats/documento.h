@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/cadena.h"
+#include "model/calefaccion.h"
 #include "model/columna_platos.h"
 #include "model/condiciones.h"
 #include "model/equilibrio.h"
@@ -36,6 +37,9 @@ struct DocumentoDestilacion {
     // The column of plates above the still, its boxes as typed. Written after
     // the conditions, in tags of its own, only when it has plates.
     std::optional<TextosColumnaPlatos> columna;
+    // The heating of the still, its box as typed and its unit. Written after
+    // the column, in tags of its own, only when the box holds anything.
+    std::optional<TextosCalefaccion> calefaccion;
 
     bool operator==(const DocumentoDestilacion&) const = default;
 };

@@ -5,6 +5,7 @@
 
 #include "graphs/curvas_txy.h"
 #include "graphs/geometria_avance.h"
+#include "model/calefaccion.h"
 #include "model/magnitudes.h"
 #include "model/rectificacion.h"
 #include "model/temperaturas.h"
@@ -45,6 +46,35 @@ int magnitudY(int itemY, bool conTemperaturas, bool conColumna)
 }
 
 constexpr Texto kDudosas{"Doubtful temperatures: %1", "Temperaturas dudosas: %1"};
+constexpr Texto kSinCalentamiento{"heat-up not included", "sin el calentamiento"};
+
+// The stage's clock at every sampled progress, in minutes from the first
+// drop; empty when the heating cannot time the stage (`error` says why).
+std::vector<double> tiemposDeEtapa(Simulacion& sim, int k, const EtapaEvaluable& ev, const std::vector<double>& avances,
+                                   const Texto*& error)
+{
+    const AcumuladoCalor* a = sim.acumuladoParaGrafico(k, error);
+    const std::optional<Calefaccion> c = sim.calefaccion().calefaccion;
+    std::vector<double> t;
+    if (!a || !c) return t;
+    for (double p : avances) {
+        const auto reloj = tiempoCalorEnFila(*a, *c, ev.masaCarga * ev.gramos, filaDeAvance(p));
+        if (!reloj) {
+            error = &mensajes::calefaccion;
+            return {};
+        }
+        t.push_back(reloj->minutos);
+    }
+    return t;
+}
+
+QString tituloTiempo(Simulacion& sim)
+{
+    const InfoMagnitudCalor& m = magnitudesCalor()[0];
+    const auto c = sim.calefaccion().calefaccion;
+    return qtexto(m.codigo) + QStringLiteral(": ") + qtr(m.nombre) + QStringLiteral("; ") +
+           QString::fromStdString(textoCalefaccion(*c, sim.separador())) + QStringLiteral(", ") + qtr(kSinCalentamiento);
+}
 
 }  // namespace
 
@@ -63,6 +93,16 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
     const CargaEtapa carga = cargaDeEtapa(ev.x0, ev.masaCarga, ev.mma, ev.mmb, ev.gramos);
 
     const termo::Sistema* sistema = sim.sistemaTermico();
+    const std::vector<double> avances = puntosAvance();
+    // The time from the first drop, after the six, while a heating is given.
+    const bool tiempoX = itemX == static_cast<int>(listaEjeX().size()) && sim.ofrecerTiempo();
+    std::vector<double> tiempos;
+    if (tiempoX) {
+        tiempos = tiemposDeEtapa(sim, k, ev, avances, r.error);
+        if (tiempos.empty()) return r;
+        r.datos.tituloX = tituloTiempo(sim);
+        r.datos.xMax = tiempos.back() * 1.000001;
+    }
     const bool conX = itemX >= 0 && itemX < static_cast<int>(listaEjeX().size());
     const int magX = conX ? listaEjeX()[static_cast<std::size_t>(itemX)] : -1;
     const int magY = magnitudY(itemY, sistema != nullptr, ev.columnaPlatos != nullptr);
@@ -72,17 +112,17 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
     const bool ejeDeCurva = temperaturaY || reflujoY;
     if (conX) r.datos.tituloX = tituloDe(magX, sim);
     if (magY >= 0) r.datos.tituloY = tituloDe(magY, sim);
-    r.datos.xMax = maximoEjeX(conX ? itemX : -1, carga);
+    if (!tiempoX) r.datos.xMax = maximoEjeX(conX ? itemX : -1, carga);
     const bool fraccion = magY == kDestiladoCondensador;
     r.datos.yMax = ejeDeCurva ? 0 : (fraccion ? 1.000001 : maximoEjeY(magY >= 0 ? itemY : -1, carga));
     r.datos.ajustarY = temperaturaY;
     if (!maximoUtil(r.datos.xMax) || !(ejeDeCurva || maximoUtil(r.datos.yMax))) return r;
 
-    const std::vector<double> avances = puntosAvance();
     r.datos.valores.reserve(avances.size());
     termo::Avisos avisos;
     double mayorY = 0;
-    for (double p : avances) {
+    for (std::size_t i = 0; i < avances.size(); ++i) {
+        const double p = avances[i];
         const ValoresMagnitudes q = EvaluarMagnitudes(ev, p);
         double y = 0;
         if (temperaturaY) {
@@ -96,7 +136,7 @@ ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int i
             y = q[static_cast<std::size_t>(magY)];
         }
         mayorY = std::max(mayorY, y);
-        r.datos.valores.emplace_back(q[static_cast<std::size_t>(magX)], y);
+        r.datos.valores.emplace_back(tiempoX ? tiempos[i] : q[static_cast<std::size_t>(magX)], y);
     }
     // A reflux ratio's axis leaves room over its largest value (1 at least:
     // no reflux at all still draws its line at 0).

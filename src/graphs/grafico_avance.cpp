@@ -26,6 +26,7 @@ GraficoAvance::GraficoAvance(Simulacion& sim, PanelAvance& panel, QWidget* padre
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
     panel_.mostrarColumna(sim_.hayColumna());
+    panel_.mostrarTiempo(sim_.ofrecerTiempo());
 }
 
 void GraficoAvance::seguir(const Cambios& c)
@@ -35,6 +36,8 @@ void GraficoAvance::seguir(const Cambios& c)
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
     // The column's quantities, while the document has a column.
     if (c.hay(Cambios::Columna | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarColumna(sim_.hayColumna());
+    // Time is an abscissa while a heating is given.
+    if (c.hay(Cambios::Calefaccion | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarTiempo(sim_.ofrecerTiempo());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) limpiar();
     if (isVisible() && c.hay(Cambios::Calculo | Cambios::Abierto)) Dibujar_XAV();

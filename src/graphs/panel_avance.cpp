@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "model/magnitudes.h"
+#include "model/calefaccion.h"
 #include "model/columna_platos.h"
 #include "model/temperaturas.h"
 #include "platform/boton_imagen.h"
@@ -256,6 +257,18 @@ void PanelAvance::mostrarGrupo(bool si, int donde, int primera, const std::array
         delete LstEjeY->takeItem(i);
     }
     if (teniaMarca) marcar(LstEjeY->item(0), true);
+}
+
+void PanelAvance::mostrarTiempo(bool si)
+{
+    const int base = static_cast<int>(listaEjeX().size());
+    if (si == (LstEjeX->count() > base)) return;
+    const QSignalBlocker bloqueo(LstEjeX);
+    if (si) return nuevoItem(LstEjeX, qtr(magnitudesCalor()[0].nombre), false);
+    const bool teniaMarca = primeraMarcada(LstEjeX) >= base;
+    itemAlPulsar_ = nullptr;
+    delete LstEjeX->takeItem(base);
+    if (teniaMarca) marcar(LstEjeX->item(0), true);
 }
 
 void PanelAvance::paintEvent(QPaintEvent*)

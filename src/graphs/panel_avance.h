@@ -36,6 +36,8 @@ public:
     void mostrarTemperaturas(bool si);
     // The column's two quantities after the temperatures, or not.
     void mostrarColumna(bool si);
+    // The time from the first drop offered last on the horizontal axis, or not.
+    void mostrarTiempo(bool si);
 
 signals:
     void etapaElegida(int k);

@@ -44,6 +44,16 @@ QString textoEbullicion(const termo::Burbuja& b, char sep)
     return t;
 }
 
+constexpr Texto kDesdePrimeraGota{"From 1st drop: ", "Desde 1.ª gota: "};
+
+// The time the still has boiled since its first drop (the heat-up before it
+// is not counted), at the stage's heating: one line, the one the box holds
+// under the boiling point.
+QString textoTiempo(double minutos, char sep)
+{
+    return qtr(kDesdePrimeraGota) + QString::fromStdString(FormatoNumero(minutos, 4, sep)) + QStringLiteral(" min");
+}
+
 }  // namespace
 
 void FilaEtapas::DibujarNivelErlem(int k)
@@ -57,11 +67,12 @@ void FilaEtapas::DibujarNivelErlem(int k)
         if (!sim_.calculada(k)) espera.emplace();
         r = sim_.etapa(k);
     }
-    if (r.error) {
+    const Simulacion::RelojAlambique reloj = sim_.relojAlambique(k, r);
+    if (const Texto* error = r.error ? r.error : reloj.error) {
         // Nothing stays drawn beside the message, not even for the moment
         // before the message bar blanks the row.
         blanquear();
-        return emit mensaje(sim_.mensajeDe(r.error, k));
+        return emit mensaje(sim_.mensajeDe(error, k));
     }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
     const QString u = qtexto(unidad.nombre);
@@ -82,6 +93,11 @@ void FilaEtapas::DibujarNivelErlem(int k)
     escribirContenido(k - 1, r.alambique, u);
     if (ebullicion) textos_[still]->appendPlainText(textoEbullicion(*ebullicion, sim_.separador()));
     escribirCabeza(k, r.avance);
+    if (reloj.minutos) {
+        // Under the boiling point, or apart from the liquid's lines.
+        if (!ebullicion) textos_[still]->appendPlainText(QString());
+        textos_[still]->appendPlainText(textoTiempo(*reloj.minutos, sim_.separador()));
+    }
     if (k < sim_.numEtapas()) return;
 
     const auto receptor = static_cast<std::size_t>(k);

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "model/calefaccion.h"
 #include "model/textos.h"
 #include "model/magnitudes.h"
 #include "model/columna_platos.h"
@@ -156,6 +157,26 @@ void PanelTabla::mostrarGrupo(bool si, int donde, int primera, const std::array<
     for (int i = 0; i < 2; ++i) {
         if (si) LstTABLA->insertItem(donde + i, nuevoItem(nombres[static_cast<std::size_t>(i)], primera + i));
         else delete LstTABLA->takeItem(filaDe(primera + i));
+    }
+}
+
+void PanelTabla::mostrarCalor(bool tiempo, bool calor)
+{
+    const QSignalBlocker bloqueo(LstTABLA);
+    // Taken out and put back last, as they were ticked, whatever came
+    // before them since.
+    std::array<Qt::CheckState, 2> marcas{Qt::Unchecked, Qt::Unchecked};
+    for (int i = LstTABLA->count() - 1; i >= 0; --i) {
+        const int q = magnitudDe(LstTABLA->item(i));
+        if (!esMagnitudDeCalor(q)) continue;
+        marcas[static_cast<std::size_t>(q - kTiempo)] = LstTABLA->item(i)->checkState();
+        delete LstTABLA->takeItem(i);
+    }
+    for (int q : {kTiempo, kCalor}) {
+        if (!(q == kTiempo ? tiempo : calor)) continue;
+        auto* item = nuevoItem(qtr(magnitudesCalor()[static_cast<std::size_t>(q - kTiempo)].nombre), q);
+        item->setCheckState(marcas[static_cast<std::size_t>(q - kTiempo)]);
+        LstTABLA->addItem(item);
     }
 }
 

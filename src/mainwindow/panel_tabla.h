@@ -34,6 +34,9 @@ public:
     void mostrarTemperaturas(bool si);
     // The column's two quantities after them, or not.
     void mostrarColumna(bool si);
+    // The time and the heat offered last, or not; their ticks stay while
+    // they are offered.
+    void mostrarCalor(bool tiempo, bool calor);
 
 signals:
     void etapaElegida(int k);

@@ -1,6 +1,7 @@
 // The input column's behaviour: what the user types goes into the
 // simulation, what the program writes comes back into the boxes.
 
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +66,22 @@ void PanelesEntrada::conectar()
     connect(cursorAlfa_, &CursorDeslizante::arrastrado, this,
             [this](double porcentaje) { sim_.arrastrarAlfa(alfaDePorcentaje(porcentaje)); });
     conectarColumna();
+    conectarCalefaccion();
+}
+
+void PanelesEntrada::conectarCalefaccion()
+{
+    connect(TxtCalor, &QLineEdit::textEdited, &sim_, &Simulacion::editarCalefaccion);
+    TxtCalor->installEventFilter(this);
+    connect(CmbUnidadCalor, &QComboBox::activated, &sim_, &Simulacion::elegirUnidadCalefaccion);
+}
+
+void PanelesEntrada::mostrarCalefaccion()
+{
+    const TextosCalefaccion t = sim_.textosCalefaccion();
+    TxtCalor->setText(QString::fromStdString(t.valor));
+    const QSignalBlocker bloqueo(CmbUnidadCalor);
+    CmbUnidadCalor->setCurrentIndex(t.unidad);
 }
 
 void PanelesEntrada::mostrarDocumento()
@@ -76,6 +93,7 @@ void PanelesEntrada::mostrarDocumento()
     marcarNumEtapas(sim_.numEtapas());
     mostrarFuente();
     mostrarColumna();
+    mostrarCalefaccion();
 }
 
 void PanelesEntrada::mostrarFuente()
@@ -131,10 +149,11 @@ bool PanelesEntrada::eventFilter(QObject* objeto, QEvent* evento)
 void PanelesEntrada::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
-    // The mass and stages panel takes the height that is left.
-    panelMasa_->resize(panelMasa_->width(), std::max(height(), alturaNecesaria()) - panelMasa_->y());
+    // The heating's panel, the last, takes the height that is left.
+    panelCalefaccion_->resize(panelCalefaccion_->width(),
+                              std::max(height(), alturaNecesaria()) - panelCalefaccion_->y());
 }
 
-int PanelesEntrada::alturaNecesaria() const { return panelMasa_->y() + 158; }
+int PanelesEntrada::alturaNecesaria() const { return panelCalefaccion_->y() + 34; }
 
 }  // namespace quillon

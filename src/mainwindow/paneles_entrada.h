@@ -11,6 +11,7 @@
 #include "model/cadena.h"
 #include "simulacion/simulacion.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -58,7 +59,10 @@ private:
     void crearPanelEquilibrio();
     void crearPanelMasa();
     void crearPanelColumna();
+    void crearPanelCalefaccion();
     void conectar();
+    void conectarCalefaccion();
+    void mostrarCalefaccion();
     // The column of plates (paneles_entrada_columna.cpp).
     void conectarColumna();
     void mostrarColumna();
@@ -77,6 +81,7 @@ private:
     Simulacion& sim_;
     Panel *panelComponentes_ = nullptr, *panelComposicion_ = nullptr;
     Panel *panelEquilibrio_ = nullptr, *panelMasa_ = nullptr, *panelColumna_ = nullptr;
+    Panel* panelCalefaccion_ = nullptr;
     QLineEdit *TxtCompA = nullptr, *TxtCompB = nullptr, *TxtMMA = nullptr, *TxtMMB = nullptr;
     QLineEdit *TxtAlfa = nullptr, *TxtX0A = nullptr, *TxtP0A = nullptr, *TxtMasa0 = nullptr;
     std::array<QRadioButton*, 4> OptUNIT{};
@@ -95,6 +100,10 @@ private:
     QLabel *tituloComposicion_ = nullptr, *etiquetaX0_ = nullptr, *etiquetaP0A_ = nullptr, *unidadP0A_ = nullptr;
     QLabel *tituloEquilibrio_ = nullptr, *etiquetaAlfa_ = nullptr;
     QLabel *tituloMasa_ = nullptr, *tituloEtapas_ = nullptr;
+    // The heating of the still: its box and its unit.
+    QLabel* tituloCalefaccion_ = nullptr;
+    QLineEdit* TxtCalor = nullptr;
+    QComboBox* CmbUnidadCalor = nullptr;
 };
 
 }  // namespace quillon

@@ -2,6 +2,8 @@
 // captions.
 
 #include <QButtonGroup>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -68,11 +70,12 @@ PanelesEntrada::PanelesEntrada(Simulacion& sim, QWidget* padre) : QWidget(padre)
     // in the order they show.
     crearPanelColumna();
     crearPanelMasa();
+    crearPanelCalefaccion();
     // The panels stack from the top, one pixel apart; the last one takes the
     // height that is left (resizeEvent).
     int arriba = 1;
     for (auto [panel, alto] : {std::pair{panelComponentes_, 182}, {panelComposicion_, 110}, {panelEquilibrio_, 139},
-                               {panelColumna_, 134}, {panelMasa_, 158}}) {
+                               {panelColumna_, 134}, {panelMasa_, 158}, {panelCalefaccion_, 34}}) {
         panel->setGeometry(2, arriba, kAnchoPanel, alto);
         arriba += alto + 1;
     }
@@ -190,6 +193,19 @@ void PanelesEntrada::crearPanelMasa()
     botonBorrar_->move(145, 121);
 }
 
+void PanelesEntrada::crearPanelCalefaccion()
+{
+    panelCalefaccion_ = nombrado(new Panel(this), "panelCalefaccion");
+    Panel* p = panelCalefaccion_;
+    // One row, so that it shows under the views' panels too.
+    tituloCalefaccion_ = etiqueta(p, "tituloCalefaccion", 8, 9, true);
+    TxtCalor = cajaEntrada(p, "TxtCalor", 92, 6, 90);
+    CmbUnidadCalor = nombrado(new QComboBox(p), "CmbUnidadCalor");
+    CmbUnidadCalor->setFont(QFont(QStringLiteral("Arial"), 9));
+    for (const UnidadCalefaccion& u : unidadesCalefaccion()) CmbUnidadCalor->addItem(qtexto(u.nombre));
+    CmbUnidadCalor->setGeometry(188, 6, 92, 22);
+}
+
 void PanelesEntrada::ponerTextos()
 {
     const std::pair<QLabel*, const Texto*> etiquetas[] = {
@@ -199,7 +215,7 @@ void PanelesEntrada::ponerTextos()
         {tituloEquilibrio_, &textos::equilibrio},      {etiquetaAlfa_, &textos::volatilidadAlfa},
         {tituloComposicion_, &textos::concentracionInicial}, {etiquetaX0_, &textos::fraccionMolarXo},
         {etiquetaP0A_, &textos::porcentajeMasaA},     {tituloMasa_, &textos::masaInicial},
-        {tituloEtapas_, &textos::numeroEtapas},
+        {tituloEtapas_, &textos::numeroEtapas},        {tituloCalefaccion_, &textos::calefaccion},
     };
     for (const auto& [l, texto] : etiquetas) {
         l->setText(qtr(*texto));
@@ -220,10 +236,14 @@ void PanelesEntrada::ponerTextos()
         {TxtP0A, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaP0A_->text()},
         {TxtAlfa, etiquetaAlfa_->text()},
         {TxtMasa0, tituloMasa_->text()},
+        {TxtCalor, qtr(textos::calefaccionNombre)},
+        {CmbUnidadCalor, qtr(textos::unidadCalefaccion)},
         {cursorX0_, tituloComposicion_->text() + QLatin1Char(' ') + etiquetaX0_->text()},
         {cursorAlfa_, etiquetaAlfa_->text()},
     };
     for (const auto& [w, nombre] : nombres) w->setAccessibleName(nombre);
+    // The unit's list, as it drops down, says the same.
+    CmbUnidadCalor->view()->setAccessibleName(qtr(textos::unidadCalefaccion));
     for (int k = 1; k <= kMaxEtapas; ++k)
         OptETAP[static_cast<std::size_t>(k)]->setAccessibleName(tituloEtapas_->text() + QStringLiteral(": ") + QString::number(k));
     OptVOL->setText(qtr(textos::optVolatilidad));

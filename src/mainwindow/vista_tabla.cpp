@@ -25,6 +25,7 @@ VistaTabla::VistaTabla(Simulacion& sim, PanelTabla& panel, QWidget* padre) : QPl
     });
     panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
     panel_.mostrarColumna(sim_.hayColumna());
+    panel_.mostrarCalor(sim_.ofrecerTiempo(), sim_.ofrecerCalor());
 }
 
 void VistaTabla::seguir(const Cambios& c)
@@ -33,6 +34,9 @@ void VistaTabla::seguir(const Cambios& c)
     if (c.hay(Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
         panel_.mostrarTemperaturas(sim_.sistemaTermico() != nullptr);
     if (c.hay(Cambios::Columna | Cambios::Borrado | Cambios::Abierto)) panel_.mostrarColumna(sim_.hayColumna());
+    // The time while a heating is given, the heat while it has latent heats.
+    if (c.hay(Cambios::Calefaccion | Cambios::Equilibrio | Cambios::Borrado | Cambios::Abierto))
+        panel_.mostrarCalor(sim_.ofrecerTiempo(), sim_.ofrecerCalor());
     const bool abierto = c.hay(Cambios::Abierto);
     if (c.hay(Cambios::Borrado | Cambios::Abierto) && !(abierto && isVisible())) {
         clear();

@@ -69,6 +69,8 @@ bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double 
         return calculada_[k] = true;
     }
     c = {x0_[k - 1], mma, mmb, false};
+    // A table computed again is a new one for whatever was worked out from it.
+    versiones_[k] = ++ultimaVersion_;
     calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
                                          : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
     return calculada_[k];

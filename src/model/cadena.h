@@ -78,6 +78,9 @@ public:
     // With a column of plates in force the stage is a batch rectification
     // (false too when the column refuses its charge: see rechazo).
     bool asegurar(int etapa, const ModeloELV& elv, double mma, double mmb);
+    // A number that changes every time stage k's column is computed: what
+    // was worked out from the column is stale once it differs.
+    unsigned long version(int etapa) const { return versiones_[static_cast<std::size_t>(etapa)]; }
 
     // The column of plates every stage distils through; one without plates
     // leaves simple distillation. Another column than the one in force
@@ -112,6 +115,8 @@ private:
     // Made with the first column of plates.
     std::unique_ptr<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>> cabezas_;
     std::array<std::optional<RechazoColumna>, kMaxEtapas + 1> rechazos_{};
+    std::array<unsigned long, kMaxEtapas + 1> versiones_{};
+    unsigned long ultimaVersion_ = 0;
 };
 
 // Mass and composition of a liquid (a still's contents or the distillate).

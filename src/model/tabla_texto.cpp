@@ -47,10 +47,17 @@ const InfoTemperatura& temperatura(int q)
     return magnitudesTemperatura()[static_cast<std::size_t>(q - kNumMagnitudes)];
 }
 
-std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::string& modelo)
+const InfoMagnitudCalor& deCalor(int q) { return magnitudesCalor()[static_cast<std::size_t>(q - kTiempo)]; }
+
+// `reloj`: the heating's line, empty when no quantity of it is ticked.
+std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::string& modelo, const std::string& reloj)
 {
     std::string t;
     for (int q : p.items) {
+        if (esMagnitudDeCalor(q)) {
+            t += codigoMagnitud(q) + " = " + tr(deCalor(q).nombre) + "\r\n";
+            continue;
+        }
         if (esTemperatura(q)) {
             t += codigoMagnitud(q) + " = " + tr(temperatura(q).nombre) + " (°C; " + modelo + ")\r\n";
             continue;
@@ -64,6 +71,7 @@ std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::
         if (esMagnitudDeMasa(q)) t += " (" + std::string(unidad) + ")";
         t += "\r\n";
     }
+    if (!reloj.empty()) t += reloj + "\r\n";
     t += "\r\n";
     for (int q : p.items) t += columna12(codigoMagnitud(q));
     t += "\r\n";
@@ -71,8 +79,10 @@ std::string leyenda(const PeticionTabla& p, std::string_view unidad, const std::
 }
 
 // The row's value of quantity q, the temperatures worked out once a row.
-double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas>& t, const EtapaEvaluable& etapa, double P)
+double valor(int q, const ValoresMagnitudes& v, const std::optional<Temperaturas>& t, const EtapaEvaluable& etapa, double P,
+             const std::optional<TiempoCalor>& reloj)
 {
+    if (esMagnitudDeCalor(q)) return q == kTiempo ? reloj->minutos : reloj->kJ.value_or(0);
     if (esMagnitudDeColumna(q)) return valorMagnitudColumna(q, etapa, P);
     if (!esTemperatura(q)) return v[static_cast<std::size_t>(q)];
     return q == kTempAlambique ? t->alambique : t->destilado;
@@ -96,16 +106,26 @@ std::string encabezado(int q, std::string_view unidad)
     std::string c = recortar(codigoMagnitud(q));
     if (esTemperatura(q)) return c + " (°C)";
     if (esMagnitudDeColumna(q)) return c;
+    if (esMagnitudDeCalor(q)) return c + (q == kTiempo ? " (min)" : " (kJ)");
     if (c.find('%') != std::string::npos) return c + " (%)";
     if (esMagnitudDeMasa(q)) return c + " (" + std::string(unidad) + ")";
     if (c.find('N') != std::string::npos) return c + " (mol)";
     return c;
 }
 
+// A still that boils above a critical temperature has no latent heat to
+// give a power's time or the heat.
+const Texto* errorDeAcumulado(const AcumuladoCalor& a, const Calefaccion& c, const std::vector<int>& items)
+{
+    const bool pideCalor = c.potencia || std::find(items.begin(), items.end(), kCalor) != items.end();
+    return a.sobreCritica && pideCalor ? &mensajes::sobreCritica : nullptr;
+}
+
 }  // namespace
 
 std::string codigoMagnitud(int q)
 {
+    if (esMagnitudDeCalor(q)) return std::string(deCalor(q).codigo);
     if (esMagnitudDeColumna(q)) return std::string(deColumna(q).codigo);
     return std::string(esTemperatura(q) ? temperatura(q).codigo : magnitudes()[static_cast<std::size_t>(q)].codigo);
 }
@@ -118,7 +138,7 @@ std::string columna12(std::string s)
 
 ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                    const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
-                                   const TemperaturasTabla& temperaturas)
+                                   const TemperaturasTabla& temperaturas, const CalorTabla& calor)
 {
     ResultadoValores r;
     // Without a binary there are no temperatures to tabulate.
@@ -130,6 +150,21 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
     const EtapaEvaluable etapa = etapaEvaluable(cadena, elv, e, cortes, p.etapa);
     // Nor without a column its reflux ratio and distillate.
     if (!etapa.columnaPlatos) std::erase_if(p.items, esMagnitudDeColumna);
+    // Nor without a heating its time, nor without latent heats its heat.
+    if (!calor.calefaccion) std::erase_if(p.items, esMagnitudDeCalor);
+    if (!calor.sistema) std::erase(p.items, kCalor);
+    const AcumuladoCalor* reloj = nullptr;
+    if (std::any_of(p.items.begin(), p.items.end(), esMagnitudDeCalor)) {
+        // A power needs the latent heats.
+        if (calor.calefaccion->potencia && !calor.sistema) {
+            r.error = &mensajes::potenciaSinCalorLatente;
+            return r;
+        }
+        reloj = &calor.reloj->acumulado(cadena, p.etapa, elv, e.mma, e.mmb, calor.sistema);
+        if ((r.error = errorDeAcumulado(*reloj, *calor.calefaccion, p.items))) return r;
+        r.valores.calorIncierto = reloj->conCalor && (calorLatenteIncierto(calor.sistema->compuestoA()) ||
+                                                      calorLatenteIncierto(calor.sistema->compuestoB()));
+    }
     ValoresTabla& v = r.valores;
     v.items = p.items;
     v.unidad = unidadesMasa()[static_cast<std::size_t>(e.unidad)].nombre;
@@ -141,10 +176,18 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
         const ValoresMagnitudes m = EvaluarMagnitudes(etapa, P);
         std::optional<Temperaturas> temp;
         if (conTemperaturas) temp = temperaturasEn(*temperaturas.sistema, etapa, m, P);
+        std::optional<TiempoCalor> tiempo;
+        if (reloj) {
+            tiempo = tiempoCalorEnFila(*reloj, *calor.calefaccion, etapa.masaCarga * etapa.gramos, filaDeAvance(P));
+            if (!tiempo) {
+                r.error = &mensajes::calefaccion;
+                return r;
+            }
+        }
         std::vector<double>& fila = v.filas.emplace_back();
         std::vector<termo::Avisos>& avisos = v.avisos.emplace_back();
         for (int q : p.items) {
-            fila.push_back(valor(q, m, temp, etapa, P));
+            fila.push_back(valor(q, m, temp, etapa, P, tiempo));
             avisos.push_back(avisosDe(q, temp));
         }
     }
@@ -154,9 +197,9 @@ ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, c
 
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
-                               const TemperaturasTabla& temperaturas)
+                               const TemperaturasTabla& temperaturas, const CalorTabla& calor)
 {
-    const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, p, temperaturas);
+    const ResultadoValores valores = ValoresTablaVista(cadena, elv, e, cortes, p, temperaturas, calor);
     ResultadoTabla r;
     r.error = valores.error;
     if (!valores.valido) return r;
@@ -165,7 +208,9 @@ ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const
     const ColumnaPlatos& columna = cadena.columnaPlatos();
     const std::string lineaColumna =
         columna.hay() ? textoColumna(columna, cadena.cabeza(p.etapa).avanceReflujoMaximo, p.sep) : std::string();
-    std::string t = cabecera(e, p, v.masaCarga, lineaColumna) + leyenda(p, v.unidad, temperaturas.modelo);
+    const bool conReloj = std::any_of(p.items.begin(), p.items.end(), esMagnitudDeCalor);
+    const std::string reloj = conReloj ? textoRelojCalefaccion(*calor.calefaccion, p.sep) : std::string();
+    std::string t = cabecera(e, p, v.masaCarga, lineaColumna) + leyenda(p, v.unidad, temperaturas.modelo, reloj);
     termo::Avisos presentes;
     for (std::size_t i = 0; i < v.filas.size(); ++i) {
         for (std::size_t j = 0; j < v.filas[i].size(); ++j) {
@@ -175,6 +220,7 @@ ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const
         t += "\r\n";
     }
     if (!presentes.vacio()) t += "\r\n" + termo::notasAvisos(presentes, "\r\n");
+    if (v.calorIncierto) t += "\r\n" + notaCalorLatenteIncierto() + "\r\n";
     r.texto = std::move(t);
     r.valores = v;
     return r;

@@ -8,6 +8,7 @@
 
 #include "model/cadena.h"
 #include "model/temperaturas.h"
+#include "model/tiempo_calor.h"
 
 namespace quillon {
 
@@ -30,6 +31,15 @@ struct TemperaturasTabla {
     std::string modelo;
 };
 
+// The heating of the two quantities kTiempo and kCalor, when they can be
+// ticked; the binary of the latent heats is null when a component is no
+// known compound (then no heat, and no time with a power).
+struct CalorTabla {
+    const Calefaccion* calefaccion = nullptr;
+    RelojEtapas* reloj = nullptr;
+    const termo::Sistema* sistema = nullptr;
+};
+
 // The numbers of the table view: the ticked quantities at every row, from
 // 0 % to 100 % of progress.
 struct ValoresTabla {
@@ -39,6 +49,8 @@ struct ValoresTabla {
     std::vector<std::vector<termo::Avisos>> avisos;
     std::string unidad;                      // the mass unit
     double masaCarga = 0;                    // the stage's charge, in that unit
+    // The latent heats used were uncertain ones (formic or acetic acid).
+    bool calorIncierto = false;
 };
 struct ResultadoValores {
     ValoresTabla valores;
@@ -49,7 +61,7 @@ struct ResultadoValores {
 // stage is the one the stage row set.
 ResultadoValores ValoresTablaVista(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                    const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
-                                   const TemperaturasTabla& temperaturas = {});
+                                   const TemperaturasTabla& temperaturas = {}, const CalorTabla& calor = {});
 
 struct ResultadoTabla {
     std::string texto;             // empty when the table cannot be built
@@ -61,7 +73,7 @@ struct ResultadoTabla {
 // its flags after the number, and a note under the table explains them.
 ResultadoTabla CrearTablaTexto(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,
                                const std::array<double, kMaxEtapas>& cortes, PeticionTabla p,
-                               const TemperaturasTabla& temperaturas = {});
+                               const TemperaturasTabla& temperaturas = {}, const CalorTabla& calor = {});
 
 // The same numbers for a spreadsheet, in full precision under a header of
 // codes and units: comma-separated with a decimal point, or

@@ -55,6 +55,9 @@ inline constexpr Texto fraccionMolarXo{"Mole fraction Xo", "Fracción molar Xo"}
 inline constexpr Texto porcentajeMasaA{"% mass of A", "% Peso inicial"};
 inline constexpr Texto masaInicial{"Initial mass of binary mixture in the still", "Masa inicial de mezcla"};
 inline constexpr Texto numeroEtapas{"Number of consecutive stages of distillation", "Número de etapas de destilación"};
+inline constexpr Texto calefaccion{"Heating", "Calefacción"};
+inline constexpr Texto calefaccionNombre{"Heating of the still (empty: none)", "Calefacción del alambique (vacío: ninguna)"};
+inline constexpr Texto unidadCalefaccion{"Unit of the heating", "Unidad de la calefacción"};
 inline constexpr Texto etapaTabla{"Number of the stage", "Etapa a tabular"};
 inline constexpr Texto elementosTabla{"Select items", "Elementos a tabular"};
 inline constexpr Texto numeroFilas{"Number of rows", "Número de filas"};

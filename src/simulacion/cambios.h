@@ -22,6 +22,7 @@ struct Cambios {
         Borrado = 1u << 8,     // Clear
         Abierto = 1u << 9,     // a document was opened
         Columna = 1u << 10,    // a box or the policy of the column of plates
+        Calefaccion = 1u << 12,  // the heating of the still: its box or its unit
     };
     unsigned que = 0;
     int corteDesde = kMaxEtapas + 1;  // the first stage whose cut changed

@@ -7,7 +7,10 @@
 namespace quillon {
 
 Simulacion::Simulacion(QObject* padre)
-    : QObject(padre), superTabla_(std::make_unique<SuperTablaELV>()), cadena_(std::make_unique<CadenaEtapas>())
+    : QObject(padre),
+      superTabla_(std::make_unique<SuperTablaELV>()),
+      cadena_(std::make_unique<CadenaEtapas>()),
+      reloj_(std::make_unique<RelojEtapas>())
 {
     superTabla_->fill(0);
     // The window's start-up values; numbers are written with the build
@@ -182,6 +185,7 @@ void Simulacion::cargar(const LecturaBdf& lectura)
     doc_.condiciones = d.condiciones;
     // A document without a column leaves the policy's boxes ready for one.
     columna_ = d.columna.value_or(columnaInicial());
+    doc_.calefaccion = d.calefaccion;
     cadena_->invalidar(0, kMaxEtapas);
     fijarModificado(false);
     emit documentoReemplazado();

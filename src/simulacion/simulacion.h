@@ -26,6 +26,7 @@ class QTimer;
 #include "model/numero.h"
 #include "model/tabla_texto.h"
 #include "model/temperaturas.h"
+#include "model/tiempo_calor.h"
 
 namespace quillon {
 
@@ -139,6 +140,31 @@ public:
     std::optional<Cabeza> cabezaEnCorte(int k, double P) const;
     int platos() const { return cadena_->columnaPlatos().platos; }
 
+    // --- The heating of the still (simulacion_calefaccion.cpp)
+    TextosCalefaccion textosCalefaccion() const { return doc_.calefaccion.value_or(TextosCalefaccion{}); }
+    void editarCalefaccion(const QString& valor);
+    void elegirUnidadCalefaccion(int unidad);
+    // The heating read from its box: none when the box is blank, or its message.
+    LecturaCalefaccion calefaccion() const { return leerCalefaccion(textosCalefaccion()); }
+    // Whether the views offer the time (while the box holds anything: a
+    // text that is no heating then gives its message), and the heat (which
+    // needs the latent heats of two known compounds).
+    bool ofrecerTiempo() const { return calefaccionEnUso(textosCalefaccion()); }
+    bool ofrecerCalor();
+    // The time from the first drop at stage k's cut as the still drawing
+    // found it; none without a heating, or the message of why not.
+    struct RelojAlambique {
+        std::optional<double> minutos;
+        const Texto* error = nullptr;
+    };
+    RelojAlambique relojAlambique(int k, const EstadoEtapa& r);
+    // What the table view's time and heat need.
+    CalorTabla calorTabla();
+    // The running sums of stage k for the progress graph's time axis, after
+    // etapaParaGrafico(k); null (and the message) when the heating cannot
+    // time the stage.
+    const AcumuladoCalor* acumuladoParaGrafico(int k, const Texto*& error);
+
     // --- Reading for the views (simulacion_lectura.cpp)
     double leer(Entrada e);
     // A stage's cut, VALOR_NO_VALIDO when its box holds no percentage.
@@ -232,6 +258,11 @@ private:
     // The equilibrium a view's stage evaluation points to: it must outlive
     // the call that hands the evaluation out.
     ModeloELV modeloVista_;
+    // The heating read for the views, and each stage's running sums.
+    std::optional<Calefaccion> calefaccionVista_;
+    std::unique_ptr<RelojEtapas> reloj_;
+    // The heating's message for a stage the views cannot time, or null.
+    const Texto* errorDeReloj(int k, const ModeloELV& elv, const AcumuladoCalor*& a);
     QTimer* refresco_ = nullptr;  // the deferred refresh
     Cambios pendientes_;          // what the next announcement tells
 };

@@ -109,7 +109,11 @@ ResultadoTabla Simulacion::tablaTexto(PeticionTabla p)
     if ((r.error = asegurarConColumna(p.etapa, e)) || !calculada(p.etapa)) return r;
     // The numbers are written with the separator of the last number read.
     p.sep = numero_.sepDecimal;
-    return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p, {sistemaTermico(), textoSistemaTermico()});
+    if (const Texto* error = calefaccion().error) {
+        r.error = error;
+        return r;
+    }
+    return CrearTablaTexto(*cadena_, modelo(e.alfa), e, cortes, p, {sistemaTermico(), textoSistemaTermico()}, calorTabla());
 }
 
 const termo::Sistema* Simulacion::sistemaTermico()

@@ -163,6 +163,27 @@ TEST_F(QuillonTable, AColumnAddsItsRefluxAndDistillateLastAndTheOptionsReplaceIt
     EXPECT_NE(pureza.out.find("constant distillate purity xD = 0.9 up to R = 3 (reached at "), npos) << pureza.err;
 }
 
+// A heating adds the time and the heat last, after the column's quantities
+// in the CSV; the options replace the document's heating; a boil-up rate
+// with names the list does not know gives the time alone; the acids'
+// uncertain latent heats are noted.
+TEST_F(QuillonTable, AHeatingAddsTimeAndHeatLastAndTheOptionsReplaceIt)
+{
+    const Salida s = correr("doc.bdf --csv --temperatures --plates 5 --reflux 2 --heating 0.3 --heating-unit kW");
+    ASSERT_EQ(s.estado, 0) << s.err;
+    const auto csv = lineasCsv(s.out);
+    ASSERT_EQ(csv.size(), 22u);
+    EXPECT_TRUE(csv[0].ends_with(",YAd,TBs,TBd,Rfx,XAi,tmin,Qsup")) << csv[0];
+    EXPECT_EQ(correr("doc.bdf --csv --heating 2 --heating-unit mol/min").out,
+              correr("h.bdf --csv --heating-unit mol/min", "cp doc.bdf h.bdf && printf '<HEATING=2>\\r\\n' >> h.bdf").out);
+    const auto caudal = lineasCsv(correr("u.bdf --csv --heating 2 --heating-unit mol/min", "cp doc.bdf u.bdf && sed -i s/A=benzene/A=unobtainium/ u.bdf").out);
+    ASSERT_EQ(caudal.size(), 22u);
+    EXPECT_TRUE(caudal[0].ends_with(",YAd,tmin"));
+    const std::string acidos = "cp doc.bdf a.bdf && sed -i 's/A=benzene/A=water/; s/B=toluene/B=acetic acid/' a.bdf";
+    EXPECT_NE(correr("a.bdf --heating 300", acidos).out.find("\r\nNote: the vapour of formic and acetic acid is associated"), npos);
+    EXPECT_NE(correr("a.bdf --csv --heating 300", acidos).err.find("Note: the vapour of formic"), npos);
+}
+
 // Wrong arguments exit with 1 and the usage hint; what gives no table exits
 // with 2 and its message alone, a file's path on its own line. Nothing goes
 // to standard output.
@@ -246,7 +267,15 @@ INSTANTIATE_TEST_SUITE_P(
                             "printf '<PRESSURE=1>\\r\\n<PRESSURE_UNIT=atm>\\r\\n<MODEL=UNIFAC>\\r\\n' >> doc.bdf"},
                     Rechazo{"doc.bdf --temperatures", 2, "ERROR: A and B are the same compound (benzene)",
                             "sed -i s/B=toluene/B=Benceno/ doc.bdf"},
-                    Rechazo{"--equilibrium water agua", 2, "ERROR: A and B are the same compound (water)"}));
+                    Rechazo{"--equilibrium water agua", 2, "ERROR: A and B are the same compound (water)"},
+                    // A heating: its range, a unit with no heating, a power
+                    // without latent heats, a document's box that is no number.
+                    Rechazo{"doc.bdf --heating 0", 1, "--heating takes"}, Rechazo{"doc.bdf --heating-unit kW", 1, "needs a heating"},
+                    Rechazo{"doc.bdf --heating 300", 2,
+                            "ERROR: A heating power needs both components to be compounds of the program's list (their latent "
+                            "heats): give a boil-up rate in mol/min or kmol/h instead",
+                            "sed -i s/A=benzene/A=unobtainium/ doc.bdf"},
+                    Rechazo{"doc.bdf", 2, "ERROR: Heating is not valid", "printf '<HEATING=abc>\\r\\n' >> doc.bdf"}));
 
 // A file name that starts with a dash is an option unless it follows "--";
 // a document padded to exactly 1 MB reads as it did.

@@ -152,6 +152,29 @@ TEST(Bdf, TheColumnTravelsInTagsOfItsOwnOnlyWithPlates)
     EXPECT_FALSE(LeerBdf("<MAX_REFLUX=4><REFLUX=2>", kRuta).doc.columna);
 }
 
+// The heating travels after the column in two tags of its own, the box as
+// typed, only when the box holds anything: without it the document is
+// written as it always was.
+TEST(Bdf, TheHeatingTravelsInTagsOfItsOwnOnlyWhenTyped)
+{
+    DocumentoDestilacion d = documentoPrueba();
+    d.columna = TextosColumnaPlatos{"5", PoliticaReflujo::RazonConstante, "2", "", ""};
+    const std::string sin = EscribirBdf(d);
+    d.calefaccion = TextosCalefaccion{"  ", 3};
+    EXPECT_EQ(EscribirBdf(d), sin);
+    d.calefaccion = TextosCalefaccion{" 300 ", 3};
+    const std::string con = EscribirBdf(d);
+    EXPECT_EQ(con, sin + "<HEATING=300>\r\n<HEATING_UNIT=kmol/h>\r\n");
+    LecturaBdf r = LeerBdf(con, kRuta);
+    EXPECT_TRUE(r.ok() && r.doc.calefaccion->unidad == 3 && EscribirBdf(r.doc) == con);
+    r.doc.calefaccion.reset();
+    EXPECT_EQ(EscribirBdf(r.doc), sin);
+    // The unit in any case; without its tag, W.
+    EXPECT_EQ(*LeerBdf("<HEATING_UNIT=KMOL/H>[[]]<HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 3}));
+    EXPECT_EQ(*LeerBdf("<A=x><HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 0}));
+    EXPECT_FALSE(LeerBdf("<A=x><HEATING_UNIT=kW>", kRuta).doc.calefaccion);
+}
+
 TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
 {
     const LecturaBdf r = LeerBdf("junk<M0=2>x<B= water ><A=eau><a=x><MMB=><MMA=18", kRuta);

@@ -32,6 +32,14 @@ private slots:
         v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("3"));
         v.esperarRefresco();
         QVERIFY2(v.contenido(0).contains(QRegularExpression(QStringLiteral("R = 2   xD = 0[.,]\\d+"))), qPrintable(v.contenido(0)));
+        v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("20"));
+        v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("0"));
+        v.escribir(QStringLiteral("TxtCalor"), QStringLiteral("x"));
+        QTRY_COMPARE(v.mensaje(), QStringLiteral("ERROR: Calefacción no válida"));
+        v.escribir(QStringLiteral("TxtCalor"), QStringLiteral("0,3"));
+        v.sim().elegirUnidadCalefaccion(1);
+        v.esperarRefresco();
+        QVERIFY(v.contenido(0).contains(QRegularExpression(QStringLiteral("\\nDesde 1\\.ª gota: \\d+[.,]\\d+ min$"))));
     }
 
     void losGraficos()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -73,13 +74,12 @@ void preparar(FormMain& w, const QString& documento, QSize tamano)
     esperar(700);
 }
 
-// The input column: from the components panel down to the Calculate and
-// Clear buttons of the stages panel.
+// The input column: from the components panel down to the heating's row.
 QRect columnaEntradas(FormMain& w)
 {
     const QWidget* arriba = w.findChild<QWidget*>(QStringLiteral("panelComponentes"));
-    const QWidget* abajo = w.findChild<QWidget*>(QStringLiteral("panelMasa"));
-    QRect r(arriba->mapTo(&w, QPoint(0, 0)), abajo->mapTo(&w, QPoint(abajo->width(), 158)));
+    const QWidget* abajo = w.findChild<QWidget*>(QStringLiteral("panelCalefaccion"));
+    QRect r(arriba->mapTo(&w, QPoint(0, 0)), abajo->mapTo(&w, QPoint(abajo->width(), abajo->height())));
     return r.adjusted(-2, -2, 2, 2);
 }
 
@@ -123,6 +123,29 @@ int main(int argc, char** argv)
     orden(w, "accionVista3");
     esperar(500);
     guardar(w.grab(), QStringLiteral("fig-table.png"));
+
+    // The worked example of time and heat: 1 kg on a 300 W mantle, in one
+    // stage, the time and the heat ticked beside the distillate.
+    const auto teclear = [&w](const char* caja, const QString& texto) {
+        auto* c = w.findChild<QLineEdit*>(QString::fromLatin1(caja));
+        c->selectAll();
+        QTest::keyClicks(c, texto);
+    };
+    teclear("TxtMasa0", QStringLiteral("1"));
+    w.findChild<QAbstractButton*>(QStringLiteral("OptUNIT_kg"))->click();
+    w.findChild<QAbstractButton*>(QStringLiteral("OptETAP1"))->click();
+    teclear("TxtCalor", QStringLiteral("300"));
+    esperar(500);
+    auto* tabla = w.findChild<QListWidget*>(QStringLiteral("LstTABLA"));
+    for (int i = 0; i < tabla->count(); ++i) {
+        const bool marcar = i == 0 || i == 4 || i == 7 || i >= tabla->count() - 2;  // %tMd, XAd, tNd, tmin, Qsup
+        tabla->item(i)->setCheckState(marcar ? Qt::Checked : Qt::Unchecked);
+    }
+    w.findChild<QAbstractButton*>(QStringLiteral("OptFILTAB10"))->click();
+    orden(w, "accionCalcular");
+    esperar(500);
+    guardar(w.grab(), QStringLiteral("fig-heating.png"));
+    w.simulacion().marcarGuardado();
 
     // The ethanol-water table: diagram with the pointer on the curve, the
     // table editor, and the print dialog.
