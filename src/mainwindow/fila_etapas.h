@@ -36,7 +36,9 @@ public:
     // stages and the first picture shown, then redraws stage 1 onward.
     void Actualizar();
     // Draws still k, its text and, when k is the last stage, the receiver.
-    void DibujarNivelErlem(int k);
+    // False when stage k cannot be drawn: its message is out, and the
+    // stages after it have no charge to draw.
+    bool DibujarNivelErlem(int k);
     // Scroll the row one stage right (stops once the last stage shows) or left.
     void Siguiente();
     void Anterior();

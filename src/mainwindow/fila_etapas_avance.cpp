@@ -56,9 +56,9 @@ QString textoTiempo(double minutos, char sep)
 
 }  // namespace
 
-void FilaEtapas::DibujarNivelErlem(int k)
+bool FilaEtapas::DibujarNivelErlem(int k)
 {
-    if (k < 1 || k > kMaxEtapas) return;
+    if (k < 1 || k > kMaxEtapas) return false;
     emit mensaje(QString());
     EstadoEtapa r;
     {
@@ -72,7 +72,8 @@ void FilaEtapas::DibujarNivelErlem(int k)
         // Nothing stays drawn beside the message, not even for the moment
         // before the message bar blanks the row.
         blanquear();
-        return emit mensaje(sim_.mensajeDe(error, k));
+        emit mensaje(sim_.mensajeDe(error, k));
+        return false;
     }
     const auto& unidad = unidadesMasa()[static_cast<std::size_t>(sim_.unidad())];
     const QString u = qtexto(unidad.nombre);
@@ -98,12 +99,13 @@ void FilaEtapas::DibujarNivelErlem(int k)
         if (!ebullicion) textos_[still]->appendPlainText(QString());
         textos_[still]->appendPlainText(textoTiempo(*reloj.minutos, sim_.separador()));
     }
-    if (k < sim_.numEtapas()) return;
+    if (k < sim_.numEtapas()) return true;
 
     const auto receptor = static_cast<std::size_t>(k);
     dibujos_[receptor]->dibujarLiquido(filasReceptor(alturaReceptor(r.avance, r.fraccion)),
                                        aColor(quillon::colorLiquido(colorLiquido_, r.destilado.x)));
     escribirContenido(k, r.destilado, u);
+    return true;
 }
 
 void FilaEtapas::escribirCabeza(int k, double P)
@@ -128,10 +130,13 @@ void FilaEtapas::redibujarDesde(int k)
     // A blanked row is drawn again whole: the stages before k were blanked
     // too, and nothing else would draw them.
     if (std::exchange(enBlanco_, false)) k = 1;
-    DibujarNivelErlem(k);
     // The cut of stage k is the charge of k+1: every later table is stale.
+    // A stage that cannot be drawn leaves the later ones no charge: the
+    // first message stands.
+    const bool dibujada = DibujarNivelErlem(k);
     sim_.cargasCambiadasDesde(k + 1);
-    for (int j = k + 1; j <= sim_.numEtapas(); ++j) DibujarNivelErlem(j);
+    for (int j = k + 1; dibujada && j <= sim_.numEtapas(); ++j)
+        if (!DibujarNivelErlem(j)) break;
 }
 
 void FilaEtapas::deslizadorMovido(int k, bool final)

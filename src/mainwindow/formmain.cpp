@@ -3,7 +3,9 @@
 #include "mainwindow/formmain.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -48,6 +50,12 @@ FormMain::FormMain(QWidget* padre) : QMainWindow(padre), sim_(new Simulacion(thi
     // The status line carries passing notes (a save that lost letters).
     statusBar()->setObjectName(QStringLiteral("barraEstado"));
     ponerTextos();
+    // Tall enough to show every input panel without scrolling, where the
+    // screen has the room.
+    const int alto = kBarraAbajo + paneles_->alturaNecesaria() + menuBar()->sizeHint().height() +
+                     statusBar()->sizeHint().height();
+    if (const QScreen* pantalla = screen())
+        resize(width(), std::max(height(), std::min(alto, pantalla->availableGeometry().height() - 40)));
     conectarSimulacion();
 
     // The stills are drawn by the first turn of the event loop, with the

@@ -55,6 +55,10 @@ const Texto* Simulacion::leerColumna()
 const Texto* Simulacion::asegurarConColumna(int k, const Entradas& e)
 {
     if (const Texto* error = leerColumna()) return error;
+    // A stage the column refused distilled nothing: the stages after it
+    // have no charge, and its refusal is their message.
+    for (int j = 1; j < k && j <= kMaxEtapas; ++j)
+        if (const RechazoColumna* r = cadena_->rechazo(j)) return r->mensaje;
     if (asegurar(k, e)) return nullptr;
     const RechazoColumna* r = cadena_->rechazo(k);
     return r ? r->mensaje : nullptr;
@@ -63,8 +67,10 @@ const Texto* Simulacion::asegurarConColumna(int k, const Entradas& e)
 QString Simulacion::mensajeDe(const Texto* error, int k) const
 {
     if (!error) return {};
-    const RechazoColumna* r = k >= 1 && k <= kMaxEtapas ? cadena_->rechazo(k) : nullptr;
-    if (r && r->mensaje == error) return QString::fromStdString(textoRechazo(*r, numero_.sepDecimal));
+    // The refusal of stage k, or of the earlier stage that left it no charge.
+    for (int j = 1; j <= k && j <= kMaxEtapas; ++j)
+        if (const RechazoColumna* r = cadena_->rechazo(j); r && r->mensaje == error)
+            return QString::fromStdString(textoRechazo(*r, numero_.sepDecimal));
     return QString::fromUtf8(quillon::tr(*error));
 }
 

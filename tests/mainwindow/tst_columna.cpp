@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "formats/documento.h"
+#include "graphs/datos_avance.h"
 #include "graphs/datos_escalera.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/pintar_elv.h"
@@ -38,7 +39,7 @@ bool colorCerca(const QImage& im, QPointF p, const QColor& c)
 }  // namespace
 
 // A box of the column typed into (after choosing a policy) and the message.
-struct Caja { QString politica, caja, texto, mensaje; };
+struct Caja { QString politica, caja, texto, mensaje; int etapas = 1; };
 Q_DECLARE_METATYPE(Caja)
 
 class TstColumna : public QObject {
@@ -65,18 +66,24 @@ private slots:
             "ERROR: The distillate purity must be above the charge's mole fraction of A (0.4)"};
         QTest::newRow("out of reach") << Caja{"OptPureza", "TxtReflujoMaximo", "0.5",
             "ERROR: The column cannot give the distillate purity even at the largest reflux ratio (at most 0."};
+        // A refused first stage leaves the later ones no charge: its
+        // message stands, not one of theirs.
+        QTest::newRow("out of reach, three stages") << Caja{"OptPureza", "TxtReflujoMaximo", "0.5",
+            "ERROR: The column cannot give the distillate purity even at the largest reflux ratio (at most 0.", 3};
         QTest::newRow("a good R") << Caja{"OptRazon", "TxtReflujo", "3", ""};
     }
     void cadaCajaDiceSuMensaje()
     {
         QFETCH(Caja, c);
         prueba::Ventana v;
+        v.pulsar(QStringLiteral("OptETAP%1").arg(c.etapas));
         v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("3"));
         v.pulsar(c.politica);
         v.escribir(c.caja, c.texto);
         QVERIFY(v.sim().modificado());
         v.esperarRefresco();
         QVERIFY2(c.mensaje.isEmpty() ? v.mensaje().isEmpty() : v.mensaje().startsWith(c.mensaje), qPrintable(v.mensaje()));
+        QVERIFY2(!v.mensaje().contains(QStringLiteral("in stage")), qPrintable(v.mensaje()));
         // Nothing stays drawn beside a message; a good column draws its line.
         QCOMPARE(v.contenido(0).contains(QStringLiteral("R = ")), c.mensaje.isEmpty());
         // The boxes of the other policy are greyed.
@@ -114,6 +121,11 @@ private slots:
         v.orden(QStringLiteral("accionVista0"));
         QCOMPARE(v.contenido(0), still);
         QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->platosColumna() > 0);
+        // The progress graph's last two vertical items are the column's,
+        // after the 17 and the two temperatures of a known pair.
+        for (int i : {0, 1})
+            QVERIFY(calcularDatosAvance(v.sim(), 1, 0, 19 + i).datos.tituloY.startsWith(i ? QStringLiteral(" XAi: ")
+                                                                                             : QStringLiteral(" Rfx: ")));
     }
 
     // No plates: the stills, their pictures, the lists and the diagram are
