@@ -286,45 +286,6 @@ void pintar(QPainter& p, Pieza pieza, Capa capa)
     p.restore();
 }
 
-namespace {
-
-// The thermometer hangs in the right half of the neck, clear of the inlet
-// tube on the left: its stem from above the stopper to a bulb just above the
-// liquid's highest row.
-constexpr double kXTermometro = 76, kArribaTermometro = 4, kBulboTermometro = 196;
-constexpr double kCeroTermometro = kBulboTermometro - 12, kAltoEscala = 150;
-
-}  // namespace
-
-double yColumnaTermometro(double celsius)
-{
-    const double t = std::clamp(celsius, 0.0, kTermometroMaximo);
-    return kCeroTermometro - t / kTermometroMaximo * kAltoEscala;
-}
-
-void pintarTermometro(QPainter& p, double celsius)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    // The glass: a stem and its bulb.
-    p.setPen(QPen(kPared, 1));
-    p.setBrush(QColor(250, 252, 255));
-    p.drawRoundedRect(QRectF(kXTermometro - 2.5, kArribaTermometro, 5, kBulboTermometro - kArribaTermometro), 2.5, 2.5);
-    p.drawEllipse(QPointF(kXTermometro, kBulboTermometro), 4, 4);
-    // The column, in red, from the bulb up to the temperature.
-    const QColor mercurio(200, 20, 30);
-    p.setPen(Qt::NoPen);
-    p.setBrush(mercurio);
-    p.drawEllipse(QPointF(kXTermometro, kBulboTermometro), 2.8, 2.8);
-    const double arriba = yColumnaTermometro(celsius);
-    p.drawRect(QRectF(kXTermometro - 1, arriba, 2, kBulboTermometro - arriba));
-    // A tick every 50 °C.
-    p.setPen(QPen(kPared, 0.8));
-    for (double t = 0; t <= kTermometroMaximo; t += 50)
-        p.drawLine(QPointF(kXTermometro - 5, yColumnaTermometro(t)), QPointF(kXTermometro - 2.5, yColumnaTermometro(t)));
-    p.restore();
-}
-
 const QPixmap& imagen(Pieza pieza, Capa capa, qreal dpr)
 {
     static std::map<std::tuple<int, int, int>, QPixmap> hechas;

@@ -10,6 +10,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QTransform>
 
 class QPainter;
 
@@ -26,8 +27,11 @@ QSize tamano(Pieza pieza);
 void pintar(QPainter& p, Pieza pieza, Capa capa);
 
 // A thermometer down the still's neck, its bulb just above the liquid, its
-// column standing at `celsius` on a scale from 0 to 250 °C (held at the ends).
-void pintarTermometro(QPainter& p, double celsius);
+// column standing at `celsius` on a scale from 0 to 250 °C (held at the ends);
+// `donde` moves it elsewhere (the side neck under a column). Its glass is
+// rendered once per place and pixel ratio and kept; only the column is
+// painted each time.
+void pintarTermometro(QPainter& p, double celsius, const QTransform& donde = {});
 // The row of the top of the column at `celsius`, and the scale's ends.
 double yColumnaTermometro(double celsius);
 inline constexpr double kTermometroMaximo = 250;

@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 
+#include "mainwindow/caja_contenido.h"
 #include "mainwindow/deslizador_etapa.h"
 #include "mainwindow/fila_etapas_dibujo.h"
 #include "documents/validador_guardable.h"
@@ -32,6 +34,29 @@ constexpr int kYLinea = 430;
 constexpr int kXAnterior = 6;
 
 const AltosFila kAltos{};
+
+// The frame around a text: a line one pixel wide, as the style draws a plain
+// box (on whole device pixels, as many as the pixel ratio rounds to), but
+// filled as four rectangles: the style strokes it as a path, which is slow
+// at a high pixel ratio.
+class MarcoTexto : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QColor linea(150, 166, 186);
+        const qreal dpr = devicePixelRatioF();
+        const int w = qRound(dpr * width()), h = qRound(dpr * height()), grosor = qRound(dpr);
+        QPainter p(this);
+        p.scale(1 / dpr, 1 / dpr);
+        p.fillRect(0, 0, w, grosor, linea);
+        p.fillRect(0, h - grosor, w, grosor, linea);
+        p.fillRect(0, 0, grosor, h, linea);
+        p.fillRect(w - grosor, 0, grosor, h, linea);
+    }
+};
 
 QFont letraPequena(const QFont& base)
 {
@@ -76,13 +101,10 @@ void FilaEtapas::crearControles()
     for (int j = 0; j < kNumDibujos; ++j) {
         const auto i = static_cast<std::size_t>(j);
         // The frame goes first so that its text lies over it, 1 pixel inside.
-        marcos_[i] = new QFrame(this);
-        marcos_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
-        marcos_[i]->setLineWidth(1);
-        marcos_[i]->setStyleSheet(QStringLiteral("color: rgb(150, 166, 186);"));
+        marcos_[i] = new MarcoTexto(this);
         marcos_[i]->resize(kAnchoTexto + 2, kAltoTexto + 2);
 
-        textos_[i] = new QPlainTextEdit(this);
+        textos_[i] = new CajaContenido(this);
         textos_[i]->setReadOnly(true);
         textos_[i]->setFrameStyle(QFrame::NoFrame);
         textos_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -219,8 +241,10 @@ void FilaEtapas::aplicarDisposicion(const DisposicionFila& d)
 {
     for (int j = 0; j < kNumDibujos; ++j) {
         const auto i = static_cast<std::size_t>(j);
-        textos_[i]->clear();
         const bool ver = d.dibujoVisible[i];
+        // A shown text is written again by the drawing that follows (or
+        // blanked by its message); a hidden one keeps nothing stale.
+        if (!ver && !textos_[i]->document()->isEmpty()) textos_[i]->clear();
         if (ver) {
             dibujos_[i]->move(d.dibujo[i].topLeft());
             textos_[i]->setGeometry(d.texto[i]);

@@ -9,6 +9,7 @@
 // the next charge.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -85,9 +86,11 @@ private:
     void mostrarCortes();
     void mostrarCorte(int k);
     void moverDeslizador(int k, int valor);  // without editing the cut
-    void escribirContenido(int j, const Contenido& c, const QString& unidad);
-    // The column's line of still k at cut P, and its picture.
-    void escribirCabeza(int k, double P);
+    // The text of picture j, its lines joined.
+    void escribirTexto(int j, const QStringList& lineas);
+    QString textoDeLiquido(const Contenido& c, const QString& unidad) const;
+    // The column's line of still k at cut P, or none without a column.
+    QString lineaCabeza(int k, double P) const;
     int etapaDe(QObject* control) const;
 
     Simulacion& sim_;

@@ -91,38 +91,49 @@ bool FilaEtapas::DibujarNivelErlem(int k)
     dibujos_[still]->fijarColumna(sim_.cabezaEnCorte(k, r.avance) ? sim_.platos() : 0);
     dibujos_[still]->dibujarLiquido(filasAlambique(alturaAlambique(r.avance, r.fraccion)),
                                     aColor(quillon::colorLiquido(colorLiquido_, r.alambique.x)));
-    escribirContenido(k - 1, r.alambique, u);
-    if (ebullicion) textos_[still]->appendPlainText(textoEbullicion(*ebullicion, sim_.separador()));
-    escribirCabeza(k, r.avance);
+    // The contents, then a line for each of the still's extras.
+    QStringList lineas{textoDeLiquido(r.alambique, u)};
+    if (ebullicion) lineas << textoEbullicion(*ebullicion, sim_.separador());
+    if (const QString cabeza = lineaCabeza(k, r.avance); !cabeza.isEmpty()) lineas << cabeza;
     if (reloj.minutos) {
         // Under the boiling point, or apart from the liquid's lines.
-        if (!ebullicion) textos_[still]->appendPlainText(QString());
-        textos_[still]->appendPlainText(textoTiempo(*reloj.minutos, sim_.separador()));
+        if (!ebullicion) lineas << QString();
+        lineas << textoTiempo(*reloj.minutos, sim_.separador());
     }
+    escribirTexto(k - 1, lineas);
     if (k < sim_.numEtapas()) return true;
 
     const auto receptor = static_cast<std::size_t>(k);
     dibujos_[receptor]->dibujarLiquido(filasReceptor(alturaReceptor(r.avance, r.fraccion)),
                                        aColor(quillon::colorLiquido(colorLiquido_, r.destilado.x)));
-    escribirContenido(k, r.destilado, u);
+    escribirTexto(k, {textoDeLiquido(r.destilado, u)});
     return true;
 }
 
-void FilaEtapas::escribirCabeza(int k, double P)
+QString FilaEtapas::lineaCabeza(int k, double P) const
 {
     const auto cabeza = sim_.cabezaEnCorte(k, P);
-    if (!cabeza) return;
+    if (!cabeza) return {};
     // The column's reflux ratio and the distillate leaving its condenser now.
     auto F = [this](double v) { return QString::fromStdString(FormatoNumero(v, 4, sim_.separador())); };
-    textos_[static_cast<std::size_t>(k - 1)]->appendPlainText(QStringLiteral("R = ") + F(cabeza->reflujo) +
-                                                              QStringLiteral("   xD = ") + F(cabeza->destilado));
+    return QStringLiteral("R = ") + F(cabeza->reflujo) + QStringLiteral("   xD = ") + F(cabeza->destilado);
 }
 
-void FilaEtapas::escribirContenido(int j, const Contenido& c, const QString& unidad)
+QString FilaEtapas::textoDeLiquido(const Contenido& c, const QString& unidad) const
 {
     QString t = QString::fromStdString(textoContenido(c, unidad.toStdString(), sim_.separador()));
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    textos_[static_cast<std::size_t>(j)]->setPlainText(t);
+    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void FilaEtapas::escribirTexto(int j, const QStringList& lineas)
+{
+    QPlainTextEdit* caja = textos_[static_cast<std::size_t>(j)];
+    const QString texto = lineas.join(QLatin1Char('\n'));
+    // The same text again: the box keeps its layout and its picture.
+    if (caja->toPlainText() == texto) return;
+    caja->setPlainText(texto);
+    // Lines added after the contents show, as when they were appended.
+    if (lineas.size() > 1) caja->verticalScrollBar()->setValue(caja->verticalScrollBar()->maximum());
 }
 
 void FilaEtapas::redibujarDesde(int k)

@@ -1,8 +1,9 @@
 #pragma once
 // One picture of the stage row: a still or the receiver with its liquid, or
 // the connecting tube. The picture keeps a persistent
-// image at the screen's pixel ratio, made when its contents change, so a
-// repaint only copies it.
+// image at the screen's pixel ratio, made again only when what it shows
+// changes (a drawing of the same liquid keeps it), so a repaint only copies
+// it.
 
 #include <QColor>
 #include <QPixmap>
@@ -30,11 +31,11 @@ public:
     void dibujarLiquido(std::vector<FilaLiquido> filas, const QColor& color);
     // The thermometer in a still's neck, reading this temperature (°C), or
     // none; it shows at the next drawing.
-    void fijarTermometro(std::optional<double> celsius) { termometro_ = celsius; }
+    void fijarTermometro(std::optional<double> celsius);
     std::optional<double> termometro() const { return termometro_; }
     // The column of plates over a still, or none (0); it shows at the next
     // drawing.
-    void fijarColumna(int platos) { platos_ = platos; }
+    void fijarColumna(int platos);
     int platosColumna() const { return platos_; }
 
     int filasLiquido() const { return static_cast<int>(filas_.size()); }
@@ -54,6 +55,8 @@ private:
     int platos_ = 0;
     QColor color_;
     QPixmap imagen_;
+    // The thermometer or the column changed since the image was made.
+    bool cambiado_ = false;
 };
 
 }  // namespace quillon

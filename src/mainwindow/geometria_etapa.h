@@ -33,6 +33,7 @@ inline constexpr double kCentroAlambiqueX = 71, kCentroAlambiqueY = 276, kRadio2
 struct FilaLiquido {
     int y = 0;
     double izquierda = 0, derecha = 0;
+    bool operator==(const FilaLiquido&) const = default;
 };
 
 // Liquid height of a still in rows: Int((100 - P) * F * 1.2 + 0.5), kept

@@ -82,13 +82,20 @@ struct ModeloELV {
     // at every thousandth of x, by up to a thousandth in y on a steep table;
     // a column of many plates amplifies such steps until one still gives
     // several distillates. Alpha mode: the constant.
-    double alfaContinuo(double x) const
+    double alfaContinuo(double x) const { return alfaContinuoConPendiente(x).alfa; }
+    // The same alpha with its slope in x: 0 in alpha mode and where x lies
+    // outside 0..1 (held at the ends), the slope of its segment elsewhere.
+    struct AlfaLocal {
+        double alfa, pendiente;
+    };
+    AlfaLocal alfaContinuoConPendiente(double x) const
     {
-        if (!modoTabla) return alfa;
+        if (!modoTabla) return {alfa, 0};
         const double s = (x < 0 ? 0 : (x > 1 ? 1 : x)) * 1000;
         const auto k = static_cast<std::size_t>(s) < 999 ? static_cast<std::size_t>(s) : 999;
         const double t = s - static_cast<double>(k);
-        return (*superTabla)[k] + t * ((*superTabla)[k + 1] - (*superTabla)[k]);
+        const double salto = (*superTabla)[k + 1] - (*superTabla)[k];
+        return {(*superTabla)[k] + t * salto, x >= 0 && x <= 1 ? 1000 * salto : 0};
     }
     double yEqContinuo(double x) const { return vaporConVolatilidad(alfaContinuo(x), x); }
     // Vapour mole fraction of B, from the liquid's xB (1 − x, given apart

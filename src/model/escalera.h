@@ -18,8 +18,11 @@
 // The column's distillate is the xD whose staircase tops out at xD. A liquid
 // the operating line puts outside 0..1 is taken at the nearer end, which
 // keeps the top vapour monotone in xD and in R, so every root below is
-// bracketed and found by Brent's method: none diverges, none gives NaN, also
-// on the piecewise equilibrium of a table.
+// bracketed: Newton's steps, with the slope and curvature walked up the
+// staircase beside it, are kept inside the bracket, and Brent's method
+// finishes where they falter (a kink of a table's equilibrium, a liquid held
+// at an end). None diverges, none gives NaN. From a nearby guess a root
+// mostly costs one staircase.
 
 #include <vector>
 
@@ -32,7 +35,8 @@ namespace quillon {
 double vaporDeCabeza(const ModeloELV& elv, int platos, double xW, double R, double xD);
 
 // The distillate of the column at reflux ratio R over a still of
-// composition xW. With no plates or no reflux it is the still's vapour. `pista`, a nearby xD (the row before), only saves work.
+// composition xW. With no plates or no reflux it is the still's vapour.
+// `pista`, a nearby xD (extrapolated from the rows before), only saves work.
 double destiladoConReflujo(const ModeloELV& elv, int platos, double xW, double R, double pista = -1);
 
 // The smallest reflux ratio in [0, Rmax] at which the column gives a

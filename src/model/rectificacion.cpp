@@ -1,6 +1,8 @@
 #include "model/rectificacion.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 
 #include "model/composicion.h"
 #include "model/escalera.h"
@@ -69,14 +71,42 @@ double avanceDelCambio(const ModeloELV& elv, const ColumnaPlatos& c, double mma,
     return -1;
 }
 
-// The next row's value from this row's and the one before: in a straight
-// line, or, where that would cross zero (a composition dying away),
-// geometrically.
-double extrapolar(double actual, double anterior)
+// The still's composition after a step, from its masses: where the step
+// took the still's own mass fraction it stays as it was, which the masses
+// give to within roundings; one above it, which would enrich the still, is
+// dropped.
+double composicionTras(double x, double antes, bool propia)
 {
-    const double lineal = 2 * actual - anterior;
-    return lineal > 0 || anterior <= 0 ? lineal : actual * (actual / anterior);
+    constexpr double kRedondeos = 4 * std::numeric_limits<double>::epsilon();
+    return propia && x > antes && x - antes <= kRedondeos * antes ? antes : x;
 }
+
+// The heads of the last four rows, the newest first, and from them a guess
+// of the next row's: on a cubic through them, or, where that would cross
+// zero (a composition dying away), geometrically. Close enough that one
+// Newton step on the staircase mostly finishes the row.
+class Historia {
+public:
+    explicit Historia(const Cabeza& c) { filas_.fill(c); }
+    void anotar(const Cabeza& c)
+    {
+        std::copy_backward(filas_.begin(), filas_.end() - 1, filas_.end());
+        filas_[0] = c;
+    }
+    Cabeza pista() const
+    {
+        const auto f = [this](std::size_t i) { return filas_[i]; };
+        return {extrapolar(f(0).R, f(1).R, f(2).R, f(3).R), extrapolar(f(0).xD, f(1).xD, f(2).xD, f(3).xD)};
+    }
+
+private:
+    static double extrapolar(double v0, double v1, double v2, double v3)
+    {
+        const double cubica = 4 * (v0 + v2) - 6 * v1 - v3;
+        return cubica > 0 || v1 <= 0 ? cubica : v0 * (v0 / v1);
+    }
+    std::array<Cabeza, 4> filas_;
+};
 
 // Second-order Adams-Bashforth steps of 1/10000 of the charge's mass: the
 // still loses A at the mass fraction of the distillate leaving the
@@ -90,7 +120,8 @@ void integrar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double m
     const auto composicion = [mma, mmb](double mA, double resto) { return fraccionMolar(mA, resto - mA, mma, mmb); };
     double mA = fraccionMasica(x0, mma, mmb);
     alambique[0] = x0;
-    Cabeza actual = cabezaEn(elv, c, x0, {}), anterior = actual;
+    Cabeza actual = cabezaEn(elv, c, x0, {});
+    Historia historia(actual);
     double perdidaAnterior = -1;
     for (int i = 0;; ++i) {
         const auto fila = static_cast<std::size_t>(i);
@@ -105,12 +136,12 @@ void integrar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double m
         // would enrich the still: no distillate poorer than the still
         // leaves it unless the column gives one.
         const double enAlambique = mA / (resto + h);
-        mA = acotar(mA - h * std::max(extrapolada, std::min(perdida, enAlambique)), resto);
+        const double tomada = std::max(extrapolada, std::min(perdida, enAlambique));
+        mA = acotar(mA - h * tomada, resto);
         perdidaAnterior = perdida;
-        alambique[fila + 1] = composicion(mA, resto);
-        const Cabeza pista{extrapolar(actual.R, anterior.R), extrapolar(actual.xD, anterior.xD)};
-        anterior = actual;
-        actual = cabezaEn(elv, c, alambique[fila + 1], pista);
+        alambique[fila + 1] = composicionTras(composicion(mA, resto), alambique[fila], tomada == enAlambique);
+        actual = cabezaEn(elv, c, alambique[fila + 1], historia.pista());
+        historia.anotar(actual);
     }
     // The still is empty: its column gives nothing more.
     const Cabeza vacio = cabezaEn(elv, c, 0, {});

@@ -104,6 +104,36 @@ TEST(Escalera, OnePlateByHandFenskeAtTotalRefluxAndCornersOnTheCurveAndTheLine)
     EXPECT_EQ(escaleraMcCabe(alfa(kAlfa), 5, 0.2, 0, alfa(kAlfa).yEq(0.2)).esquinas.size(), 2u);
 }
 
+// A guess only saves work: from near or far, on either side, the searches
+// end where the unguided ones do, to far closer than any row shows; also at
+// a high alpha (a strongly curved staircase), many plates, a table's
+// equilibrium and a vanishing still.
+TEST(Escalera, FromAnyGuessTheSearchesEndAtTheSameRoot)
+{
+    TablaELV t;
+    t.x.fill(-1);
+    t.y.fill(-1);
+    const double puntos[][2] = {{0, 0}, {0.1, 0.3}, {0.4, 0.62}, {1, 1}};
+    for (std::size_t i = 0; i < 4; ++i) std::tie(t.x[i], t.y[i]) = std::pair(puntos[i][0], puntos[i][1]);
+    t.ultPunto = 3;
+    SuperTablaELV densa{};
+    CrearSuperTABLA_ELV(t, densa);
+    const struct {
+        ModeloELV elv;
+        int platos;
+        double xW, R;
+    } filas[] = {{alfa(kAlfa), 5, 0.3, 2}, {alfa(100), 3, 0.004, 0.5}, {alfa(1.2), 30, 0.5, 20},
+                 {{true, 0, &densa}, 4, 0.2, 1.5}, {alfa(kAlfa), 10, 1e-30, 3}};
+    for (const auto& f : filas) {
+        const double xD = destiladoConReflujo(f.elv, f.platos, f.xW, f.R);
+        for (double d : {3e-9, -4e-8, 9e-8, 1e-6, -1e-4, 0.3, -0.9}) {
+            EXPECT_NEAR(destiladoConReflujo(f.elv, f.platos, f.xW, f.R, xD * (1 + d)), xD, 1e-13 * xD) << f.R << " " << d;
+            // The least reflux ratio giving that distillate is R again.
+            EXPECT_NEAR(reflujoMinimo(f.elv, f.platos, f.xW, xD, 1e6, f.R * (1 + d)).R, f.R, 1e-9 * f.R) << f.R << " " << d;
+        }
+    }
+}
+
 TEST(Rectificacion, ConstantRefluxFollowsTheIndependentIntegration)
 {
     const Corrida c = rectificar(alfa(kAlfa), {5, kRazon, 2, 0, 0});
