@@ -5,11 +5,11 @@
 
 #include "graphs/curvas_txy.h"
 #include "graphs/geometria_avance.h"
+#include "graphs/vista_etapa.h"
 #include "model/calefaccion.h"
 #include "model/magnitudes.h"
 #include "model/rectificacion.h"
 #include "model/temperaturas.h"
-#include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
 
@@ -81,13 +81,8 @@ QString tituloTiempo(Simulacion& sim)
 ResultadoAvance calcularDatosAvance(Simulacion& sim, int etapa, int itemX, int itemY)
 {
     ResultadoAvance r;
-    const int k = etapa < 1 ? 1 : (etapa > kMaxEtapas ? kMaxEtapas : etapa);
-    EtapaParaVista v;
-    {
-        std::optional<plataforma::CursorEspera> espera;
-        if (!sim.calculada(k)) espera.emplace();
-        v = sim.etapaParaGrafico(k);
-    }
+    const int k = etapaAcotada(etapa);
+    const EtapaParaVista v = vistaDeEtapa(sim, k, false);
     if ((r.error = v.error) || !v.calculada) return r;
     const EtapaEvaluable& ev = v.evaluable;
     const CargaEtapa carga = cargaDeEtapa(ev.x0, ev.masaCarga, ev.mma, ev.mmb, ev.gramos);

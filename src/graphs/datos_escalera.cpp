@@ -1,12 +1,10 @@
 #include "graphs/datos_escalera.h"
 
-#include <optional>
-
+#include "graphs/vista_etapa.h"
 #include "model/cortes.h"
 #include "model/formato.h"
 #include "model/magnitudes.h"
 #include "model/rectificacion.h"
-#include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
 
@@ -23,17 +21,8 @@ QString numero(double v, int cifras, char sep) { return QString::fromStdString(F
 ResultadoEscalera escaleraDeEtapa(Simulacion& sim, int etapa)
 {
     ResultadoEscalera r;
-    const int k = etapa < 1 ? 1 : (etapa > kMaxEtapas ? kMaxEtapas : etapa);
-    EtapaParaVista v;
-    {
-        std::optional<plataforma::CursorEspera> espera;
-        if (!sim.calculada(k)) espera.emplace();
-        // The charge of stage k is what the stages before it distilled: they
-        // are cut first, left to right, as the row cuts them.
-        for (int j = 1; j < k; ++j)
-            if (sim.etapa(j).error) break;
-        v = sim.etapaParaGrafico(k);
-    }
+    const int k = etapaAcotada(etapa);
+    const EtapaParaVista v = vistaDeEtapa(sim, k, true);
     r.mensaje = sim.mensajeDe(v.error, k);
     if (v.error || !v.calculada || !v.evaluable.columnaPlatos) return r;
     std::array<double, kMaxEtapas> cortes{};

@@ -1,12 +1,10 @@
 #include "graphs/datos_txy.h"
 
-#include <optional>
-
+#include "graphs/vista_etapa.h"
 #include "model/cortes.h"
 #include "model/formato.h"
 #include "model/magnitudes.h"
 #include "model/temperaturas.h"
-#include "platform/plataforma.h"
 #include "platform/texto_qt.h"
 #include "simulacion/simulacion.h"
 
@@ -48,17 +46,8 @@ DatosTxy datosTxy(Simulacion& sim, const CurvasTxy& c)
 ResultadoEstadoTxy estadoTxy(Simulacion& sim, const termo::Sistema& s, int etapa)
 {
     ResultadoEstadoTxy r;
-    const int k = etapa < 1 ? 1 : (etapa > kMaxEtapas ? kMaxEtapas : etapa);
-    EtapaParaVista v;
-    {
-        std::optional<plataforma::CursorEspera> espera;
-        if (!sim.calculada(k)) espera.emplace();
-        // The charge of stage k is what the stages before it distilled: they
-        // are cut first, left to right, as the row cuts them.
-        for (int j = 1; j < k; ++j)
-            if (sim.etapa(j).error) break;
-        v = sim.etapaParaGrafico(k);
-    }
+    const int k = etapaAcotada(etapa);
+    const EtapaParaVista v = vistaDeEtapa(sim, k, true);
     if ((r.error = v.error) || !v.calculada) return r;
     // The stage's own cut, checked as the row checks it.
     std::array<double, kMaxEtapas> cortes{};
