@@ -211,8 +211,17 @@ void FormMain::disponer()
     const int SW = centralWidget()->width();
     const int SH = centralWidget()->height();
     barraVistas_->setGeometry(0, 0, SW, kBarraAbajo);
-    entradas_->setGeometry(0, kBarraAbajo, paneles_->width(), SH - kBarraAbajo);
+    // Too short for every input panel: they scroll, and their bar takes a
+    // strip of its own rather than hiding the boxes' right edges; the views
+    // start after it.
+    const bool desplazan = paneles_->alturaNecesaria() > SH - kBarraAbajo;
+    const int izquierda = kIzquierdaVistas + (desplazan ? entradas_->verticalScrollBar()->width() : 0);
+    entradas_->setGeometry(0, kBarraAbajo, paneles_->width() + izquierda - kIzquierdaVistas, SH - kBarraAbajo);
     paneles_->resize(paneles_->width(), std::max(SH - kBarraAbajo, paneles_->alturaNecesaria()));
+    for (QWidget* vista : {static_cast<QWidget*>(fila_), static_cast<QWidget*>(graficoELV_),
+                           static_cast<QWidget*>(graficoAvance_), static_cast<QWidget*>(barraMensajes_)})
+        vista->move(izquierda, kBarraAbajo);
+    TxtXAvan->move(izquierda - 1, kBarraAbajo);
     // Each view draws itself again for its new size.
     fila_->resize(SW - fila_->x(), SH - fila_->y());
     graficoELV_->resize(SW - fila_->x(), SH - kBarraAbajo);

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -245,6 +246,30 @@ private slots:
         QVERIFY(v->sim().modificado());
         v->esperarRefresco();
         QVERIFY(v->contenido(0).contains(QStringLiteral("Xa=0.25")));
+    }
+
+    // Short or tall, every input box shows whole, and nothing of a view lies
+    // under the inputs' scroll bar.
+    void lasEntradasSeVenEnterasAlDesplazarse_data()
+    {
+        QTest::addColumn<int>("alto");
+        QTest::newRow("too short: the inputs scroll") << 660;
+        QTest::newRow("tall enough") << 1100;
+    }
+    void lasEntradasSeVenEnterasAlDesplazarse()
+    {
+        QFETCH(int, alto);
+        v->w().resize(1100, alto);
+        auto* area = v->hijo<QScrollArea>(QStringLiteral("desplazamientoEntradas"));
+        QTRY_COMPARE(area->verticalScrollBar()->isVisible(), alto < 1000);
+        const QRect vista = area->viewport()->rect();
+        for (QLineEdit* caja : area->widget()->findChildren<QLineEdit*>()) {
+            if (!caja->isVisibleTo(area->widget())) continue;
+            const QRect r(caja->mapTo(area->viewport(), QPoint(0, 0)), caja->size());
+            QVERIFY2(r.left() >= vista.left() && r.right() <= vista.right(), qPrintable(caja->objectName()));
+        }
+        const QWidget* fila = v->hijo<QWidget>(QStringLiteral("filaEtapas"));
+        QVERIFY(fila->x() > area->geometry().right());
     }
 };
 
