@@ -254,7 +254,9 @@ private slots:
     void disposicion()
     {
         QFETCH(Disposicion, d);
-        v->w().resize(d.ancho, 700);
+        // Tall enough for the inputs not to scroll: their bar would take
+        // its strip from the row.
+        v->w().resize(d.ancho, 1100);
         etapas(d.etapas);
         v->esperarRefresco();
         QWidget* fila = v->hijo(QStringLiteral("filaEtapas"));
