@@ -31,6 +31,7 @@ namespace {
 constexpr int kBarraAbajo = 33;  // bottom of the view bar
 constexpr int kAnchoPanel = 290;
 constexpr int kIzquierdaVistas = 2 + kAnchoPanel + 1;
+constexpr int kAltoPanelVista = 518;  // the side panels of the graph and table views, at least
 
 }  // namespace
 
@@ -105,6 +106,7 @@ void FormMain::crearEntradas(QWidget* central)
     paneles_ = new PanelesEntrada(*sim_);
     entradas_->setWidget(paneles_);
     entradas_->setGeometry(0, kBarraAbajo, paneles_->width(), paneles_->height());
+    connect(entradas_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { cubrirEntradas(); });
 }
 
 void FormMain::crearBarraVistas(QWidget* central)
@@ -137,7 +139,7 @@ void FormMain::crearVistas(QWidget* central)
     connect(graficoELV_, &GraficoELV::editarTabla, this, [this] { editarTablaELV(); });
 
     panelAvance_ = new PanelAvance(central);
-    panelAvance_->setGeometry(2, kBarraAbajo, kAnchoPanel, 518);
+    panelAvance_->setGeometry(2, kBarraAbajo, kAnchoPanel, kAltoPanelVista);
     panelAvance_->hide();
     connect(panelAvance_, &PanelAvance::etapaElegida, this, &FormMain::elegirEtapaVista);
     connect(panelAvance_, &PanelAvance::copiar, this, &FormMain::copiar);
@@ -146,7 +148,7 @@ void FormMain::crearVistas(QWidget* central)
     graficoAvance_->hide();
 
     panelTabla_ = new PanelTabla(central);
-    panelTabla_->setGeometry(2, kBarraAbajo, kAnchoPanel, 518);
+    panelTabla_->setGeometry(2, kBarraAbajo, kAnchoPanel, kAltoPanelVista);
     panelTabla_->hide();
     TxtXAvan = new VistaTabla(*sim_, *panelTabla_, central);
     TxtXAvan->move(kIzquierdaVistas - 1, kBarraAbajo);
@@ -222,6 +224,7 @@ void FormMain::disponer()
                            static_cast<QWidget*>(graficoAvance_), static_cast<QWidget*>(barraMensajes_)})
         vista->move(izquierda, kBarraAbajo);
     TxtXAvan->move(izquierda - 1, kBarraAbajo);
+    cubrirEntradas();
     // Each view draws itself again for its new size.
     fila_->resize(SW - fila_->x(), SH - fila_->y());
     graficoELV_->resize(SW - fila_->x(), SH - kBarraAbajo);
@@ -229,6 +232,15 @@ void FormMain::disponer()
     TxtXAvan->resize(SW - 1 - fila_->x(), SH - kBarraAbajo - 1);
     barraMensajes_->resize(SW - 1 - fila_->x(), barraMensajes_->height());
     LblMSG->resize(barraMensajes_->width() - 8, LblMSG->height());
+}
+
+void FormMain::cubrirEntradas()
+{
+    // The side panels of the other views hide the inputs down to Calculate
+    // and Clear as the inputs scroll, and never cut their own controls.
+    const int alto = std::max(kAltoPanelVista, paneles_->alturaCubierta() - entradas_->verticalScrollBar()->value());
+    panelAvance_->resize(kAnchoPanel, alto);
+    panelTabla_->resize(kAnchoPanel, alto);
 }
 
 void FormMain::leerAjustes()

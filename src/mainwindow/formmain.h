@@ -58,6 +58,7 @@ private:
     void conectarSimulacion();
     void ponerTextos();
     void disponer();
+    void cubrirEntradas();
     void leerAjustes();
     void guardarAjustes();
     // What the window itself follows of the simulation's announcement.

@@ -156,4 +156,6 @@ void PanelesEntrada::resizeEvent(QResizeEvent* evento)
 
 int PanelesEntrada::alturaNecesaria() const { return panelCalefaccion_->y() + 34; }
 
+int PanelesEntrada::alturaCubierta() const { return panelMasa_->y() + botonCalcular_->y() - 4; }
+
 }  // namespace quillon

@@ -76,6 +76,9 @@ private:
 public:
     // What the panels need top to bottom: below it the column scrolls.
     int alturaNecesaria() const;
+    // How far down the side panels of the other views cover the inputs:
+    // to just above Calculate and Clear, which stay in reach.
+    int alturaCubierta() const;
 private:
 
     Simulacion& sim_;

@@ -270,6 +270,20 @@ private slots:
         }
         const QWidget* fila = v->hijo<QWidget>(QStringLiteral("filaEtapas"));
         QVERIFY(fila->x() > area->geometry().right());
+
+        // The table view's panel hides the inputs down to Calculate, which
+        // stays in reach, however far they are scrolled.
+        v->pulsar(QStringLiteral("pestanaVista3"));
+        const QWidget* tabla = v->hijo<QWidget>(QStringLiteral("panelTabla"));
+        const QWidget* calcular = v->hijo<QWidget>(QStringLiteral("botonCalcular"));
+        const QWidget* columna = v->hijo<QWidget>(QStringLiteral("panelColumna"));
+        for (int desplazado : {0, area->verticalScrollBar()->maximum()}) {
+            area->verticalScrollBar()->setValue(desplazado);
+            const QWidget* central = tabla->parentWidget();
+            const int arribaCalcular = calcular->mapTo(central, QPoint(0, 0)).y();
+            if (arribaCalcular >= tabla->y() + 518) QVERIFY(tabla->geometry().bottom() < arribaCalcular);
+            QVERIFY(tabla->geometry().bottom() >= columna->mapTo(central, QPoint(0, columna->height())).y() - 1);
+        }
     }
 };
 
