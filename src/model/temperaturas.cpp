@@ -1,6 +1,9 @@
 #include "model/temperaturas.h"
 
+#include <algorithm>
+
 #include "model/formato.h"
+#include "model/rectificacion.h"
 
 namespace quillon {
 
@@ -36,11 +39,47 @@ std::string textoModelo(const termo::Sistema& s, const std::optional<Condiciones
     return modelo + ", " + FormatoNumero(s.presion() / unidad.pascales, 5) + " " + std::string(unidad.nombre);
 }
 
+namespace {
+
+// Where a still's liquid of composition x ends as it empties. It moves away
+// from its vapour: down while the volatility is above 1, up while it is
+// below, until the volatility crosses 1 (an azeotrope it cannot pass) or the
+// liquid is pure. A column's distillate lies on the same side as the still's
+// own vapour, so the same holds under a column.
+double composicionAlVaciarse(const ModeloELV& elv, double x)
+{
+    if (!elv.modoTabla) return elv.alfa > 1 ? 0 : 1;
+    const double alfa = elv.alfaContinuo(x);
+    if (alfa == 1) return x;
+    const SuperTablaELV& a = *elv.superTabla;
+    const long ultima = static_cast<long>(a.size()) - 1;
+    const auto en = [&a](long i) { return a[static_cast<std::size_t>(i)]; };
+    long k = std::clamp(static_cast<long>(x * 1000), 0L, ultima - 1);  // the entry at or below x
+    if (alfa > 1) {
+        while (k >= 0 && en(k) > 1) --k;
+        if (k < 0) return 0;
+    } else {
+        ++k;
+        while (k <= ultima && en(k) < 1) ++k;
+        if (k > ultima) return 1;
+        --k;
+    }
+    // The volatility crosses 1 between entries k and k + 1, where the
+    // equilibrium in force runs straight.
+    return (static_cast<double>(k) + (en(k) - 1) / (en(k) - en(k + 1))) / 1000;
+}
+
+}  // namespace
+
 double liquidoDeTemperatura(int q, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P)
 {
     if (q == kTempAlambique)
-        return filaDeAvance(P) == kPasosAvance ? (*e.columna)[kPasosAvance - 1] : v[XAResid];
-    return P == 0 ? v[YAVapor] : v[XADest];
+        return filaDeAvance(P) == kPasosAvance ? composicionAlVaciarse(*e.elv, (*e.columna)[kPasosAvance - 1])
+                                               : v[XAResid];
+    if (P > 0) return v[XADest];
+    // The first drop: the vapour over the charge, or what the column's
+    // condenser gives from it.
+    return e.columnaPlatos ? valorMagnitudColumna(kDestiladoCondensador, e, 0) : v[YAVapor];
 }
 
 Temperaturas temperaturasEn(const termo::Sistema& s, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P)

@@ -51,10 +51,11 @@ std::string textoModelo(const termo::Sistema& s, const std::optional<Condiciones
 // The mole fraction of the liquid whose boiling point quantity `q`
 // (kTempAlambique or kTempDestilado) is, from a stage's quantities `v` at
 // progress P: the still's, which at 100 % is the limit of its own
-// composition as it empties (the last liquid it holds; the quantities read 0
-// there by convention); or the distillate's, which before anything is
-// distilled (P = 0) is the first drop, the vapour in equilibrium with the
-// charge.
+// composition as it empties (the quantities read 0 there by convention): the
+// pure component or the azeotrope its last liquid moves to; or the
+// distillate's, which before anything is distilled (P = 0) is the first
+// drop, the vapour in equilibrium with the charge or, under a column, the
+// distillate its condenser gives.
 double liquidoDeTemperatura(int q, const EtapaEvaluable& e, const ValoresMagnitudes& v, double P);
 
 struct Temperaturas {

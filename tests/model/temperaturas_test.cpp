@@ -47,37 +47,69 @@ INSTANTIATE_TEST_SUITE_P(
         FilaModelo{"ethanol", "water", CondicionesTermo{"abc", 2, termo::Modelo::Unifac},
                    "ERROR: No boiling temperatures: the document's pressure must be between 1E-3 and 100 bar"}));
 
-// A charge above the azeotrope of the isopropanol-water table (x = 0.69)
-// leaves a still ever richer in isopropanol: at 100 % distilled it boils as
-// its last liquid does, near pure isopropanol (82.3 C), not as water.
-TEST(UltimaFila, TheStillAtTheEndBoilsAsItsLastLiquid)
+struct FilaFinal {
+    const char* archivo;
+    const char* x0;      // replaces the document's, when given
+    double xFinal;       // where the still's last liquid ends
+    const char* nombre;
+};
+
+void PrintTo(const FilaFinal& f, std::ostream* os) { *os << f.nombre; }
+
+class UltimaFila : public testing::TestWithParam<FilaFinal> {};
+
+// At 100 % distilled the still boils as the liquid it ends with as it
+// empties, the pure component or azeotrope its composition runs to (at one
+// alpha always pure B, however steeply the last percent falls to it); the
+// distillate is the charge again. Before anything is distilled the
+// distillate boils as the first drop: the condenser's under a column, richer
+// than the still's own vapour.
+TEST_P(UltimaFila, TheStillEndsAsItsLastLiquidAndTheFirstDropIsTheCondensers)
 {
-    const std::string bytes = [] {
-        std::ifstream f(std::string(QUILLON_EXAMPLES_DIR) + "/isopropanol-water-1atm.bdf", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
+    const FilaFinal& f = GetParam();
+    const std::string bytes = [&f] {
+        std::ifstream a(std::string(QUILLON_EXAMPLES_DIR) + "/" + f.archivo, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(a), {});
     }();
-    const LecturaBdf l = LeerBdf(bytes, "isopropanol-water-1atm.bdf");
+    const LecturaBdf l = LeerBdf(bytes, f.archivo);
     ASSERT_TRUE(l.ok()) << l.error;
     DocumentoDestilacion d = l.doc;
-    d.x0 = "0.9";
+    if (f.x0) d.x0 = f.x0;
     std::array<double, kMaxEtapas> cortes{};
     EstadoNumerico estado;
     const Entradas e = entradasDeDocumento(d, cortes, estado);
     SuperTablaELV densa{};
-    CrearSuperTABLA_ELV(d.tabla, densa);
-    const ModeloELV elv{true, 0, &densa};
+    if (e.modoTabla) CrearSuperTABLA_ELV(d.tabla, densa);
+    const ModeloELV elv{e.modoTabla, e.alfa, &densa};
     const termo::Sistema s = std::get<termo::Sistema>(sistemaDeTemperaturas(d.compA, d.compB, d.condiciones));
     CadenaEtapas cadena;
-    PeticionTabla p{d.compA, d.compB, 1, 10, {XAResid, kTempAlambique, kTempDestilado}};
+    cadena.fijarColumna(leerColumnaPlatos(d.columna.value_or(TextosColumnaPlatos{})).columna);
+    PeticionTabla p{d.compA, d.compB, 1, 200, {YAVapor, kTempAlambique, kTempDestilado}};
+    if (d.columna) p.items.push_back(kDestiladoCondensador);
     const ResultadoValores v = ValoresTablaVista(cadena, elv, e, cortes, p, {&s, "UNIFAC, 1 atm"});
     ASSERT_TRUE(v.valido);
-    const auto& ultima = v.valores.filas.back();
-    EXPECT_EQ(ultima[0], 0);  // the still's mole fraction reads 0 there, by convention
-    const double ipa = termo::temperaturaEbullicion(termo::compuestoDe("isopropanol"), 101325) - kCeroCelsius;
-    EXPECT_NEAR(ultima[1], ipa, 0.5);
-    EXPECT_NEAR(ultima[1], v.valores.filas[9][1], 1);  // no jump from the row before
-    // The whole distillate is the charge again.
-    EXPECT_DOUBLE_EQ(ultima[2], s.burbuja(0.9).T - kCeroCelsius);
+    const auto& filas = v.valores.filas;
+    const auto& ultima = filas.back();
+    const auto T = [&s](double x) { return s.burbuja(x).T - kCeroCelsius; };
+    EXPECT_DOUBLE_EQ(ultima[1], T(f.xFinal));
+    EXPECT_DOUBLE_EQ(ultima[2], T(std::stod(d.x0)));
+    const double primeraGota = d.columna ? filas[0][3] : filas[0][0];
+    EXPECT_DOUBLE_EQ(filas[0][2], T(primeraGota));
+    if (d.columna) {
+        EXPECT_GT(primeraGota, filas[0][0] + 0.1);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Temperaturas, UltimaFila,
+    testing::Values(
+        // Above the table's azeotrope (x = 0.69) the still grows ever richer
+        // in isopropanol.
+        FilaFinal{"isopropanol-water-1atm.bdf", "0.9", 1, "above the azeotrope"},
+        FilaFinal{"isopropanol-water-1atm.bdf", "0.3", 0, "below the azeotrope"},
+        // One alpha: the still ends as toluene, however rich the charge, under
+        // a column as without.
+        FilaFinal{"benzene-toluene-3-stages.bdf", "0.95", 0, "a rich charge at one alpha"},
+        FilaFinal{"benzene-toluene-5-plates-reflux-2.bdf", nullptr, 0, "a column at one alpha"}));
 
 }  // namespace
