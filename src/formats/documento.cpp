@@ -37,15 +37,16 @@ std::string minusculas(std::string s)
 void leerCondiciones(std::string_view texto, DocumentoDestilacion& d)
 {
     const auto presion = valorEtiqueta(texto, "<PRESSURE=");
-    if (!presion) return;
+    const auto modelo = valorEtiqueta(texto, "<MODEL=");
+    // A model named alone is at the pressure the program assumes, 1 atm.
+    if (!presion && !modelo) return;
     CondicionesTermo c;
-    c.presion = recortar(*presion);
+    if (presion) c.presion = recortar(*presion);
     if (auto unidad = valorEtiqueta(texto, "<PRESSURE_UNIT=")) {
         for (std::size_t i = 0; i < unidadesPresion().size(); ++i)
             if (minusculas(recortar(*unidad)) == minusculas(std::string(unidadesPresion()[i].nombre))) c.unidad = static_cast<int>(i);
     }
-    if (auto modelo = valorEtiqueta(texto, "<MODEL="))
-        if (minusculas(recortar(*modelo)) == "ideal") c.modelo = termo::Modelo::Ideal;
+    if (modelo && minusculas(recortar(*modelo)) == "ideal") c.modelo = termo::Modelo::Ideal;
     d.condiciones = c;
 }
 

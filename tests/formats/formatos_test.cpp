@@ -120,6 +120,8 @@ TEST(Bdf, ThePredictionsConditionsTravelInTagsOfTheirOwn)
     const CondicionesTermo c = *LeerBdf("<PRESSURE= 101,3 ><PRESSURE_UNIT=KPA><MODEL=x>", kRuta).doc.condiciones;
     EXPECT_EQ(c, (CondicionesTermo{"101,3", 0, termo::Modelo::Unifac}));
     EXPECT_DOUBLE_EQ(presionEnPascales(c), 101300);
+    // A model named alone holds at 1 atm.
+    EXPECT_EQ(LeerBdf(sin + "<MODEL=ideal>", kRuta).doc.condiciones, (CondicionesTermo{"1", kAtmosferas, termo::Modelo::Ideal}));
 }
 
 // The column of plates travels in tags of its own after the table block and
