@@ -39,7 +39,7 @@ DatosTxy datosTxy(Simulacion& sim, const CurvasTxy& c)
     if (!c.avisos.vacio()) d.dudosas = qtr(kDudosas).arg(QString::fromStdString(termo::textoAvisos(c.avisos)));
     if (!c.dosLiquidos.empty()) d.dosLiquidos = qtr(kDosLiquidos);
     for (const AzeotropoTxy& az : c.azeotropos)
-        d.azeotropos << qtr(kAzeotropo).arg(numero(az.punto.x, 4, d.sep), numero(az.punto.T, 4, d.sep));
+        d.azeotropos << qtr(kAzeotropo).arg(numero(az.punto.x, 5, d.sep), numero(az.punto.T, 5, d.sep));
     return d;
 }
 

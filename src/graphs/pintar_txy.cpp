@@ -146,7 +146,7 @@ void dosLiquidos(Lienzo& l, const CurvasTxy& c, const GeometriaTxy& g)
 }
 
 // A ring on each azeotrope, its numbers on the side no curve is: below a
-// minimum, above a maximum.
+// minimum, above a maximum, where the frame leaves them room.
 void azeotropos(Lienzo& l, const DatosTxy& d, const GeometriaTxy& g, const Medidas& m)
 {
     const CurvasTxy& c = *d.curvas;
@@ -160,7 +160,11 @@ void azeotropos(Lienzo& l, const DatosTxy& d, const GeometriaTxy& g, const Medid
         fuenteEtiquetas(l);
         const double w = l.anchoTexto(rotulo);
         const double x = std::clamp(centro.x() - w / 2, g.izquierda + 0.3 * m.th, g.izquierda + g.ancho - w - 0.3 * m.th);
-        const double y = az.maximo ? centro.y() - r - 0.2 * m.th - m.th : centro.y() + r + 0.2 * m.th;
+        const double encima = centro.y() - r - 0.2 * m.th - m.th, debajo = centro.y() + r + 0.2 * m.th;
+        // A minimum on the axis's lowest tick has no room below: above, then,
+        // as a maximum under the top of the frame has none above.
+        const bool arriba = az.maximo ? encima >= g.arriba() : debajo + m.th > g.yBase;
+        const double y = arriba ? encima : debajo;
         // On white, so that no grid line runs through the numbers.
         l.caja({x - 0.15 * m.th, y, w + 0.3 * m.th, m.th}, Qt::white, Qt::white);
         l.texto({x, y}, rotulo, d.primerPlano);
