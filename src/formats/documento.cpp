@@ -34,6 +34,17 @@ std::string minusculas(std::string s)
     return s;
 }
 
+// The index of the unit a tag names, in any case, in a program's list of
+// units; `unidad` unchanged when the tag is absent or names none of them.
+template <typename Lista>
+void leerUnidad(std::string_view texto, const char* etiqueta, const Lista& unidades, int& unidad)
+{
+    const auto nombre = valorEtiqueta(texto, etiqueta);
+    if (!nombre) return;
+    for (std::size_t i = 0; i < unidades.size(); ++i)
+        if (minusculas(recortar(*nombre)) == minusculas(std::string(unidades[i].nombre))) unidad = static_cast<int>(i);
+}
+
 void leerCondiciones(std::string_view texto, DocumentoDestilacion& d)
 {
     const auto presion = valorEtiqueta(texto, "<PRESSURE=");
@@ -42,10 +53,7 @@ void leerCondiciones(std::string_view texto, DocumentoDestilacion& d)
     if (!presion && !modelo) return;
     CondicionesTermo c;
     if (presion) c.presion = recortar(*presion);
-    if (auto unidad = valorEtiqueta(texto, "<PRESSURE_UNIT=")) {
-        for (std::size_t i = 0; i < unidadesPresion().size(); ++i)
-            if (minusculas(recortar(*unidad)) == minusculas(std::string(unidadesPresion()[i].nombre))) c.unidad = static_cast<int>(i);
-    }
+    leerUnidad(texto, "<PRESSURE_UNIT=", unidadesPresion(), c.unidad);
     if (modelo && minusculas(recortar(*modelo)) == "ideal") c.modelo = termo::Modelo::Ideal;
     d.condiciones = c;
 }
@@ -71,10 +79,7 @@ void leerCalefaccionDe(std::string_view texto, DocumentoDestilacion& d)
     if (!valor) return;
     TextosCalefaccion c;
     c.valor = recortar(*valor);
-    if (auto unidad = valorEtiqueta(texto, "<HEATING_UNIT=")) {
-        for (std::size_t i = 0; i < unidadesCalefaccion().size(); ++i)
-            if (minusculas(recortar(*unidad)) == minusculas(std::string(unidadesCalefaccion()[i].nombre))) c.unidad = static_cast<int>(i);
-    }
+    leerUnidad(texto, "<HEATING_UNIT=", unidadesCalefaccion(), c.unidad);
     d.calefaccion = c;
 }
 
