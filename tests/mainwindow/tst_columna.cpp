@@ -15,6 +15,7 @@
 #include "graphs/grafico_elv.h"
 #include "graphs/pintar_elv.h"
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "support/imagen.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -27,13 +28,7 @@ const QString kEjemploPureza = QStringLiteral(QUILLON_EJEMPLOS "/ethanol-water-4
 // The colour of the picture around a point, within a pixel either way.
 bool colorCerca(const QImage& im, QPointF p, const QColor& c)
 {
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy) {
-            const QColor v = im.pixelColor(qRound(p.x()) + dx, qRound(p.y()) + dy);
-            if (qAbs(v.red() - c.red()) < 40 && qAbs(v.green() - c.green()) < 40 && qAbs(v.blue() - c.blue()) < 40)
-                return true;
-        }
-    return false;
+    return !prueba::mancha(im.copy(qRound(p.x()) - 1, qRound(p.y()) - 1, 3, 3), c).isEmpty();
 }
 
 }  // namespace
