@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <tuple>
@@ -22,6 +20,7 @@
 #include "formats/etiquetas.h"
 #include "model/cadena.h"
 #include "model/mensajes.h"
+#include "support/bytes.h"
 
 using namespace quillon;
 
@@ -302,12 +301,6 @@ TEST(Windows1252, EveryByteReadsAsItsCharacterAndIsWrittenBack)
     }
 }
 
-std::string leer(const std::filesystem::path& ruta)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
 {
     const std::filesystem::path carpeta = QUILLON_EXAMPLES_DIR;
@@ -317,7 +310,7 @@ TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
         {"isopropanol-water-1atm", "isopropanol-water-1atm"}, {"benzene-toluene-5-plates-reflux-2", ""},
         {"ethanol-water-4-plates-purity-0.75", "ethanol-water-1atm"}};
     for (const auto& [nombre, nombreTabla] : ejemplos) {
-        const std::string bytes = leer(carpeta / (nombre + ".bdf"));
+        const std::string bytes = prueba::leerBytes(carpeta / (nombre + ".bdf"));
         const LecturaBdf l = LeerBdf(bytes, nombre);
         ASSERT_TRUE(l.ok() && EscribirBdf(l.doc) == bytes) << nombre << ": " << l.error;
         std::array<double, kMaxEtapas> cortes{};
@@ -340,7 +333,7 @@ TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
         if (nombreTabla.empty()) continue;
         // Its table file is what the editor writes, and holds the same points
         // without the pure components.
-        const std::string tabla = leer(carpeta / (nombreTabla + ".vle"));
+        const std::string tabla = prueba::leerBytes(carpeta / (nombreTabla + ".vle"));
         const LecturaVle v = LeerVle(tabla, nombre);
         ASSERT_TRUE(v.x && v.y && v.nombreA && v.nombreB && v.masaA && v.masaB) << nombre;
         EXPECT_EQ(EscribirVle({*v.nombreA, *v.nombreB, *v.masaA, *v.masaB, *v.x, *v.y}), tabla) << nombre;

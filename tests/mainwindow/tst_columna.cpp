@@ -52,7 +52,6 @@ private slots:
     {
         QTest::addColumn<Caja>("c");
         QTest::newRow("31 plates") << Caja{"OptRazon", "TxtPlatos", "31", "ERROR: Number of plates is not valid"};
-        QTest::newRow("half a plate") << Caja{"OptRazon", "TxtPlatos", "2.5", "ERROR: Number of plates is not valid"};
         QTest::newRow("negative R") << Caja{"OptRazon", "TxtReflujo", "-1", "ERROR: Reflux ratio is not valid"};
         QTest::newRow("purity above 1") << Caja{"OptPureza", "TxtPureza", "1.2", "ERROR: Distillate purity is not valid"};
         QTest::newRow("negative Rmax") << Caja{"OptPureza", "TxtReflujoMaximo", "-2", "ERROR: Largest reflux ratio is not valid"};

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "model/cadena.h"
 #include "model/tabla_texto.h"
 #include "model/temperaturas.h"
+#include "support/bytes.h"
 
 using namespace quillon;
 
@@ -52,10 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
 // its last liquid does, near pure isopropanol (82.3 C), not as water.
 TEST(UltimaFila, TheStillAtTheEndBoilsAsItsLastLiquid)
 {
-    const std::string bytes = [] {
-        std::ifstream f(std::string(QUILLON_EXAMPLES_DIR) + "/isopropanol-water-1atm.bdf", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }();
+    const std::string bytes = prueba::leerBytes(QUILLON_EXAMPLES_DIR "/isopropanol-water-1atm.bdf");
     const LecturaBdf l = LeerBdf(bytes, "isopropanol-water-1atm.bdf");
     ASSERT_TRUE(l.ok()) << l.error;
     DocumentoDestilacion d = l.doc;
