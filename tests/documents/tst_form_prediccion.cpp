@@ -52,9 +52,6 @@ private slots:
             << Caso{"water", "benzene", "1", "30", "ERROR: The predicted x-y curve of water - benzene does not rise", false, false, false};
         QTest::newRow("the same compound")
             << Caso{"water", "Agua", "1", "30", "ERROR: A and B are the same compound (water)", false, false, false};
-        QTest::newRow("no parameters")
-            << Caso{"etilenglicol", "styrene", "1", "30", "ERROR: No UNIFAC parameters for the pair ethylene glycol - styrene",
-                    false, false, false};
         QTest::newRow("unknown compound") << Caso{"benzene", "unobtainium", "1", "30", "ERROR: Unknown compound", false, false, false};
         QTest::newRow("pressure in its unit")
             << Caso{"benzene", "toluene", "200", "30", "ERROR: The pressure must be between 9.8692E-4 and 98.692 atm", false, false, false};

@@ -10,8 +10,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <tuple>
@@ -22,6 +20,7 @@
 #include "formats/etiquetas.h"
 #include "model/cadena.h"
 #include "model/mensajes.h"
+#include "support/bytes.h"
 
 using namespace quillon;
 
@@ -96,85 +95,58 @@ TEST(Bdf, WrittenDocumentsReadBackWithABlankAfterEachCut)
     }
 }
 
-// The pressure and the model of a predicted table travel in tags of their
-// own after the table block: a document without them is written as it always
+// The pressure and model of a predicted table, the column of plates and the
+// heating travel after the table block in tags of their own, in this order,
+// each box as typed and only when used (a column with plates, a heating box
+// with anything in it): a document without them is written as it always
 // was; one with them reads back whole, and what the described tags give does
 // not change with them, wherever they stand.
-TEST(Bdf, ThePredictionsConditionsTravelInTagsOfTheirOwn)
-{
-    DocumentoDestilacion d = documentoPrueba();
-    const std::string sin = EscribirBdf(d);
-    EXPECT_FALSE(LeerBdf(sin, kRuta).doc.condiciones);
-    d.condiciones = CondicionesTermo{"760", 3, termo::Modelo::Ideal};
-    const std::string con = EscribirBdf(d);
-    EXPECT_EQ(con, sin + "<PRESSURE=760>\r\n<PRESSURE_UNIT=mmHg>\r\n<MODEL=IDEAL>\r\n");
-    LecturaBdf r = LeerBdf(con, kRuta);
-    EXPECT_EQ(r.doc.condiciones, d.condiciones);
-    for (const std::string& delante : {con, "<MODEL=UNIFAC><PRESSURE_UNIT=KPA><PRESSURE= 101,3 >" + sin}) {
-        r = LeerBdf(delante, kRuta);
-        ASSERT_TRUE(r.ok()) << r.error;
-        EXPECT_TRUE(r.doc.condiciones);
-        r.doc.condiciones.reset();
-        EXPECT_EQ(EscribirBdf(r.doc), EscribirBdf(LeerBdf(sin, kRuta).doc));
-    }
-    const CondicionesTermo c = *LeerBdf("<PRESSURE= 101,3 ><PRESSURE_UNIT=KPA><MODEL=x>", kRuta).doc.condiciones;
-    EXPECT_EQ(c, (CondicionesTermo{"101,3", 0, termo::Modelo::Unifac}));
-    EXPECT_DOUBLE_EQ(presionEnPascales(c), 101300);
-    // A model named alone holds at 1 atm.
-    EXPECT_EQ(LeerBdf(sin + "<MODEL=ideal>", kRuta).doc.condiciones, (CondicionesTermo{"1", kAtmosferas, termo::Modelo::Ideal}));
-}
-
-// The column of plates travels in tags of its own after the table block and
-// the conditions, each box as typed, only when it has plates: without them
-// the document is written as it always was, and what the other tags give
-// does not change with them.
-TEST(Bdf, TheColumnTravelsInTagsOfItsOwnOnlyWithPlates)
+TEST(Bdf, OptionalTagsTravelAfterTheTableOnlyWhenUsed)
 {
     constexpr auto razon = PoliticaReflujo::RazonConstante, pureza = PoliticaReflujo::PurezaConstante;
-    DocumentoDestilacion d = documentoPrueba();
-    d.condiciones = CondicionesTermo{};
-    const std::string sin = EscribirBdf(d);
-    d.columna = TextosColumnaPlatos{" 0 ", pureza, "", "0.9", "3"};
-    EXPECT_EQ(EscribirBdf(d), sin);
-    const std::pair<TextosColumnaPlatos, const char*> filas[] = {
-        {{" 5 ", razon, "2,5", "0.9", "7"}, "<PLATES=5>\r\n<REFLUX=2,5>\r\n"},
-        {{"12", pureza, "x", " 75% ", "1e3"}, "<PLATES=12>\r\n<PURITY=75%>\r\n<MAX_REFLUX=1e3>\r\n"}};
-    for (const auto& [columna, etiquetas] : filas) {
-        d.columna = columna;
+    const std::string sin = EscribirBdf(documentoPrueba());
+    const auto sinOpcionales = [](DocumentoDestilacion d) {
+        d.condiciones.reset(), d.columna.reset(), d.calefaccion.reset();
+        return EscribirBdf(d);
+    };
+    const struct {
+        std::optional<CondicionesTermo> condiciones;
+        std::optional<TextosColumnaPlatos> columna;
+        std::optional<TextosCalefaccion> calefaccion;
+        const char* etiquetas;
+    } filas[] = {
+        {CondicionesTermo{"760", 3, termo::Modelo::Ideal}, {}, {}, "<PRESSURE=760>\r\n<PRESSURE_UNIT=mmHg>\r\n<MODEL=IDEAL>\r\n"},
+        {{}, TextosColumnaPlatos{" 0 ", pureza, "", "0.9", "3"}, TextosCalefaccion{"  ", 3}, ""},
+        {{}, TextosColumnaPlatos{" 5 ", razon, "2,5", "0.9", "7"}, {}, "<PLATES=5>\r\n<REFLUX=2,5>\r\n"},
+        {CondicionesTermo{}, TextosColumnaPlatos{"12", pureza, "x", " 75% ", "1e3"}, TextosCalefaccion{" 300 ", 3},
+         "<PRESSURE=1>\r\n<PRESSURE_UNIT=atm>\r\n<MODEL=UNIFAC>\r\n<PLATES=12>\r\n<PURITY=75%>\r\n<MAX_REFLUX=1e3>\r\n"
+         "<HEATING=300>\r\n<HEATING_UNIT=kmol/h>\r\n"}};
+    for (const auto& f : filas) {
+        DocumentoDestilacion d = documentoPrueba();
+        std::tie(d.condiciones, d.columna, d.calefaccion) = std::tie(f.condiciones, f.columna, f.calefaccion);
         const std::string con = EscribirBdf(d);
-        EXPECT_EQ(con, sin + etiquetas);
-        LecturaBdf r = LeerBdf(con, kRuta);
-        EXPECT_TRUE(r.ok() && r.doc.columna->politica == columna.politica && EscribirBdf(r.doc) == con) << etiquetas;
-        r.doc.columna.reset();
-        EXPECT_EQ(EscribirBdf(r.doc), sin);
+        EXPECT_EQ(con, sin + f.etiquetas);
+        const LecturaBdf r = LeerBdf(con, kRuta);
+        EXPECT_TRUE(r.ok() && EscribirBdf(r.doc) == con && sinOpcionales(r.doc) == sin) << f.etiquetas;
     }
-    // Anywhere in the text; the largest reflux ratio is not the reflux ratio.
-    EXPECT_EQ(*LeerBdf("<MAX_REFLUX=4><PURITY= 0.8>[[]]<PLATES=3>", kRuta).doc.columna,
-              (TextosColumnaPlatos{"3", pureza, "", "0.8", "4"}));
-    EXPECT_FALSE(LeerBdf("<MAX_REFLUX=4><REFLUX=2>", kRuta).doc.columna);
-}
-
-// The heating travels after the column in two tags of its own, the box as
-// typed, only when the box holds anything: without it the document is
-// written as it always was.
-TEST(Bdf, TheHeatingTravelsInTagsOfItsOwnOnlyWhenTyped)
-{
-    DocumentoDestilacion d = documentoPrueba();
-    d.columna = TextosColumnaPlatos{"5", PoliticaReflujo::RazonConstante, "2", "", ""};
-    const std::string sin = EscribirBdf(d);
-    d.calefaccion = TextosCalefaccion{"  ", 3};
-    EXPECT_EQ(EscribirBdf(d), sin);
-    d.calefaccion = TextosCalefaccion{" 300 ", 3};
-    const std::string con = EscribirBdf(d);
-    EXPECT_EQ(con, sin + "<HEATING=300>\r\n<HEATING_UNIT=kmol/h>\r\n");
-    LecturaBdf r = LeerBdf(con, kRuta);
-    EXPECT_TRUE(r.ok() && r.doc.calefaccion->unidad == 3 && EscribirBdf(r.doc) == con);
-    r.doc.calefaccion.reset();
-    EXPECT_EQ(EscribirBdf(r.doc), sin);
-    // The unit in any case; without its tag, W.
-    EXPECT_EQ(*LeerBdf("<HEATING_UNIT=KMOL/H>[[]]<HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 3}));
-    EXPECT_EQ(*LeerBdf("<A=x><HEATING=7>", kRuta).doc.calefaccion, (TextosCalefaccion{"7", 0}));
-    EXPECT_FALSE(LeerBdf("<A=x><HEATING_UNIT=kW>", kRuta).doc.calefaccion);
+    // Before the document or after it, units and models in any case; the
+    // largest reflux ratio is not the reflux ratio; a heating without its
+    // unit is in W, a unit without a heating is none.
+    const std::tuple<const char*, const char*, const char*> leidas[] = {
+        {"<MODEL=IDEAL><PRESSURE_UNIT=KPA><PRESSURE= 101,3 >", "", "<PRESSURE=101,3>\r\n<PRESSURE_UNIT=kPa>\r\n<MODEL=IDEAL>\r\n"},
+        {"<PRESSURE= 2 ><PRESSURE_UNIT=BAR>", "<MODEL=x>", "<PRESSURE=2>\r\n<PRESSURE_UNIT=bar>\r\n<MODEL=UNIFAC>\r\n"},
+        {"<MAX_REFLUX=4><PURITY= 0.8>", "<PLATES=3>", "<PLATES=3>\r\n<PURITY=0.8>\r\n<MAX_REFLUX=4>\r\n"},
+        {"<MAX_REFLUX=4>", "<REFLUX=2>", ""},
+        {"<HEATING_UNIT=KMOL/H>", "<HEATING=7>", "<HEATING=7>\r\n<HEATING_UNIT=kmol/h>\r\n"},
+        {"", "<HEATING=7>", "<HEATING=7>\r\n<HEATING_UNIT=W>\r\n"},
+        {"<HEATING_UNIT=kW>", "", ""},
+        // A model named alone holds at 1 atm.
+        {"", "<MODEL=ideal>", "<PRESSURE=1>\r\n<PRESSURE_UNIT=atm>\r\n<MODEL=IDEAL>\r\n"}};
+    for (const auto& [antes, despues, etiquetas] : leidas) {
+        const LecturaBdf r = LeerBdf(antes + sin + despues, kRuta);
+        EXPECT_TRUE(r.ok() && EscribirBdf(r.doc) == sin + etiquetas) << antes << despues;
+    }
+    EXPECT_DOUBLE_EQ(presionEnPascales(*LeerBdf("<PRESSURE= 101,3 ><PRESSURE_UNIT=KPA>", kRuta).doc.condiciones), 101300);
 }
 
 TEST(Bdf, TagsAreFoundAnywhereCaseSensitiveExceptTheUnitAndTheStagesRounded)
@@ -331,12 +303,6 @@ TEST(Windows1252, EveryByteReadsAsItsCharacterAndIsWrittenBack)
     }
 }
 
-std::string leer(const std::filesystem::path& ruta)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
 {
     const std::filesystem::path carpeta = QUILLON_EXAMPLES_DIR;
@@ -346,7 +312,7 @@ TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
         {"isopropanol-water-1atm", "isopropanol-water-1atm"}, {"benzene-toluene-5-plates-reflux-2", ""},
         {"ethanol-water-4-plates-purity-0.75", "ethanol-water-1atm"}};
     for (const auto& [nombre, nombreTabla] : ejemplos) {
-        const std::string bytes = leer(carpeta / (nombre + ".bdf"));
+        const std::string bytes = prueba::leerBytes(carpeta / (nombre + ".bdf"));
         const LecturaBdf l = LeerBdf(bytes, nombre);
         ASSERT_TRUE(l.ok() && EscribirBdf(l.doc) == bytes) << nombre << ": " << l.error;
         std::array<double, kMaxEtapas> cortes{};
@@ -369,7 +335,7 @@ TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
         if (nombreTabla.empty()) continue;
         // Its table file is what the editor writes, and holds the same points
         // without the pure components.
-        const std::string tabla = leer(carpeta / (nombreTabla + ".vle"));
+        const std::string tabla = prueba::leerBytes(carpeta / (nombreTabla + ".vle"));
         const LecturaVle v = LeerVle(tabla, nombre);
         ASSERT_TRUE(v.x && v.y && v.nombreA && v.nombreB && v.masaA && v.masaB) << nombre;
         EXPECT_EQ(EscribirVle({*v.nombreA, *v.nombreB, *v.masaA, *v.masaB, *v.x, *v.y}), tabla) << nombre;

@@ -4,22 +4,18 @@
 // as it was read.
 
 #include <QComboBox>
-#include <fstream>
 
 #include "formats/documento.h"
 #include "graphs/datos_txy.h"
 #include "graphs/graficos.h"
+#include "support/bytes.h"
 
 using namespace quillon;
 using namespace quillon::prueba;
 
 namespace {
 
-std::string leerEjemplo(const char* nombre)
-{
-    std::ifstream f(QFINDTESTDATA(QStringLiteral("../../examples/") + nombre).toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
+std::string leerEjemplo(const std::string& nombre) { return leerBytes(QUILLON_EJEMPLOS "/" + nombre); }
 
 // The columns (as fractions of the plot's width) where a colour shows
 // (closely: where two curves cross, their mixed edge is a third colour),
@@ -64,7 +60,7 @@ private slots:
     {
         QFETCH(Equilibrio, e);
         if (e.fuente.endsWith(".bdf")) {
-            g_->sim.cargar(LeerBdf(leerEjemplo(qPrintable(e.fuente)), "ejemplo"));
+            g_->sim.cargar(LeerBdf(leerEjemplo(e.fuente.toStdString()), "ejemplo"));
         } else if (e.fuente == "alpha") {
             g_->binario("ethanol", "water", false);
         } else {

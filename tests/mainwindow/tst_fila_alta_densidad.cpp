@@ -2,6 +2,7 @@
 // not scaled up from a picture of the nominal size.
 
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "support/imagen.h"
 #include "support/ventana.h"
 
 using namespace quillon;
@@ -15,13 +16,9 @@ private slots:
         auto* alambique = v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"));
         const QImage img = alambique->grab().toImage();
         // The full charge's 120 rows are 240 rows of device pixels.
-        int filas = 0;
-        for (int y = 0; y < img.height(); ++y) {
-            bool hay = false;
-            for (int x = 0; x < img.width() && !hay; ++x) hay = img.pixelColor(x, y) == alambique->colorLiquido();
-            filas += hay;
-        }
-        QCOMPARE(filas, 240);
+        QSet<int> filas;
+        for (const QPoint& p : prueba::mancha(img, alambique->colorLiquido(), 0)) filas << p.y();
+        QCOMPARE(filas.size(), 240);
         // A picture scaled up by 2 repeats every pair of rows; the glass
         // drawn at the fine resolution does not.
         bool fino = false;

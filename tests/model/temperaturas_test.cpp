@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "model/cadena.h"
 #include "model/tabla_texto.h"
 #include "model/temperaturas.h"
+#include "support/bytes.h"
 
 using namespace quillon;
 
@@ -67,11 +66,7 @@ class UltimaFila : public testing::TestWithParam<FilaFinal> {};
 TEST_P(UltimaFila, TheStillEndsAsItsLastLiquidAndTheFirstDropIsTheCondensers)
 {
     const FilaFinal& f = GetParam();
-    const std::string bytes = [&f] {
-        std::ifstream a(std::string(QUILLON_EXAMPLES_DIR) + "/" + f.archivo, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(a), {});
-    }();
-    const LecturaBdf l = LeerBdf(bytes, f.archivo);
+    const LecturaBdf l = LeerBdf(prueba::leerBytes(std::string(QUILLON_EXAMPLES_DIR "/") + f.archivo), f.archivo);
     ASSERT_TRUE(l.ok()) << l.error;
     DocumentoDestilacion d = l.doc;
     if (f.x0) d.x0 = f.x0;

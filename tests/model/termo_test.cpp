@@ -16,6 +16,7 @@
 #include "model/termo.h"
 #include "model/termo_tabla.h"
 #include "support/rocio_referencia.h"
+#include "support/sistema.h"
 
 using namespace quillon;
 using namespace quillon::termo;
@@ -24,11 +25,7 @@ namespace {
 
 constexpr double kAtm = 101325;
 
-// The pair's system; a refused one throws.
-Sistema sistema(const char* a, const char* b, Modelo m = Modelo::Unifac, double P = kAtm)
-{
-    return std::get<Sistema>(Sistema::crear(compuestoDe(a), compuestoDe(b), m, P));
-}
+using prueba::sistema;
 
 TEST(Unifac, ActivityCoefficientsOfAcetoneInPentaneAsPublished)
 {

@@ -12,15 +12,13 @@
 #include "model/composicion.h"
 #include "model/tabla_texto.h"
 #include "model/tiempo_calor.h"
+#include "support/sistema.h"
 
 using namespace quillon;
 
 namespace {
 
-termo::Sistema sistema(const char* a, const char* b, termo::Modelo m = termo::Modelo::Unifac, double P = 101325)
-{
-    return std::get<termo::Sistema>(termo::Sistema::crear(termo::compuestoDe(a), termo::compuestoDe(b), m, P));
-}
+using prueba::sistema;
 
 // One stage of a chain, charged with x0, through `platos` plates at reflux R.
 struct Etapa {

@@ -19,13 +19,11 @@ public:
     // (message boxes answer Cancel or OK).
     QList<plataforma::Respuesta> respuestas;
     QStringList rutasAbrir, rutasGuardar;
-    bool shellAbre = false;
 
     // What was shown.
     QStringList mensajes, titulos;
     QList<plataforma::Icono> iconos;
     QList<plataforma::PeticionArchivo> peticiones;
-    QStringList abiertosConShell;
 
     plataforma::Respuesta mensaje(QWidget*, const QString& texto, plataforma::Icono icono,
                                   plataforma::Botones botones, const QString& titulo) override
@@ -47,11 +45,8 @@ public:
         peticiones << p;
         return rutasGuardar.isEmpty() ? QString() : rutasGuardar.takeFirst();
     }
-    void abrirConShell(const QString& ruta, QObject*, std::function<void()> fallo) override
-    {
-        abiertosConShell << ruta;
-        if (!shellAbre) fallo();
-    }
+    // Nothing can open a file here: the caller hears of the failure.
+    void abrirConShell(const QString&, QObject*, std::function<void()> fallo) override { fallo(); }
 };
 
 }  // namespace quillon::prueba

@@ -30,12 +30,6 @@ public:
     bool montado() const { return montado_; }
     QString ruta(const QString& nombre) const { return QDir(carpeta_.path()).filePath(nombre); }
 
-    // Writes `bytes` to a file of the disk (before it is full).
-    void escribir(const QString& nombre, const QByteArray& bytes) const
-    {
-        QFile f(ruta(nombre));
-        if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-    }
     // Fills every byte left with one file.
     void llenar() const
     {

@@ -1,0 +1,17 @@
+#pragma once
+// A file's bytes, whole; empty when it cannot be read.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace quillon::prueba {
+
+inline std::string leerBytes(const std::filesystem::path& ruta)
+{
+    std::ifstream f(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace quillon::prueba
