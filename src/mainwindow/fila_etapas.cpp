@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "mainwindow/caja_avance.h"
 #include "mainwindow/caja_contenido.h"
 #include "mainwindow/deslizador_etapa.h"
 #include "mainwindow/fila_etapas_dibujo.h"
@@ -167,7 +168,7 @@ void FilaEtapas::crearEtapa(int k)
     piezas_[i]->setObjectName(QStringLiteral("tubo%1").arg(k));
 
     // The box first: the keyboard reaches it before the slider under it.
-    cajas_[i] = new QLineEdit(sim_.textoCorte(k), this);
+    cajas_[i] = new CajaAvance(sim_.textoCorte(k), this);
     cajas_[i]->setObjectName(QStringLiteral("cajaAvance%1").arg(k));
     cajas_[i]->setValidator(new ValidadorGuardable(cajas_[i]));
     cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);

@@ -8,6 +8,7 @@
 // controls under their still, and the next button keeps to the right edge.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -215,9 +216,10 @@ private slots:
         QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
     }
 
-    // The slider and the labels under a still paint what a control of their
-    // class with the same settings paints, each time the slider is moved
-    // (typed into its box or dragged) and after it was drawn held down.
+    // The slider, the percent box and the labels under a still paint what a
+    // control of their class with the same settings paints, each time the
+    // slider is moved (typed into its box or dragged) and after it was drawn
+    // held down.
     void controlesComoSuClase_data()
     {
         QTest::addColumn<QString>("corte");
@@ -252,6 +254,11 @@ private slots:
         igual.setValue(s->value());
         igual.setGeometry(s->geometry());
         QCOMPARE(imagen(s), imagen(&igual));
+        auto* caja = v->caja(QStringLiteral("cajaAvance1"));
+        caja->clearFocus();
+        QLineEdit copiaCaja(caja->text(), fila);
+        copiaCaja.setGeometry(caja->geometry());
+        QCOMPARE(imagen(caja), imagen(&copiaCaja));
         for (const QString& nombre : {QStringLiteral("etiquetaAvance1"), QStringLiteral("etiquetaEtapa1")}) {
             auto* l = v->hijo<QLabel>(nombre);
             QLabel copia(l->text(), fila);
