@@ -8,6 +8,9 @@ namespace quillon {
 
 CajaContenido::CajaContenido(QWidget* padre) : QPlainTextEdit(padre)
 {
+    // Every paint covers the whole viewport (the image is filled with the
+    // base colour): no background is filled first only to be painted over.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(document(), &QTextDocument::contentsChanged, this, &CajaContenido::olvidarImagen);
     connect(this, &QPlainTextEdit::selectionChanged, this, &CajaContenido::olvidarImagen);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CajaContenido::olvidarImagen);
@@ -28,9 +31,13 @@ bool CajaContenido::viewportEvent(QEvent* e)
 
 void CajaContenido::paintEvent(QPaintEvent* e)
 {
-    // A selection or a caret is drawn by the text box itself.
-    if (hasFocus() || textCursor().hasSelection()) return QPlainTextEdit::paintEvent(e);
     QWidget* v = viewport();
+    // A selection or a caret is drawn by the text box itself, over the
+    // background the viewport would have filled.
+    if (hasFocus() || textCursor().hasSelection()) {
+        QPainter(v).fillRect(e->rect(), v->palette().brush(v->backgroundRole()));
+        return QPlainTextEdit::paintEvent(e);
+    }
     const qreal dpr = v->devicePixelRatioF();
     if (imagen_.isNull() || imagen_.devicePixelRatio() != dpr || imagen_.size() != v->size() * dpr) {
         imagen_ = QPixmap(v->size() * dpr);

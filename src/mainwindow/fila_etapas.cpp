@@ -8,12 +8,15 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 
+#include "mainwindow/caja_avance.h"
 #include "mainwindow/caja_contenido.h"
 #include "mainwindow/deslizador_etapa.h"
 #include "mainwindow/fila_etapas_dibujo.h"
+#include "mainwindow/imagen_guardada.h"
 #include "documents/validador_guardable.h"
 #include "platform/boton_imagen.h"
 #include "platform/texto_qt.h"
@@ -55,6 +58,21 @@ protected:
         p.fillRect(0, h - grosor, w, grosor, linea);
         p.fillRect(0, 0, grosor, h, linea);
         p.fillRect(w - grosor, 0, grosor, h, linea);
+    }
+};
+
+// The fixed names under the stills.
+class EtiquetaFila : public ImagenGuardada<QLabel> {
+public:
+    using ImagenGuardada::ImagenGuardada;
+
+protected:
+    std::optional<QString> estado() const override { return text(); }
+    // A label of plain text, with no frame, margin nor indent.
+    void pintarEnReposo(QPainter& p) const override
+    {
+        style()->drawItemText(&p, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), text(), foregroundRole());
     }
 };
 
@@ -150,7 +168,7 @@ void FilaEtapas::crearEtapa(int k)
     piezas_[i]->setObjectName(QStringLiteral("tubo%1").arg(k));
 
     // The box first: the keyboard reaches it before the slider under it.
-    cajas_[i] = new QLineEdit(sim_.textoCorte(k), this);
+    cajas_[i] = new CajaAvance(sim_.textoCorte(k), this);
     cajas_[i]->setObjectName(QStringLiteral("cajaAvance%1").arg(k));
     cajas_[i]->setValidator(new ValidadorGuardable(cajas_[i]));
     cajas_[i]->resize(kAnchoAvance, kAltos.cajaAvance);
@@ -167,12 +185,14 @@ void FilaEtapas::crearEtapa(int k)
     cajas_[i]->setAccessibleName(nombre);
     deslizadores_[i]->setAccessibleName(nombre);
 
-    etiquetasAvance_[i] = new QLabel(qtr(kMasaDestilada), this);
+    etiquetasAvance_[i] = new EtiquetaFila(qtr(kMasaDestilada), this);
+    etiquetasAvance_[i]->setObjectName(QStringLiteral("etiquetaAvance%1").arg(k));
     etiquetasAvance_[i]->setFont(pequena);
     etiquetasAvance_[i]->resize(kAnchoAvance, kAltos.etiquetaAvance);
     etiquetasAvance_[i]->raise();
 
-    etiquetasEtapa_[i] = new QLabel(qtr(kEtapa) + QString::number(k), this);
+    etiquetasEtapa_[i] = new EtiquetaFila(qtr(kEtapa) + QString::number(k), this);
+    etiquetasEtapa_[i]->setObjectName(QStringLiteral("etiquetaEtapa%1").arg(k));
     QFont negrita = font();
     negrita.setBold(true);
     etiquetasEtapa_[i]->setFont(negrita);

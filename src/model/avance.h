@@ -20,6 +20,12 @@ using ColumnaAvance = std::array<double, kPasosAvance + 1>;
 // Returns false (and leaves the column untouched) when alpha (alpha mode) or a
 // molar mass is not valid.
 bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0, ColumnaAvance& columna);
+// The same, given in `agotamiento` the row at which the first pass is
+// expected to run out (that of a like charge; 0: none expected), and given
+// back the row at which it did (0: it never did). The table is the same
+// whatever is expected; a right guess lets both passes run together.
+bool CrearTablaAvanceDes(const ModeloELV& elv, double mma, double mmb, double x0, ColumnaAvance& columna,
+                         int& agotamiento);
 
 // Step at which the first pass (full steps of 1/10000 of the charge) runs out
 // of a component, or 0 when it never does and no second pass is needed.

@@ -71,8 +71,12 @@ bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double 
     c = {x0_[k - 1], mma, mmb, false};
     // A table computed again is a new one for whatever was worked out from it.
     versiones_[k] = ++ultimaVersion_;
-    calculada_[k] = columnaPlatos_.hay() ? calcularConColumna(etapa, elv, mma, mmb)
-                                         : CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k]);
+    if (columnaPlatos_.hay()) return calculada_[k] = calcularConColumna(etapa, elv, mma, mmb);
+    // A stage's charge runs out where it did the last time, or where the
+    // stage before ran out, more often than not.
+    int& agotamiento = agotamientos_[k];
+    if (agotamiento == 0) agotamiento = agotamientos_[k - 1];
+    calculada_[k] = CrearTablaAvanceDes(elv, mma, mmb, x0_[k - 1], (*tablas_)[k], agotamiento);
     return calculada_[k];
 }
 

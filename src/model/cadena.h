@@ -111,6 +111,9 @@ private:
         bool reutilizable = false;
     };
     std::array<Calculo, kMaxEtapas + 1> calculos_{};
+    // The row at which each stage's charge last ran out of a component with
+    // whole steps (0: it did not), the guess for its next table.
+    std::array<int, kMaxEtapas + 1> agotamientos_{};
     ColumnaPlatos columnaPlatos_;
     // Made with the first column of plates.
     std::unique_ptr<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>> cabezas_;

@@ -1,6 +1,7 @@
 // The heating of the still: its box and unit, and the time and heat of each
 // stage the views read from it.
 
+#include "simulacion/registros_vectoriales.h"
 #include "simulacion/simulacion.h"
 
 namespace quillon {
@@ -42,6 +43,7 @@ const Texto* Simulacion::errorDeReloj(int k, const ModeloELV& elv, const Acumula
     // Read apart, as the stage was computed with it: the stills set no
     // separator by their clocks.
     EstadoNumerico aparte;
+    soltarRegistrosVectoriales();
     a = &reloj_->acumulado(*cadena_, k, elv, LeerNumero(doc_.mma, aparte), LeerNumero(doc_.mmb, aparte), s);
     if (l.calefaccion->potencia && a->sobreCritica) {
         a = nullptr;

@@ -4,6 +4,7 @@
 
 #include "model/cortes.h"
 #include "model/mensajes.h"
+#include "simulacion/registros_vectoriales.h"
 #include "simulacion/simulacion.h"
 
 namespace quillon {
@@ -54,6 +55,7 @@ bool Simulacion::asegurar(int k, const Entradas& e)
     leer(Entrada::MMA);
     leer(Entrada::MMB);
     if (k == 1) leer(Entrada::X0);
+    soltarRegistrosVectoriales();
     return cadena_->asegurar(k, modelo(leidas.alfa), leidas.mma, leidas.mmb);
 }
 

@@ -7,6 +7,8 @@
 // lies inside the row, the stages go left to right with their progress
 // controls under their still, and the next button keeps to the right edge.
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -212,6 +214,58 @@ private slots:
         QVERIFY(v->sim().modificado());
         QCOMPARE(dibujo(*v, 1)->fondo(), cristaleria::Pieza::Alambique);
         QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
+    }
+
+    // The slider, the percent box and the labels under a still paint what a
+    // control of their class with the same settings paints, each time the
+    // slider is moved (typed into its box or dragged) and after it was drawn
+    // held down.
+    void controlesComoSuClase_data()
+    {
+        QTest::addColumn<QString>("corte");
+        QTest::addColumn<bool>("arrastrado");
+        QTest::newRow("typed 0") << QStringLiteral("0") << false;
+        QTest::newRow("typed 37") << QStringLiteral("37") << false;
+        QTest::newRow("typed 100") << QStringLiteral("100") << false;
+        QTest::newRow("dragged") << QString() << true;
+    }
+    void controlesComoSuClase()
+    {
+        QFETCH(QString, corte);
+        QFETCH(bool, arrastrado);
+        auto* s = v->hijo<QScrollBar>(QStringLiteral("deslizador1"));
+        QWidget* fila = s->parentWidget();
+        const auto imagen = [](QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_ARGB32); };
+        imagen(s);  // drawn once at its first value
+        if (arrastrado) {
+            QTest::mousePress(s, Qt::LeftButton, {}, s->rect().center());
+            QTest::mouseMove(s, s->rect().center() + QPoint(40, 0));
+            imagen(s);
+            QTest::mouseRelease(s, Qt::LeftButton, {}, s->rect().center() + QPoint(40, 0));
+            QTest::mouseMove(fila, QPoint(1, 1));
+            s->clearFocus();  // the click gave it the focus, and its frame
+        } else {
+            v->escribir(QStringLiteral("cajaAvance1"), corte);
+        }
+        v->esperarRefresco();
+        QScrollBar igual(Qt::Horizontal, fila);
+        igual.setRange(s->minimum(), s->maximum());
+        igual.setPageStep(s->pageStep());
+        igual.setValue(s->value());
+        igual.setGeometry(s->geometry());
+        QCOMPARE(imagen(s), imagen(&igual));
+        auto* caja = v->caja(QStringLiteral("cajaAvance1"));
+        caja->clearFocus();
+        QLineEdit copiaCaja(caja->text(), fila);
+        copiaCaja.setGeometry(caja->geometry());
+        QCOMPARE(imagen(caja), imagen(&copiaCaja));
+        for (const QString& nombre : {QStringLiteral("etiquetaAvance1"), QStringLiteral("etiquetaEtapa1")}) {
+            auto* l = v->hijo<QLabel>(nombre);
+            QLabel copia(l->text(), fila);
+            copia.setFont(l->font());
+            copia.setGeometry(l->geometry());
+            QCOMPARE(imagen(l), imagen(&copia));
+        }
     }
 
     void desplazarLaFila_data()
