@@ -6,8 +6,9 @@
 //
 // At constant reflux ratio the column's distillate xD follows the still's
 // composition xW, and the still follows dW/W = dxW/(xD - xW) (W the moles in
-// the still), integrated in the mass steps of the rows by Heun's method: the
-// masses of A and B leave the still with the distillate's composition.
+// the still), integrated in the mass steps of the rows by second-order
+// Adams-Bashforth steps: the masses of A and B leave the still with the
+// distillate's composition.
 //
 // At constant purity R rises, from the least the column needs at the start,
 // as the still grows poorer, so that the distillate keeps xD: the still is
