@@ -64,7 +64,7 @@ bool FilaEtapas::DibujarNivelErlem(int k)
     {
         // The hourglass while the stage's table is computed.
         std::optional<plataforma::CursorEspera> espera;
-        if (!sim_.calculada(k)) espera.emplace();
+        if (!sim_.alambiqueCalculado(k)) espera.emplace();
         r = sim_.etapa(k);
     }
     const Simulacion::RelojAlambique reloj = sim_.relojAlambique(k, r);

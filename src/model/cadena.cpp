@@ -46,6 +46,7 @@ void CadenaEtapas::invalidar(int desde, int hasta)
     for (int k = desde < 0 ? 0 : desde; k <= hasta && k <= kMaxEtapas; ++k) {
         calculada_[static_cast<std::size_t>(k)] = false;
         calculos_[static_cast<std::size_t>(k)].reutilizable = false;
+        integraciones_[static_cast<std::size_t>(k)].reset();
     }
 }
 
@@ -59,19 +60,20 @@ void CadenaEtapas::invalidarCargas(int desde, int hasta)
     }
 }
 
-bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
+bool CadenaEtapas::asegurarHasta(int etapa, int fila, const ModeloELV& elv, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    if (calculada_[k]) return true;
+    if (continuar(etapa, fila)) return true;
     Calculo& c = calculos_[k];
     if (c.reutilizable && c.x0 == x0_[k - 1] && c.mma == mma && c.mmb == mmb) {
         c.reutilizable = false;
-        return calculada_[k] = true;
+        calculada_[k] = true;
+        return continuar(etapa, fila);
     }
     c = {x0_[k - 1], mma, mmb, false};
     // A table computed again is a new one for whatever was worked out from it.
     versiones_[k] = ++ultimaVersion_;
-    if (columnaPlatos_.hay()) return calculada_[k] = calcularConColumna(etapa, elv, mma, mmb);
+    if (columnaPlatos_.hay()) return (calculada_[k] = calcularConColumna(etapa, elv, mma, mmb)) && continuar(etapa, fila);
     // A stage's charge runs out where it did the last time, or where the
     // stage before ran out, more often than not.
     int& agotamiento = agotamientos_[k];
@@ -80,10 +82,20 @@ bool CadenaEtapas::asegurar(int etapa, const ModeloELV& elv, double mma, double 
     return calculada_[k];
 }
 
+bool CadenaEtapas::continuar(int etapa, int fila)
+{
+    const auto k = static_cast<std::size_t>(etapa);
+    if (!calculada_[k]) return false;
+    auto& integracion = integraciones_[k];
+    if (integracion) integracion->avanzarHasta(fila);
+    if (integracion && integracion->completa()) integracion.reset();
+    return true;
+}
+
 ComposicionDestilado CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)
 {
     const auto k = static_cast<std::size_t>(etapa);
-    const double x = (*tablas_)[k][static_cast<std::size_t>(filaDeCorte(P))];
+    const double x = alambiqueEnFila(etapa, filaDeCorte(P));
     const ComposicionDestilado d = composicionDestilado(P, x, x0_[k - 1], mma, mmb);
     x0_[k] = d.xA;
     return d;
@@ -137,7 +149,7 @@ EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entr
     r.avance = cortes[static_cast<std::size_t>(etapa - 1)];
     // The failure flag of earlier parses is not consulted: a stage is drawn
     // from the inputs as they stand now, never from an old failure.
-    if (!cadena.asegurar(etapa, elv, e.mma, e.mmb)) {
+    if (!cadena.asegurarHasta(etapa, filaDeCorte(r.avance), elv, e.mma, e.mmb)) {
         r.error = &mensajes::valoresIniciales;
         if (const RechazoColumna* rechazo = cadena.rechazo(etapa)) {
             r.rechazo = *rechazo;
@@ -147,7 +159,7 @@ EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entr
     }
     const double P = r.avance;
     const double destilada = P * r.masaCarga / 100;
-    const double x = cadena.columna(etapa)[static_cast<std::size_t>(filaDeCorte(P))];
+    const double x = cadena.alambiqueEnFila(etapa, filaDeCorte(P));
     const ComposicionDestilado d = cadena.cortar(etapa, P, e.mma, e.mmb);
     const double gramos = unidadesMasa()[static_cast<std::size_t>(e.unidad)].gramos;
     r.alambique = contenidoDeLiquido(x, masaQueQueda(r.masaCarga, destilada), e.mma, e.mmb, gramos);

@@ -4,6 +4,7 @@
 // the command-line companion evaluates files with the same code.
 
 #include <array>
+#include <cassert>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,8 +61,25 @@ class CadenaEtapas {
 public:
     CadenaEtapas();
 
-    const ColumnaAvance& columna(int etapa) const { return (*tablas_)[static_cast<std::size_t>(etapa)]; }
-    bool calculada(int etapa) const { return calculada_[static_cast<std::size_t>(etapa)]; }
+    // Stage k's whole table: it must not be one computed only in part.
+    const ColumnaAvance& columna(int etapa) const
+    {
+        assert(!integraciones_[static_cast<std::size_t>(etapa)]);
+        return (*tablas_)[static_cast<std::size_t>(etapa)];
+    }
+    // The still's composition at one row, which must be computed.
+    double alambiqueEnFila(int etapa, int fila) const
+    {
+        assert(filaCalculada(etapa) >= fila);
+        return (*tablas_)[static_cast<std::size_t>(etapa)][static_cast<std::size_t>(fila)];
+    }
+    // Whether stage k's whole table is computed; whether its rows up to
+    // `fila` are (a column's table may be computed only that far).
+    bool calculada(int etapa) const { return calculadaHasta(etapa, kPasosAvance); }
+    bool calculadaHasta(int etapa, int fila) const
+    {
+        return calculada_[static_cast<std::size_t>(etapa)] && filaCalculada(etapa) >= fila;
+    }
     // Mole fraction of A in the charge of stage j+1.
     double x0Etapa(int j) const { return x0_[static_cast<std::size_t>(j)]; }
     void fijarCargaInicial(double x0) { x0_[0] = x0; }
@@ -74,10 +92,20 @@ public:
     // inputs would give again. A column's table costs milliseconds.
     void invalidarCargas(int desde, int hasta = kMaxEtapas);
 
-    // Computes stage k when its flag is clear. True when its column is valid.
-    // With a column of plates in force the stage is a batch rectification
-    // (false too when the column refuses its charge: see rechazo).
-    bool asegurar(int etapa, const ModeloELV& elv, double mma, double mmb);
+    // Computes stage k's whole table when it is not. True when its column is
+    // valid. With a column of plates in force the stage is a batch
+    // rectification (false too when the column refuses its charge: see
+    // rechazo).
+    bool asegurar(int etapa, const ModeloELV& elv, double mma, double mmb)
+    {
+        return asegurarHasta(etapa, kPasosAvance, elv, mma, mmb);
+    }
+    // The same as far as row `fila`: a column's table stops there, to be
+    // continued when more is asked of it; simple distillation's is whole.
+    bool asegurarHasta(int etapa, int fila, const ModeloELV& elv, double mma, double mmb);
+    // A stage whose table is valid computed as far as `fila` with what it
+    // was begun with; false, doing nothing, when it is not valid.
+    bool continuar(int etapa, int fila);
     // A number that changes every time stage k's column is computed: what
     // was worked out from the column is stale once it differs.
     unsigned long version(int etapa) const { return versiones_[static_cast<std::size_t>(etapa)]; }
@@ -89,7 +117,13 @@ public:
     const ColumnaPlatos& columnaPlatos() const { return columnaPlatos_; }
     // Stage k's column head, row by row: its reflux ratio and its distillate.
     // Only while a column with plates is in force.
-    const AvanceColumnaPlatos& cabeza(int etapa) const { return (*cabezas_)[static_cast<std::size_t>(etapa)]; }
+    const AvanceColumnaPlatos& cabeza(int etapa) const
+    {
+        assert(!integraciones_[static_cast<std::size_t>(etapa)]);
+        return (*cabezas_)[static_cast<std::size_t>(etapa)];
+    }
+    // The head at one row, which must be computed.
+    CabezaColumna cabezaEnFila(int etapa, int fila) const;
     // Why the column refused stage k's charge the last time it was computed,
     // or null.
     const RechazoColumna* rechazo(int etapa) const;
@@ -100,6 +134,12 @@ public:
 
 private:
     bool calcularConColumna(int etapa, const ModeloELV& elv, double mma, double mmb);
+    // The last row of stage k's table computed (its flag aside).
+    int filaCalculada(int etapa) const
+    {
+        const auto& i = integraciones_[static_cast<std::size_t>(etapa)];
+        return i ? i->fila() : kPasosAvance;
+    }
 
     std::unique_ptr<std::array<ColumnaAvance, kMaxEtapas + 1>> tablas_;
     std::array<bool, kMaxEtapas + 1> calculada_{};
@@ -118,6 +158,9 @@ private:
     // Made with the first column of plates.
     std::unique_ptr<std::array<AvanceColumnaPlatos, kMaxEtapas + 1>> cabezas_;
     std::array<std::optional<RechazoColumna>, kMaxEtapas + 1> rechazos_{};
+    // The column's tables computed only in part, and how to continue them;
+    // none once a table is whole.
+    std::array<std::optional<IntegracionColumna>, kMaxEtapas + 1> integraciones_{};
     std::array<unsigned long, kMaxEtapas + 1> versiones_{};
     unsigned long ultimaVersion_ = 0;
 };
@@ -154,8 +197,9 @@ struct EstadoEtapa {
     std::optional<RechazoColumna> rechazo;
 };
 
-// Validates, computes stage k if needed, cuts it at its effective cut and
-// describes both liquids: the arithmetic of drawing one stage of the row.
+// Validates, computes stage k as far as its cut if needed (a column's table
+// may stop there), cuts it there and describes both liquids: the
+// arithmetic of drawing one stage of the row.
 // Stages must be evaluated from left to right, since each cut sets the next
 // stage's charge.
 EstadoEtapa calcularEtapa(CadenaEtapas& cadena, const ModeloELV& elv, const Entradas& e,

@@ -25,12 +25,26 @@ bool CadenaEtapas::calcularConColumna(int etapa, const ModeloELV& elv, double mm
     const auto k = static_cast<std::size_t>(etapa);
     RechazoColumna rechazo;
     rechazos_[k].reset();
-    if (CrearTablaRectificacion(elv, columnaPlatos_, mma, mmb, x0_[k - 1], (*tablas_)[k], (*cabezas_)[k], rechazo)) return true;
+    integraciones_[k] =
+        IntegracionColumna::iniciar(elv, columnaPlatos_, mma, mmb, x0_[k - 1], (*tablas_)[k], (*cabezas_)[k], rechazo);
+    if (integraciones_[k]) return true;
     if (rechazo.mensaje) {
         rechazo.etapa = etapa;
         rechazos_[k] = rechazo;
     }
     return false;
+}
+
+}  // namespace quillon
+
+namespace quillon {
+
+CabezaColumna CadenaEtapas::cabezaEnFila(int etapa, int fila) const
+{
+    assert(filaCalculada(etapa) >= fila);
+    const AvanceColumnaPlatos& c = (*cabezas_)[static_cast<std::size_t>(etapa)];
+    const auto i = static_cast<std::size_t>(fila);
+    return {c.reflujo[i], c.destilado[i]};
 }
 
 }  // namespace quillon

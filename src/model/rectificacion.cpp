@@ -24,15 +24,9 @@ constexpr Texto kDetalleMejor{" (at most ", " (como mucho "};
 // Far below any difference of composition the results can show.
 constexpr double kPurezaDistinta = 1e-9;
 
-// The column's head at one still composition: its reflux ratio and the
-// distillate leaving the condenser.
-struct Cabeza {
-    double R = -1, xD = -1;  // negative: not known (no guess for the solvers)
-};
-
 // The head the column's policy gives over a still of composition xW; a
 // guess of it (extrapolated from the rows before) saves the solvers work.
-Cabeza cabezaEn(const ModeloELV& elv, const ColumnaPlatos& c, double xW, const Cabeza& pista)
+CabezaColumna cabezaEn(const ModeloELV& elv, const ColumnaPlatos& c, double xW, const CabezaColumna& pista)
 {
     if (c.politica == PoliticaReflujo::RazonConstante)
         return {c.reflujo, destiladoConReflujo(elv, c.platos, xW, c.reflujo, pista.xD)};
@@ -81,78 +75,101 @@ double composicionTras(double x, double antes, bool propia)
     return propia && x > antes && x - antes <= kRedondeos * antes ? antes : x;
 }
 
-// The heads of the last four rows, the newest first, and from them a guess
-// of the next row's: on a cubic through them, or, where that would cross
-// zero (a composition dying away), geometrically. Close enough that one
-// Newton step on the staircase mostly finishes the row.
-class Historia {
-public:
-    explicit Historia(const Cabeza& c) { filas_.fill(c); }
-    void anotar(const Cabeza& c)
-    {
-        std::copy_backward(filas_.begin(), filas_.end() - 1, filas_.end());
-        filas_[0] = c;
-    }
-    Cabeza pista() const
-    {
-        const auto f = [this](std::size_t i) { return filas_[i]; };
-        return {extrapolar(f(0).R, f(1).R, f(2).R, f(3).R), extrapolar(f(0).xD, f(1).xD, f(2).xD, f(3).xD)};
-    }
+}  // namespace
 
-private:
-    static double extrapolar(double v0, double v1, double v2, double v3)
-    {
+// A guess of the next row's head on a cubic through the last four, or,
+// where that would cross zero (a composition dying away), geometrically.
+// Close enough that one Newton step on the staircase mostly finishes the
+// row.
+void IntegracionColumna::Historia::anotar(const CabezaColumna& c)
+{
+    std::copy_backward(filas_.begin(), filas_.end() - 1, filas_.end());
+    filas_[0] = c;
+}
+
+CabezaColumna IntegracionColumna::Historia::pista() const
+{
+    const auto extrapolar = [](double v0, double v1, double v2, double v3) {
         const double cubica = 4 * (v0 + v2) - 6 * v1 - v3;
         return cubica > 0 || v1 <= 0 ? cubica : v0 * (v0 / v1);
-    }
-    std::array<Cabeza, 4> filas_;
-};
+    };
+    const auto f = [this](std::size_t i) { return filas_[i]; };
+    return {extrapolar(f(0).R, f(1).R, f(2).R, f(3).R), extrapolar(f(0).xD, f(1).xD, f(2).xD, f(3).xD)};
+}
 
-// Second-order Adams-Bashforth steps of 1/10000 of the charge's mass: the
+IntegracionColumna::IntegracionColumna(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0,
+                                       ColumnaAvance& alambique, AvanceColumnaPlatos& cabeza)
+    : elv_(elv), c_(c), mma_(mma), mmb_(mmb), alambique_(&alambique), cabeza_(&cabeza),
+      mA_(fraccionMasica(x0, mma, mmb)), actual_(cabezaEn(elv, c, x0, {})), historia_(actual_)
+{
+    alambique[0] = x0;
+    cabeza.reflujo[0] = actual_.R;
+    cabeza.destilado[0] = actual_.xD;
+}
+
+std::optional<IntegracionColumna> IntegracionColumna::iniciar(const ModeloELV& elv, const ColumnaPlatos& c, double mma,
+                                                              double mmb, double x0, ColumnaAvance& alambique,
+                                                              AvanceColumnaPlatos& cabeza, RechazoColumna& rechazo)
+{
+    if (!elv.modoTabla && !volatilidadValida(elv.alfa)) return std::nullopt;
+    if (elv.modoTabla && elv.superTabla == nullptr) return std::nullopt;
+    if (!masasMolaresValidas(mma, mmb)) return std::nullopt;
+    if (const auto r = rechazoDePureza(elv, c, x0)) {
+        rechazo = *r;
+        return std::nullopt;
+    }
+    return IntegracionColumna(elv, c, mma, mmb, x0, alambique, cabeza);
+}
+
+void IntegracionColumna::avanzarHasta(int fila)
+{
+    while (fila_ < std::min(fila, kPasosAvance)) {
+        if (fila_ + 1 == kPasosAvance) terminar();
+        else paso();
+        ++fila_;
+    }
+}
+
+// A second-order Adams-Bashforth step of 1/10000 of the charge's mass: the
 // still loses A at the mass fraction of the distillate leaving the
 // condenser, extrapolated to the middle of the step from this row and the
 // row before (the first step takes this row's). One head a row, which is
 // also the row's reflux ratio and distillate.
-void integrar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0, ColumnaAvance& alambique,
-              AvanceColumnaPlatos& cabeza)
+void IntegracionColumna::paso()
 {
-    const double h = 1.0 / kPasosAvance;
-    const auto composicion = [mma, mmb](double mA, double resto) { return fraccionMolar(mA, resto - mA, mma, mmb); };
-    double mA = fraccionMasica(x0, mma, mmb);
-    alambique[0] = x0;
-    Cabeza actual = cabezaEn(elv, c, x0, {});
-    Historia historia(actual);
-    double perdidaAnterior = -1;
-    for (int i = 0;; ++i) {
-        const auto fila = static_cast<std::size_t>(i);
-        cabeza.reflujo[fila] = actual.R;
-        cabeza.destilado[fila] = actual.xD;
-        if (i + 1 == kPasosAvance) break;
-        const double resto = static_cast<double>(kPasosAvance - i - 1) / kPasosAvance;
-        const double perdida = fraccionMasica(actual.xD, mma, mmb);
-        const double extrapolada = perdidaAnterior < 0 ? perdida : (3 * perdida - perdidaAnterior) / 2;
-        // Where the distillate thins fast (the still nearly out of A) the
-        // extrapolation may fall below the still's own mass fraction, which
-        // would enrich the still: no distillate poorer than the still
-        // leaves it unless the column gives one.
-        const double enAlambique = mA / (resto + h);
-        const double tomada = std::max(extrapolada, std::min(perdida, enAlambique));
-        mA = acotar(mA - h * tomada, resto);
-        perdidaAnterior = perdida;
-        alambique[fila + 1] = composicionTras(composicion(mA, resto), alambique[fila], tomada == enAlambique);
-        actual = cabezaEn(elv, c, alambique[fila + 1], historia.pista());
-        historia.anotar(actual);
-    }
-    // The still is empty: its column gives nothing more.
-    const Cabeza vacio = cabezaEn(elv, c, 0, {});
-    alambique[kPasosAvance] = 0;
-    cabeza.reflujo[kPasosAvance] = vacio.R;
-    cabeza.destilado[kPasosAvance] = vacio.xD;
-    cabeza.avanceReflujoMaximo =
-        c.politica == PoliticaReflujo::PurezaConstante ? avanceDelCambio(elv, c, mma, mmb, alambique, cabeza.destilado) : -1;
+    constexpr double h = 1.0 / kPasosAvance;
+    const auto i = static_cast<std::size_t>(fila_);
+    const double resto = static_cast<double>(kPasosAvance - fila_ - 1) / kPasosAvance;
+    const double perdida = fraccionMasica(actual_.xD, mma_, mmb_);
+    const double extrapolada = perdidaAnterior_ < 0 ? perdida : (3 * perdida - perdidaAnterior_) / 2;
+    // Where the distillate thins fast (the still nearly out of A) the
+    // extrapolation may fall below the still's own mass fraction, which
+    // would enrich the still: no distillate poorer than the still leaves it
+    // unless the column gives one.
+    const double enAlambique = mA_ / (resto + h);
+    const double tomada = std::max(extrapolada, std::min(perdida, enAlambique));
+    mA_ = acotar(mA_ - h * tomada, resto);
+    perdidaAnterior_ = perdida;
+    ColumnaAvance& alambique = *alambique_;
+    alambique[i + 1] =
+        composicionTras(fraccionMolar(mA_, resto - mA_, mma_, mmb_), alambique[i], tomada == enAlambique);
+    actual_ = cabezaEn(elv_, c_, alambique[i + 1], historia_.pista());
+    historia_.anotar(actual_);
+    cabeza_->reflujo[i + 1] = actual_.R;
+    cabeza_->destilado[i + 1] = actual_.xD;
 }
 
-}  // namespace
+// The still is empty: its column gives nothing more.
+void IntegracionColumna::terminar()
+{
+    const CabezaColumna vacio = cabezaEn(elv_, c_, 0, {});
+    (*alambique_)[kPasosAvance] = 0;
+    cabeza_->reflujo[kPasosAvance] = vacio.R;
+    cabeza_->destilado[kPasosAvance] = vacio.xD;
+    cabeza_->avanceReflujoMaximo = c_.politica == PoliticaReflujo::PurezaConstante
+                                       ? avanceDelCambio(elv_, c_, mma_, mmb_, *alambique_, cabeza_->destilado)
+                                       : -1;
+}
 
 std::optional<RechazoColumna> rechazoDePureza(const ModeloELV& elv, const ColumnaPlatos& c, double x0)
 {
@@ -170,15 +187,9 @@ std::optional<RechazoColumna> rechazoDePureza(const ModeloELV& elv, const Column
 bool CrearTablaRectificacion(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0,
                              ColumnaAvance& alambique, AvanceColumnaPlatos& cabeza, RechazoColumna& rechazo)
 {
-    if (!elv.modoTabla && !volatilidadValida(elv.alfa)) return false;
-    if (elv.modoTabla && elv.superTabla == nullptr) return false;
-    if (!masasMolaresValidas(mma, mmb)) return false;
-    if (const auto r = rechazoDePureza(elv, c, x0)) {
-        rechazo = *r;
-        return false;
-    }
-    integrar(elv, c, mma, mmb, x0, alambique, cabeza);
-    return true;
+    auto integracion = IntegracionColumna::iniciar(elv, c, mma, mmb, x0, alambique, cabeza, rechazo);
+    if (integracion) integracion->avanzarHasta(kPasosAvance);
+    return integracion.has_value();
 }
 
 double valorMagnitudColumna(int q, const EtapaEvaluable& e, double P)

@@ -18,6 +18,7 @@
 // progress of that switch is kept. While the still's own vapour is purer
 // than xD the column needs no reflux and gives that vapour.
 
+#include <array>
 #include <optional>
 
 #include "model/avance.h"
@@ -43,6 +44,59 @@ struct AvanceColumnaPlatos {
 // the start even at Rmax (with the best it can give). Empty at constant
 // reflux ratio, which runs any charge.
 std::optional<RechazoColumna> rechazoDePureza(const ModeloELV& elv, const ColumnaPlatos& c, double x0);
+
+// The column's head at one still composition: its reflux ratio and the
+// distillate leaving the condenser.
+struct CabezaColumna {
+    double R = -1, xD = -1;  // negative: not known (no guess for the solvers)
+};
+
+// The table of one charge through the column, computed as far as a row and
+// continued later: each row follows from the row before, so the rows a view
+// of the cut needs cost no more than those. A table computed in pieces is
+// the one computed in one go, bit for bit. The equilibrium's dense table and
+// the two columns it fills must outlive it.
+class IntegracionColumna {
+public:
+    // The checks of CrearTablaRectificacion; when they pass, row 0.
+    static std::optional<IntegracionColumna> iniciar(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb,
+                                                     double x0, ColumnaAvance& alambique, AvanceColumnaPlatos& cabeza,
+                                                     RechazoColumna& rechazo);
+    // Rows up to `fila` (at most kPasosAvance) computed; the last row also
+    // gives the progress at which R reached Rmax.
+    void avanzarHasta(int fila);
+    int fila() const { return fila_; }  // the last row computed
+    bool completa() const { return fila_ == kPasosAvance; }
+
+private:
+    // The heads of the last four rows, the newest first, and from them a
+    // guess of the next row's.
+    class Historia {
+    public:
+        explicit Historia(const CabezaColumna& c) { filas_.fill(c); }
+        void anotar(const CabezaColumna& c);
+        CabezaColumna pista() const;
+
+    private:
+        std::array<CabezaColumna, 4> filas_;
+    };
+
+    IntegracionColumna(const ModeloELV& elv, const ColumnaPlatos& c, double mma, double mmb, double x0,
+                       ColumnaAvance& alambique, AvanceColumnaPlatos& cabeza);
+    void paso();
+    void terminar();
+
+    ModeloELV elv_;
+    ColumnaPlatos c_;
+    double mma_, mmb_;
+    ColumnaAvance* alambique_;
+    AvanceColumnaPlatos* cabeza_;
+    double mA_;                     // mass of A in the still per unit of the charge
+    CabezaColumna actual_;          // the head at the last row computed
+    Historia historia_;
+    double perdidaAnterior_ = -1;  // the mass fraction leaving at the row before; negative at row 0
+    int fila_ = 0;
+};
 
 // Fills the still's column and the head's rows for a charge of composition
 // x0 through a column with plates. False, leaving them untouched, when alpha

@@ -170,8 +170,12 @@ public:
     // A stage's cut, VALOR_NO_VALIDO when its box holds no percentage.
     double leerCorte(int k);
     // The still drawing of stage k: its cut sets the charge of stage k+1.
+    // Without a heating a column's table is computed only as far as the cut.
     EstadoEtapa etapa(int k);
+    // Whether stage k's whole table is computed; whether what its still
+    // drawing needs of it is.
     bool calculada(int k) const { return cadena_->calculada(k); }
+    bool alambiqueCalculado(int k);
     // The progress graph's and the table's view of stage k.
     EtapaParaVista etapaParaGrafico(int k);
     ResultadoTabla tablaTexto(PeticionTabla peticion);
@@ -232,10 +236,14 @@ private:
     // which also read alpha); x0 also charges stage 1.
     Entradas leerEntradas(bool vista);
     std::array<double, kMaxEtapas> leerCortes(int hasta);
-    bool asegurar(int k, const Entradas& e);
+    // Stage k computed as far as row `fila`.
+    bool asegurar(int k, const Entradas& e, int fila);
     // The column's message, else the refusal of stage k's charge, else null
     // for a stage that computed.
-    const Texto* asegurarConColumna(int k, const Entradas& e);
+    const Texto* asegurarConColumna(int k, const Entradas& e, int fila = kPasosAvance);
+    // The last row of stage k's table its still drawing reads: the one at
+    // the cut, or every row for the sums of a heating's clock.
+    int filaDelAlambique(double corte) const;
     static TextosColumnaPlatos columnaInicial();
 
     DocumentoDestilacion doc_;  // every input as typed but the mass percentage

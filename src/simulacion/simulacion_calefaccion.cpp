@@ -55,7 +55,7 @@ const Texto* Simulacion::errorDeReloj(int k, const ModeloELV& elv, const Acumula
 Simulacion::RelojAlambique Simulacion::relojAlambique(int k, const EstadoEtapa& r)
 {
     RelojAlambique reloj;
-    if (r.error || !cadena_->calculada(k)) return reloj;
+    if (r.error || !cadena_->calculadaHasta(k, filaDeCorte(r.avance))) return reloj;
     EstadoNumerico aparte;
     const AcumuladoCalor* a = nullptr;
     if ((reloj.error = errorDeReloj(k, modelo(LeerNumero(doc_.alfa, aparte)), a)) || !a) return reloj;

@@ -52,14 +52,14 @@ const Texto* Simulacion::leerColumna()
     return l.error;
 }
 
-const Texto* Simulacion::asegurarConColumna(int k, const Entradas& e)
+const Texto* Simulacion::asegurarConColumna(int k, const Entradas& e, int fila)
 {
     if (const Texto* error = leerColumna()) return error;
     // A stage the column refused distilled nothing: the stages after it
     // have no charge, and its refusal is their message.
     for (int j = 1; j < k && j <= kMaxEtapas; ++j)
         if (const RechazoColumna* r = cadena_->rechazo(j)) return r->mensaje;
-    if (asegurar(k, e)) return nullptr;
+    if (asegurar(k, e, fila)) return nullptr;
     const RechazoColumna* r = cadena_->rechazo(k);
     return r ? r->mensaje : nullptr;
 }
@@ -76,10 +76,11 @@ QString Simulacion::mensajeDe(const Texto* error, int k) const
 
 std::optional<Simulacion::Cabeza> Simulacion::cabezaEnCorte(int k, double P) const
 {
-    if (!cadena_->columnaPlatos().hay() || k < 1 || k > kMaxEtapas || !cadena_->calculada(k)) return std::nullopt;
-    const auto fila = static_cast<std::size_t>(filaDeCorte(P));
-    const AvanceColumnaPlatos& c = cadena_->cabeza(k);
-    return Cabeza{c.reflujo[fila], c.destilado[fila]};
+    if (!cadena_->columnaPlatos().hay() || k < 1 || k > kMaxEtapas) return std::nullopt;
+    const int fila = filaDeCorte(P);
+    if (!cadena_->calculadaHasta(k, fila)) return std::nullopt;
+    const CabezaColumna c = cadena_->cabezaEnFila(k, fila);
+    return Cabeza{c.R, c.xD};
 }
 
 }  // namespace quillon

@@ -45,9 +45,10 @@ std::array<double, kMaxEtapas> Simulacion::leerCortes(int hasta)
     return c;
 }
 
-bool Simulacion::asegurar(int k, const Entradas& e)
+bool Simulacion::asegurar(int k, const Entradas& e, int fila)
 {
-    if (cadena_->calculada(k)) return true;
+    // A table begun is continued with what it was begun with.
+    if (cadena_->continuar(k, fila)) return true;
     // The computation of a stage reads alpha (alpha mode), the molar masses
     // and, for stage 1, x0 once more.
     Entradas leidas = e;
@@ -56,7 +57,20 @@ bool Simulacion::asegurar(int k, const Entradas& e)
     leer(Entrada::MMB);
     if (k == 1) leer(Entrada::X0);
     soltarRegistrosVectoriales();
-    return cadena_->asegurar(k, modelo(leidas.alfa), leidas.mma, leidas.mmb);
+    return cadena_->asegurarHasta(k, fila, modelo(leidas.alfa), leidas.mma, leidas.mmb);
+}
+
+int Simulacion::filaDelAlambique(double corte) const
+{
+    return calefaccion().calefaccion ? kPasosAvance : filaDeCorte(corte);
+}
+
+bool Simulacion::alambiqueCalculado(int k)
+{
+    // The cut read apart: asking changes no separator.
+    EstadoNumerico aparte = numero_;
+    const double corte = k < 1 || k > kMaxEtapas ? 0 : quillon::leerCorte(doc_.avance[static_cast<std::size_t>(k - 1)], aparte);
+    return cadena_->calculadaHasta(k, filaDelAlambique(corte));
 }
 
 EstadoEtapa Simulacion::etapa(int k)
@@ -70,7 +84,8 @@ EstadoEtapa Simulacion::etapa(int k)
     if ((r.error = validarEntradas(e, false, false))) return r;
     const auto cortes = leerCortes(k);
     if ((r.error = corteNoValido(cortes, k))) return r;
-    if (const Texto* columna = asegurarConColumna(k, e); columna || !calculada(k)) {
+    const int fila = filaDelAlambique(cortes[static_cast<std::size_t>(k - 1)]);
+    if (const Texto* columna = asegurarConColumna(k, e, fila); columna || !cadena_->calculadaHasta(k, fila)) {
         r.error = columna ? columna : &mensajes::valoresIniciales;
         if (const RechazoColumna* rechazo = cadena_->rechazo(k)) r.rechazo = *rechazo;
         return r;
