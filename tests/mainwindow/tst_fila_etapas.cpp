@@ -6,9 +6,12 @@
 // counts: a wider window shows more stills, nothing overlaps and everything
 // lies inside the row, the stages go left to right with their progress
 // controls under their still, and the next button keeps to the right edge.
+// Under a column the row's stills need their tables only as far as the cut.
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -295,6 +298,44 @@ private slots:
             paso(siguiente);
             QCOMPARE(dibujosVisibles(*v), visibles);
         }
+    }
+
+    // Under a column the row computes each stage's table only as far as its
+    // cut: its texts are those it shows once the table is whole, and the
+    // table view then has every row, down to the still emptied at 100 %.
+    void conColumnaHastaElCorte()
+    {
+        etapas(2);
+        v->escribir(QStringLiteral("TxtPlatos"), QStringLiteral("5"));
+        v->esperarRefresco();
+        QStringList hastaCorte;
+        for (int j = 0; j <= 2; ++j) hastaCorte << v->contenido(j);
+        QVERIFY(hastaCorte[0].contains(QStringLiteral("R = ")));
+        QVERIFY(!v->sim().calculada(1) && !v->sim().calculada(2));
+        v->orden(QStringLiteral("accionVista3"));
+        v->hijo<QRadioButton>(QStringLiteral("OptFILTAB10"))->click();
+        v->hijo<QListWidget>(QStringLiteral("LstTABLA"))->item(5)->setCheckState(Qt::Checked);  // XAs
+        QVERIFY(v->sim().calculada(1));
+        // The still grows poorer row by row, past the cut too, and is empty
+        // at 100 %.
+        const QStringList lineas =
+            v->hijo<QPlainTextEdit>(QStringLiteral("TxtXAvan"))->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const auto codigos = std::find_if(lineas.begin(), lineas.end(), [](const QString& l) {
+            return l.startsWith(QLatin1String("%tMd")) && !l.contains(QLatin1Char('='));
+        });
+        QCOMPARE(lineas.end() - codigos, 12);
+        const auto columna = codigos->split(QLatin1Char(' '), Qt::SkipEmptyParts).indexOf(QStringLiteral("XAs"));
+        double anterior = 1;
+        for (auto l = codigos + 1; l != lineas.end(); ++l) {
+            const QStringList celdas = l->split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const double x = celdas[columna].toDouble();
+            QVERIFY2(celdas[0] == QLatin1String("100") ? x == 0 : x > 0 && x < anterior, qPrintable(*l));
+            anterior = x;
+        }
+        v->orden(QStringLiteral("accionVista0"));
+        v->sim().invalidarDesde(2);
+        v->sim().recalcular();
+        for (int j = 0; j <= 2; ++j) QTRY_COMPARE(v->contenido(j), hastaCorte[j]);
     }
 
     void disposicion_data()

@@ -3,11 +3,12 @@
 // integration that walks the column down with the inverse equilibrium;
 // constant purity's mass balance and its switch to Rmax; the refusals; the
 // column's boxes; the stage chain through the column, and simple
-// distillation left as it was.
+// distillation left as it was; a table computed in pieces.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -256,8 +257,8 @@ TEST(CadenaConColumna, NoPlatesIsSimpleDistillationAndEachStageRedistilsThroughT
     cadena.fijarColumna({3, kRazon, 1, 0, 0});
     const EstadoEtapa uno = calcularEtapa(cadena, alfa(kAlfa), e, cortes, 1);
     calcularEtapa(cadena, alfa(kAlfa), e, cortes, 2);
-    EXPECT_TRUE(uno.destilado.x > simple.x0Etapa(1) && cadena.columna(2)[0] == uno.destilado.x);
-    EXPECT_EQ(cadena.cabeza(2).destilado[0], destiladoConReflujo(alfa(kAlfa), 3, uno.destilado.x, 1));
+    EXPECT_TRUE(uno.destilado.x > simple.x0Etapa(1) && cadena.alambiqueEnFila(2, 0) == uno.destilado.x);
+    EXPECT_EQ(cadena.cabezaEnFila(2, 0).xD, destiladoConReflujo(alfa(kAlfa), 3, uno.destilado.x, 1));
     const PeticionTabla p{"benzene", "toluene", 1, 10, {XAResid, kReflujo, kDestiladoCondensador}, '.'};
     EXPECT_EQ(ValoresTablaVista(simple, alfa(kAlfa), e, cortes, p).valores.items, std::vector<int>{XAResid});
     EXPECT_EQ(ValoresTablaVista(cadena, alfa(kAlfa), e, cortes, p).valores.filas[5],
@@ -270,6 +271,89 @@ TEST(CadenaConColumna, NoPlatesIsSimpleDistillationAndEachStageRedistilsThroughT
     ASSERT_TRUE(refusada.rechazo.has_value());
     EXPECT_EQ(textoRechazo(*refusada.rechazo, ','),
               "ERROR: The distillate purity must be above the charge's mole fraction of A (0,93) in stage 2");
+}
+
+// A table computed in pieces is the table computed in one go, bit for bit:
+// whatever the rows it stops at (a row asked for twice, or behind, changes
+// nothing), around the switch to Rmax and where the still runs out of A.
+// A refused charge begins nothing and leaves the columns as they were.
+struct Trozos {
+    ColumnaPlatos columna;
+    double x0;
+    std::vector<int> paradas;  // rows; -1, -2, -3: the row before, at and after the switch to Rmax
+};
+class TablaEnTrozos : public testing::TestWithParam<Trozos> {};
+
+TEST_P(TablaEnTrozos, IsTheTableComputedInOneGo)
+{
+    const Trozos& t = GetParam();
+    const Corrida entera = rectificar(alfa(kAlfa), t.columna, t.x0);
+    Corrida trozos;
+    trozos.alambique->fill(NAN);
+    trozos.cabeza->destilado.fill(NAN);
+    auto integracion =
+        IntegracionColumna::iniciar(alfa(kAlfa), t.columna, kMMA, kMMB, t.x0, *trozos.alambique, *trozos.cabeza, trozos.rechazo);
+    ASSERT_EQ(integracion.has_value(), entera.ok);
+    if (!entera.ok) {
+        EXPECT_TRUE(std::isnan((*trozos.alambique)[0]) && trozos.rechazo.mensaje);
+        EXPECT_EQ(trozos.rechazo.mensaje, entera.rechazo.mensaje);
+        return;
+    }
+    int cambio = 1;  // the first row below the purity
+    while (cambio < kPasosAvance && !(entera.cabeza->destilado[static_cast<std::size_t>(cambio)] < t.columna.pureza)) ++cambio;
+    int hecha = 0;
+    for (int parada : t.paradas) {
+        const int fila = parada >= 0 ? parada : cambio - 2 - parada;
+        integracion->avanzarHasta(fila);
+        hecha = std::max(hecha, fila);
+        EXPECT_EQ(integracion->fila(), hecha);
+        EXPECT_TRUE(hecha == kPasosAvance || std::isnan((*trozos.alambique)[static_cast<std::size_t>(hecha + 1)])) << fila;
+    }
+    integracion->avanzarHasta(kPasosAvance);
+    EXPECT_TRUE(integracion->completa());
+    EXPECT_EQ(std::memcmp(entera.alambique.get(), trozos.alambique.get(), sizeof(ColumnaAvance)), 0);
+    EXPECT_EQ(std::memcmp(&entera.cabeza->reflujo, &trozos.cabeza->reflujo, sizeof(ColumnaAvance)), 0);
+    EXPECT_EQ(std::memcmp(&entera.cabeza->destilado, &trozos.cabeza->destilado, sizeof(ColumnaAvance)), 0);
+    EXPECT_EQ(std::memcmp(&entera.cabeza->avanceReflujoMaximo, &trozos.cabeza->avanceReflujoMaximo, sizeof(double)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectificacion, TablaEnTrozos,
+                         testing::Values(Trozos{{5, kRazon, 2, 0, 0}, kX0, {0, 1, 2, 6000, 6000, 9999}},
+                                         Trozos{{10, kPureza, 0, 0.95, 8}, kX0, {1500, -1, -2, -3, 7000}},
+                                         Trozos{{10, kPureza, 0, 0.95, 8}, kX0, {-2, 4000}},
+                                         Trozos{{10, kPureza, 0, 0.95, 8}, kX0, {6000, 5000, 10000}},
+                                         Trozos{{20, kRazon, 20, 0, 0}, kX0, {3550, 3600, 3650, 3700}},
+                                         Trozos{{3, kPureza, 0, 0.99, 5}, kX0, {100}}));
+
+// The chain computes a column's stage for its still as far as its cut, then
+// the whole of it when asked: the cut's liquids, the next charge and the
+// table are those of a chain that computed it whole at once; a new charge
+// of the same value keeps what was computed, another column drops it.
+TEST(CadenaConColumna, AStageComputedAsFarAsItsCutGivesWhatTheWholeTableGives)
+{
+    const Entradas e{.mma = kMMA, .mmb = kMMB, .alfa = kAlfa, .x0 = kX0, .m0 = 500, .numEtapas = 2};
+    const std::array<double, kMaxEtapas> cortes{30, 60, 0, 0, 0, 0};
+    CadenaEtapas hastaCorte, entera;
+    for (CadenaEtapas* c : {&hastaCorte, &entera}) c->fijarColumna({10, kPureza, 0, 0.95, 8});
+    entera.fijarCargaInicial(kX0);
+    ASSERT_TRUE(entera.asegurar(1, alfa(kAlfa), kMMA, kMMB));
+    const EstadoEtapa a = calcularEtapa(hastaCorte, alfa(kAlfa), e, cortes, 1);
+    const EstadoEtapa b = calcularEtapa(entera, alfa(kAlfa), e, cortes, 1);
+    EXPECT_TRUE(hastaCorte.calculadaHasta(1, 3000) && !hastaCorte.calculadaHasta(1, 3001) && !hastaCorte.calculada(1));
+    EXPECT_TRUE(a.alambique.x == b.alambique.x && a.destilado.x == b.destilado.x && hastaCorte.x0Etapa(1) == entera.x0Etapa(1));
+    // Kept through a charge of the same value, it goes on with what it was
+    // begun with (alpha 0 would refuse it).
+    const unsigned long version = hastaCorte.version(1);
+    hastaCorte.invalidarCargas(1);
+    EXPECT_TRUE(hastaCorte.asegurarHasta(1, 2000, alfa(0), kMMA, kMMB) && hastaCorte.calculadaHasta(1, 3000));
+    EXPECT_FALSE(hastaCorte.calculada(1));
+    ASSERT_TRUE(hastaCorte.asegurar(1, alfa(0), kMMA, kMMB));
+    EXPECT_TRUE(hastaCorte.calculada(1) && hastaCorte.version(1) == version);
+    EXPECT_TRUE(hastaCorte.columna(1) == entera.columna(1) &&
+                hastaCorte.cabeza(1).avanceReflujoMaximo == entera.cabeza(1).avanceReflujoMaximo);
+    calcularEtapa(hastaCorte, alfa(kAlfa), e, cortes, 2);
+    hastaCorte.fijarColumna({10, kPureza, 0, 0.95, 9});
+    EXPECT_TRUE(!hastaCorte.calculadaHasta(2, 0) && !hastaCorte.continuar(2, 100));
 }
 
 }  // namespace
