@@ -84,12 +84,17 @@ bool CadenaEtapas::asegurarHasta(int etapa, int fila, const ModeloELV& elv, doub
 
 bool CadenaEtapas::continuar(int etapa, int fila)
 {
-    const auto k = static_cast<std::size_t>(etapa);
-    if (!calculada_[k]) return false;
-    auto& integracion = integraciones_[k];
-    if (integracion) integracion->avanzarHasta(fila);
-    if (integracion && integracion->completa()) integracion.reset();
+    if (!calculada_[static_cast<std::size_t>(etapa)]) return false;
+    completarHasta(etapa, fila);
     return true;
+}
+
+void CadenaEtapas::completarHasta(int etapa, int fila) const
+{
+    auto& integracion = integraciones_[static_cast<std::size_t>(etapa)];
+    if (!integracion || integracion->fila() >= fila) return;
+    integracion->avanzarHasta(fila);
+    if (integracion->completa()) integracion.reset();
 }
 
 ComposicionDestilado CadenaEtapas::cortar(int etapa, double P, double mma, double mmb)

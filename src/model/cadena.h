@@ -4,7 +4,6 @@
 // the command-line companion evaluates files with the same code.
 
 #include <array>
-#include <cassert>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,16 +60,17 @@ class CadenaEtapas {
 public:
     CadenaEtapas();
 
-    // Stage k's whole table: it must not be one computed only in part.
+    // Stage k's whole table. Whatever reads a table computed only in part
+    // finds it completed first (see completarHasta).
     const ColumnaAvance& columna(int etapa) const
     {
-        assert(!integraciones_[static_cast<std::size_t>(etapa)]);
+        completarHasta(etapa, kPasosAvance);
         return (*tablas_)[static_cast<std::size_t>(etapa)];
     }
-    // The still's composition at one row, which must be computed.
+    // The still's composition at one row.
     double alambiqueEnFila(int etapa, int fila) const
     {
-        assert(filaCalculada(etapa) >= fila);
+        completarHasta(etapa, fila);
         return (*tablas_)[static_cast<std::size_t>(etapa)][static_cast<std::size_t>(fila)];
     }
     // Whether stage k's whole table is computed; whether its rows up to
@@ -119,10 +119,10 @@ public:
     // Only while a column with plates is in force.
     const AvanceColumnaPlatos& cabeza(int etapa) const
     {
-        assert(!integraciones_[static_cast<std::size_t>(etapa)]);
+        completarHasta(etapa, kPasosAvance);
         return (*cabezas_)[static_cast<std::size_t>(etapa)];
     }
-    // The head at one row, which must be computed.
+    // The head at one row.
     CabezaColumna cabezaEnFila(int etapa, int fila) const;
     // Why the column refused stage k's charge the last time it was computed,
     // or null.
@@ -134,6 +134,12 @@ public:
 
 private:
     bool calcularConColumna(int etapa, const ModeloELV& elv, double mma, double mmb);
+    // A table begun and stopped short of `fila` continued that far: its rows
+    // are fixed by what it was begun with, bit for bit those of one go, so
+    // reading them changes nothing but the time it takes. The views ask for
+    // what they read beforehand; this keeps any reader from finding rows
+    // not yet computed.
+    void completarHasta(int etapa, int fila) const;
     // The last row of stage k's table computed (its flag aside).
     int filaCalculada(int etapa) const
     {
@@ -160,7 +166,7 @@ private:
     std::array<std::optional<RechazoColumna>, kMaxEtapas + 1> rechazos_{};
     // The column's tables computed only in part, and how to continue them;
     // none once a table is whole.
-    std::array<std::optional<IntegracionColumna>, kMaxEtapas + 1> integraciones_{};
+    mutable std::array<std::optional<IntegracionColumna>, kMaxEtapas + 1> integraciones_{};
     std::array<unsigned long, kMaxEtapas + 1> versiones_{};
     unsigned long ultimaVersion_ = 0;
 };

@@ -41,7 +41,7 @@ namespace quillon {
 
 CabezaColumna CadenaEtapas::cabezaEnFila(int etapa, int fila) const
 {
-    assert(filaCalculada(etapa) >= fila);
+    completarHasta(etapa, fila);
     const AvanceColumnaPlatos& c = (*cabezas_)[static_cast<std::size_t>(etapa)];
     const auto i = static_cast<std::size_t>(fila);
     return {c.reflujo[i], c.destilado[i]};

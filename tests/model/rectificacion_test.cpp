@@ -326,7 +326,8 @@ INSTANTIATE_TEST_SUITE_P(Rectificacion, TablaEnTrozos,
                                          Trozos{{3, kPureza, 0, 0.99, 5}, kX0, {100}}));
 
 // The chain computes a column's stage for its still as far as its cut: the
-// cut's liquids are those of the whole table; kept through a charge of the
+// cut's liquids are those of the whole table, a row read past the cut is
+// computed first; kept through a charge of the
 // same value, it goes on with what it was begun with (alpha 0 would refuse
 // it) to the whole table; another column drops it.
 TEST(CadenaConColumna, AStageComputedAsFarAsItsCutGivesWhatTheWholeTableGives)
@@ -339,6 +340,8 @@ TEST(CadenaConColumna, AStageComputedAsFarAsItsCutGivesWhatTheWholeTableGives)
     const EstadoEtapa a = calcularEtapa(hastaCorte, alfa(kAlfa), e, {30}, 1), b = calcularEtapa(entera, alfa(kAlfa), e, {30}, 1);
     EXPECT_TRUE(hastaCorte.calculadaHasta(1, 3000) && !hastaCorte.calculadaHasta(1, 3001) && !hastaCorte.calculada(1));
     EXPECT_TRUE(a.alambique.x == b.alambique.x && hastaCorte.x0Etapa(1) == entera.x0Etapa(1));
+    // A row past the cut read is computed first.
+    EXPECT_EQ(hastaCorte.cabezaEnFila(1, 5000).R, entera.cabeza(1).reflujo[5000]);
     const unsigned long version = hastaCorte.version(1);
     hastaCorte.invalidarCargas(1);
     ASSERT_TRUE(hastaCorte.asegurar(1, alfa(0), kMMA, kMMB));
