@@ -241,7 +241,7 @@ private:
     // The column's message, else the refusal of stage k's charge, else null
     // for a stage that computed.
     const Texto* asegurarConColumna(int k, const Entradas& e, int fila = kPasosAvance);
-    // The last row of stage k's table its still drawing reads: the one at
+    // The last row of a stage's table its still drawing reads: the one at
     // the cut, or every row for the sums of a heating's clock.
     int filaDelAlambique(double corte) const;
     static TextosColumnaPlatos columnaInicial();
