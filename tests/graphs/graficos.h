@@ -13,6 +13,7 @@
 #include "model/condiciones.h"
 #include "simulacion/simulacion.h"
 #include "support/imagen.h"
+#include "support/tabla_elv.h"
 
 namespace quillon::prueba {
 
@@ -65,13 +66,7 @@ struct Graficos {
         sim.fijarCondiciones({"1", kAtmosferas, unifac ? termo::Modelo::Unifac : termo::Modelo::Ideal});
         if (!unifac) return sim.elegirVolatilidad();
         const auto t = std::get<termo::TablaPredicha>(termo::predecirTabla(*sim.sistemaTermico(), 98));
-        TablaELV tabla;
-        tabla.x.fill(-1);
-        tabla.y.fill(-1);
-        std::copy(t.x.begin(), t.x.end(), tabla.x.begin());
-        std::copy(t.y.begin(), t.y.end(), tabla.y.begin());
-        tabla.ultPunto = static_cast<int>(t.x.size()) - 1;
-        sim.aceptarTabla(tabla);
+        sim.aceptarTabla(tablaELV(t.x, t.y));
     }
     // The T-x-y diagram, chosen as a person chooses it.
     bool elegirTxy()

@@ -18,25 +18,15 @@
 #include "model/numero.h"
 #include "model/tabla_texto.h"
 #include "support/etapas.h"
+#include "support/tabla_elv.h"
 
 using namespace quillon;
 
-using namespace prueba;
+using namespace ::prueba;
 
 namespace {
 
-TablaELV tabla(std::initializer_list<std::pair<double, double>> puntos)
-{
-    TablaELV t;
-    t.x.fill(-1);
-    t.y.fill(-1);
-    for (auto [x, y] : puntos) {
-        t.x[static_cast<std::size_t>(t.ultPunto)] = x;
-        t.y[static_cast<std::size_t>(t.ultPunto++)] = y;
-    }
-    --t.ultPunto;
-    return t;
-}
+using quillon::prueba::tablaELV;
 
 double yCon(double x, double a) { return alfa(a).yEq(x); }  // a point of local volatility a
 
@@ -45,9 +35,9 @@ TEST(Equilibrium, ConstantAlphaAndTheDenseTableInterpolatedInX)
     const struct {
         TablaELV t;
         double alfa[6];  // at x = 0, 0.2, 0.4, 0.6, 0.601, 1; 0 where no segment reaches
-    } casos[] = {{tabla({{0, 0}, {0.5, 0.7}, {1, 1}}), {7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3}},
-                 {tabla({{0, 0}, {0.2, yCon(0.2, 3)}, {0.6, yCon(0.6, 2)}, {1, 1}}), {3, 3, 2.5, 2, 2, 2}},
-                 {tabla({{0.2, yCon(0.2, 3)}, {0.6004, yCon(0.6004, 2)}}), {0, 3, 3 - 0.2 / 0.4004, 3 - 0.4 / 0.4004, 0, 0}}};
+    } casos[] = {{tablaELV({0, 0.5, 1}, {0, 0.7, 1}), {7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3, 7.0 / 3}},
+                 {tablaELV({0, 0.2, 0.6, 1}, {0, yCon(0.2, 3), yCon(0.6, 2), 1}), {3, 3, 2.5, 2, 2, 2}},
+                 {tablaELV({0.2, 0.6004}, {yCon(0.2, 3), yCon(0.6004, 2)}), {0, 3, 3 - 0.2 / 0.4004, 3 - 0.4 / 0.4004, 0, 0}}};
     for (const auto& c : casos) {
         SuperTablaELV dense{};
         CrearSuperTABLA_ELV(c.t, dense);

@@ -17,16 +17,17 @@
 #include "model/composicion.h"
 #include "model/escalera.h"
 #include "model/tabla_texto.h"
+#include "support/etapas.h"
+#include "support/tabla_elv.h"
 
 using namespace quillon;
+using namespace ::prueba;
+using quillon::prueba::tablaELV;
 
 namespace {
 
-constexpr double kMMA = 78.1121, kMMB = 92.14, kAlfa = 2.45, kX0 = 0.4;
 constexpr auto kRazon = PoliticaReflujo::RazonConstante;
 constexpr auto kPureza = PoliticaReflujo::PurezaConstante;
-
-ModeloELV alfa(double a) { return {false, a, nullptr}; }
 
 struct Corrida {
     std::unique_ptr<ColumnaAvance> alambique = std::make_unique<ColumnaAvance>();
@@ -111,14 +112,8 @@ TEST(Escalera, OnePlateByHandFenskeAtTotalRefluxAndCornersOnTheCurveAndTheLine)
 // equilibrium and a vanishing still.
 TEST(Escalera, FromAnyGuessTheSearchesEndAtTheSameRoot)
 {
-    TablaELV t;
-    t.x.fill(-1);
-    t.y.fill(-1);
-    const double puntos[][2] = {{0, 0}, {0.1, 0.3}, {0.4, 0.62}, {1, 1}};
-    for (std::size_t i = 0; i < 4; ++i) std::tie(t.x[i], t.y[i]) = std::pair(puntos[i][0], puntos[i][1]);
-    t.ultPunto = 3;
     SuperTablaELV densa{};
-    CrearSuperTABLA_ELV(t, densa);
+    CrearSuperTABLA_ELV(tablaELV({0, 0.1, 0.4, 1}, {0, 0.3, 0.62, 1}), densa);
     const struct {
         ModeloELV elv;
         int platos;
@@ -178,14 +173,8 @@ TEST(Rectificacion, ConstantPurityHoldsItsMassBalanceUntilTheSwitchThenFallsAtRm
 // one alpha runs as that alpha.
 TEST(Rectificacion, ATablesEquilibriumGivesOneSolutionAndFiniteRowsWithinTheirRanges)
 {
-    TablaELV t;
-    t.x.fill(-1);
-    t.y.fill(-1);
-    const double puntos[][2] = {{0, 0}, {0.05, 0.3}, {0.2, 0.5}, {0.5, 0.65}, {0.8, 0.8}, {1, 1}};
-    for (std::size_t i = 0; i < 6; ++i) std::tie(t.x[i], t.y[i]) = std::pair(puntos[i][0], puntos[i][1]);
-    t.ultPunto = 5;
     SuperTablaELV densa{}, constante;
-    CrearSuperTABLA_ELV(t, densa);
+    CrearSuperTABLA_ELV(tablaELV({0, 0.05, 0.2, 0.5, 0.8, 1}, {0, 0.3, 0.5, 0.65, 0.8, 1}), densa);
     constante.fill(kAlfa);
     const ModeloELV tabla{true, 0, &densa};
     EXPECT_EQ(*rectificar({true, 0, &constante}, {4, kPureza, 0, 0.95, 6}).alambique, *rectificar(alfa(kAlfa), {4, kPureza, 0, 0.95, 6}).alambique);
@@ -332,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(Rectificacion, TablaEnTrozos,
 // it) to the whole table; another column drops it.
 TEST(CadenaConColumna, AStageComputedAsFarAsItsCutGivesWhatTheWholeTableGives)
 {
-    const Entradas e{.mma = kMMA, .mmb = kMMB, .alfa = kAlfa, .x0 = kX0, .m0 = 500, .numEtapas = 1};
+    const Entradas e = entradas();
     CadenaEtapas hastaCorte, entera;
     for (CadenaEtapas* c : {&hastaCorte, &entera}) c->fijarColumna({10, kPureza, 0, 0.95, 8});
     entera.fijarCargaInicial(kX0);

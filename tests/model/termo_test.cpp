@@ -17,6 +17,7 @@
 #include "model/termo_tabla.h"
 #include "support/rocio_referencia.h"
 #include "support/sistema.h"
+#include "support/tabla_elv.h"
 
 using namespace quillon;
 using namespace quillon::termo;
@@ -167,14 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
 // the program reads it and the predicted bubble curve.
 double errorDeLectura(const Sistema& s, const std::vector<double>& x, const std::vector<double>& y)
 {
-    TablaELV t;
-    t.x.fill(-1);
-    t.y.fill(-1);
-    std::copy(x.begin(), x.end(), t.x.begin());
-    std::copy(y.begin(), y.end(), t.y.begin());
-    t.ultPunto = static_cast<int>(x.size()) - 1;
     SuperTablaELV denso{};
-    CrearSuperTABLA_ELV(t, denso);
+    CrearSuperTABLA_ELV(prueba::tablaELV(x, y), denso);
     const ModeloELV elv{true, 0, &denso};
     double peor = 0;
     for (int k = 0; k <= 1000; ++k) peor = std::max(peor, std::fabs(elv.yEq(k / 1000.0) - s.burbuja(k / 1000.0).y));

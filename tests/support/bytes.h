@@ -1,5 +1,5 @@
 #pragma once
-// A file's bytes, whole; empty when it cannot be read.
+// A file's bytes, whole (empty when it cannot be read), and a text repeated.
 
 #include <filesystem>
 #include <fstream>
@@ -13,5 +13,7 @@ inline std::string leerBytes(const std::filesystem::path& ruta)
     std::ifstream f(ruta, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
+
+inline std::string repetir(const std::string& s, int veces) { return veces > 0 ? s + repetir(s, veces - 1) : ""; }
 
 }  // namespace quillon::prueba
