@@ -66,46 +66,6 @@ TEST(Windows1252, EveryByteReadsAsItsCharacterAndIsWrittenBack)
     }
 }
 
-TEST(ExampleDocuments, EachOpensComputesEveryStageAndSavesToTheSameBytes)
-{
-    const std::filesystem::path carpeta = QUILLON_EXAMPLES_DIR;
-    // Each document, and the table file of its table.
-    const std::pair<std::string, std::string> ejemplos[] = {
-        {"benzene-toluene-3-stages", ""}, {"ethanol-water-1atm", "ethanol-water-1atm"},
-        {"isopropanol-water-1atm", "isopropanol-water-1atm"}, {"benzene-toluene-5-plates-reflux-2", ""},
-        {"ethanol-water-4-plates-purity-0.75", "ethanol-water-1atm"}};
-    for (const auto& [nombre, nombreTabla] : ejemplos) {
-        const std::string bytes = prueba::leerBytes(carpeta / (nombre + ".bdf"));
-        const LecturaBdf l = LeerBdf(bytes, nombre);
-        ASSERT_TRUE(l.ok() && EscribirBdf(l.doc) == bytes) << nombre << ": " << l.error;
-        std::array<double, kMaxEtapas> cortes{};
-        EstadoNumerico estado;
-        const Entradas e = entradasDeDocumento(l.doc, cortes, estado);
-        SuperTablaELV superTabla{};
-        if (e.modoTabla) CrearSuperTABLA_ELV(l.doc.tabla, superTabla);
-        CadenaEtapas cadena;
-        const LecturaColumnaPlatos columna = leerColumnaPlatos(l.doc.columna.value_or(TextosColumnaPlatos{}));
-        ASSERT_EQ(columna.error, nullptr) << nombre;
-        EXPECT_EQ(columna.columna.hay(), nombre.find("plates") != std::string::npos) << nombre;
-        cadena.fijarColumna(columna.columna);
-        for (int k = 1; k <= l.doc.numEtapas; ++k) {
-            const EstadoEtapa etapa = calcularEtapa(cadena, ModeloELV{e.modoTabla, e.alfa, &superTabla}, e, cortes, k);
-            ASSERT_TRUE(etapa.error == nullptr && etapa.destilado.masa > 0) << nombre << " stage " << k;
-        }
-        // Read as a table file, a document gives its names, masses and rows.
-        const LecturaVle comoTabla = LeerVle(bytes, nombre);
-        EXPECT_TRUE(*comoTabla.nombreA == l.doc.compA && *comoTabla.masaB == l.doc.mmb && *comoTabla.y == l.doc.tabla.y) << nombre;
-        if (nombreTabla.empty()) continue;
-        // Its table file is what the editor writes, and holds the same points
-        // without the pure components.
-        const std::string tabla = prueba::leerBytes(carpeta / (nombreTabla + ".vle"));
-        const LecturaVle v = LeerVle(tabla, nombre);
-        ASSERT_TRUE(v.x && v.y && v.nombreA && v.nombreB && v.masaA && v.masaB) << nombre;
-        EXPECT_EQ(EscribirVle({*v.nombreA, *v.nombreB, *v.masaA, *v.masaB, *v.x, *v.y}), tabla) << nombre;
-        EXPECT_TRUE(std::equal(v.x->begin(), v.x->begin() + l.doc.tabla.ultPunto - 1, l.doc.tabla.x.begin() + 1)) << nombre;
-    }
-}
-
 // Pieces of UTF-8 text: markers of the grammar, blanks, accents, the euro of
 // the code page's high half, and letters it lacks.
 const char* const kPiezas[] = {"<", ">", "[", "]", "[[", "]]", " ", "a", "Z", "7", ",", ".", "%",
