@@ -237,12 +237,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Rechazo{"doc.bdf", 2, "ERROR: Relative volatility is out of range", "sed -i s/ALPHA=2.45/ALPHA=1/ doc.bdf"},
                     Rechazo{"doc.bdf --stage 2", 2, "ERROR: The percentage distilled in stage 1 is not valid", "sed -i s/E1=40/E1=140/ doc.bdf"},
                     // The column: malformed options, a policy without plates,
-                    // and a refused purity, after the first stage with the
-                    // stage. (Each refusal's figure: the column's model tests.)
+                    // and a purity out of reach, said with the best the
+                    // column gives and, after the first, the stage.
                     Rechazo{"doc.bdf --plates 31", 1, "--plates"}, Rechazo{"doc.bdf --plates 2 --reflux -1", 1, "--reflux"},
                     Rechazo{"doc.bdf --plates 2 --purity 1.5", 1, "--purity"}, Rechazo{"doc.bdf --reflux 2", 1, "need a column"},
                     Rechazo{"doc.bdf --plates 2 --reflux 2 --purity 0.9", 1, "one or the other"},
                     Rechazo{"doc.bdf --plates 2 --max-reflux 3", 1, "--max-reflux belongs"},
+                    Rechazo{"doc.bdf --plates 2 --purity 0.99 --max-reflux 2", 2,
+                            "ERROR: The column cannot give the distillate purity even at the largest reflux ratio (at most 0.83116)"},
                     Rechazo{"doc.bdf --stage 2 --plates 2 --purity 0.3 --max-reflux 2", 2,
                             "ERROR: The distillate purity must be above the charge's mole fraction of A (0.4)"},
                     Rechazo{"doc.bdf --plates 2 --purity 0.9", 2, "ERROR: Largest reflux ratio is not valid"},
