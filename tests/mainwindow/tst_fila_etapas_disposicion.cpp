@@ -37,6 +37,7 @@ class TstFilaEtapasDisposicion : public QObject {
     QRect donde(const QString& nombre, int i) const { return v->hijo(nombre + QString::number(i))->geometry(); }
 
 private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { v = std::make_unique<prueba::Ventana>(); }
     void cleanup() { v.reset(); }
 
