@@ -20,6 +20,7 @@ struct Agotamiento {
 };
 
 class TablaConPista : public testing::TestWithParam<Agotamiento> {};
+void PrintTo(const Agotamiento& a, std::ostream* os) { *os << "alpha " << a.alfa << " x0 " << a.x0 << " guess " << a.pista; }
 
 TEST_P(TablaConPista, DaLaMismaTablaQueSinPista)
 {

@@ -272,6 +272,12 @@ struct Trozos {
     std::vector<int> paradas;  // rows; -1, -2, -3: the row before, at and after the switch to Rmax
 };
 class TablaEnTrozos : public testing::TestWithParam<Trozos> {};
+void PrintTo(const Trozos& t, std::ostream* os)
+{
+    *os << t.columna.platos << " plates, " << (t.columna.politica == PoliticaReflujo::RazonConstante ? "R " : "xD ")
+        << (t.columna.politica == PoliticaReflujo::RazonConstante ? t.columna.reflujo : t.columna.pureza) << ", stops";
+    for (int p : t.paradas) *os << ' ' << p;
+}
 
 TEST_P(TablaEnTrozos, IsTheTableComputedInOneGo)
 {

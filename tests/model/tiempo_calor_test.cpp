@@ -54,6 +54,10 @@ struct Caso {
 };
 class ConCaudal : public testing::TestWithParam<Caso> {};
 class ConPotencia : public testing::TestWithParam<Caso> {};
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.a << " - " << c.b << " x0 " << c.x0 << ", " << c.platos << " plates R " << c.R << " alpha " << c.alfa;
+}
 const Caso kBencenoTolueno{"benzene", "toluene", 2.45, 78.1121, 92.14, 0.4, 0, 0};
 Caso con(Caso c, double x0, int platos = 0, double R = 0, double alfa = 2.45)
 {
