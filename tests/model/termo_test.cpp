@@ -20,6 +20,12 @@
 #include "support/tabla_elv.h"
 
 using namespace quillon;
+
+namespace quillon::termo {
+// Names a model in the test's name.
+void PrintTo(Modelo m, std::ostream* os) { *os << (m == Modelo::Unifac ? "UNIFAC" : "ideal"); }
+}  // namespace quillon::termo
+
 using namespace quillon::termo;
 
 namespace {
