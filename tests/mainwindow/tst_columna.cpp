@@ -14,7 +14,6 @@
 #include "graphs/datos_escalera.h"
 #include "graphs/grafico_elv.h"
 #include "graphs/pintar_elv.h"
-#include "mainwindow/fila_etapas_dibujo.h"
 #include "support/imagen.h"
 #include "support/ventana.h"
 
@@ -111,7 +110,7 @@ private slots:
         QCOMPARE(EscribirBdf(v.sim().documento()), leido);
         v.orden(QStringLiteral("accionVista0"));
         QCOMPARE(v.contenido(0), still);
-        QVERIFY(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->platosColumna() > 0);
+        QVERIFY(v.dibujo(0)->platosColumna() > 0);
         // The progress graph's last two vertical items are the column's,
         // after the 17 and the two temperatures of a known pair.
         for (int i : {0, 1})
@@ -134,7 +133,7 @@ private slots:
         v.escribir(QStringLiteral("TxtPlatos"), QStringLiteral("0"));
         v.esperarRefresco();
         QCOMPARE(v.contenido(0), antes);
-        QCOMPARE(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->platosColumna(), 0);
+        QCOMPARE(v.dibujo(0)->platosColumna(), 0);
         QVERIFY(!v.sim().documento().columna);
         v.orden(QStringLiteral("accionVista1"));
         QCOMPARE(v.hijo<GraficoELV>(QStringLiteral("graficoELV"))->imagen(), diagrama);

@@ -1,7 +1,6 @@
 // On a screen of pixel ratio 2 the stills are drawn with twice the pixels,
 // not scaled up from a picture of the nominal size.
 
-#include "mainwindow/fila_etapas_dibujo.h"
 #include "support/imagen.h"
 #include "support/ventana.h"
 
@@ -13,7 +12,7 @@ private slots:
     void imagenNitida()
     {
         prueba::Ventana v;
-        auto* alambique = v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"));
+        auto* alambique = v.dibujo(0);
         const QImage img = alambique->grab().toImage();
         // The full charge's 120 rows are 240 rows of device pixels.
         QSet<int> filas;

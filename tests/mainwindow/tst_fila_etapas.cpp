@@ -11,15 +11,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "mainwindow/fila_etapas_dibujo.h"
 #include "platform/texto_qt.h"
 #include "support/ventana.h"
 
 using namespace quillon;
 
 namespace {
-
-DibujoEtapa* dibujo(prueba::Ventana& v, int j) { return v.hijo<DibujoEtapa>(QStringLiteral("dibujo%1").arg(j)); }
 
 // Pixel rows of a picture showing the colour its liquid was given.
 int filasLiquidas(DibujoEtapa* d)
@@ -44,7 +41,7 @@ void alturasSegunMasa(prueba::Ventana& v, double carga)
     const int n = v.sim().numEtapas();
     for (int j = 0; j <= n; ++j) {
         const double esperadas = (j == n ? 130 : 120) * masa(v, j) / carga;
-        QVERIFY2(std::abs(filasLiquidas(dibujo(v, j)) - esperadas) <= 0.51, qPrintable(QString::number(j)));
+        QVERIFY2(std::abs(filasLiquidas(v.dibujo(j)) - esperadas) <= 0.51, qPrintable(QString::number(j)));
     }
 }
 
@@ -62,7 +59,6 @@ class TstFilaEtapas : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::Ventana> v;
 
-    void etapas(int n) { v->hijo<QRadioButton>(QStringLiteral("OptETAP%1").arg(n))->click(); }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -86,12 +82,12 @@ private slots:
         v->esperarRefresco();
         QCOMPARE(v->mensaje(), QString());
         const bool todo = n.corte == QLatin1String("100");
-        QCOMPARE(filasLiquidas(dibujo(*v, 0)), todo ? 0 : 120);
-        QCOMPARE(filasLiquidas(dibujo(*v, 1)), todo ? 130 : 0);
+        QCOMPARE(filasLiquidas(v->dibujo(0)), todo ? 0 : 120);
+        QCOMPARE(filasLiquidas(v->dibujo(1)), todo ? 130 : 0);
         // Before any distillation, and once all is distilled, the liquid has
         // the charge's composition: its colour lies that far from pure B to A.
         const EsquemaColor& c = esquemasLiquido()[static_cast<std::size_t>(n.esquema)].color;
-        const QColor color = dibujo(*v, todo ? 1 : 0)->colorLiquido();
+        const QColor color = v->dibujo(todo ? 1 : 0)->colorLiquido();
         const int rgb[] = {color.red(), color.green(), color.blue()};
         for (std::size_t i = 0; i < 3; ++i) QVERIFY(std::abs(rgb[i] - ((1 - n.x0) * c[i] + n.x0 * c[i + 3])) <= 0.5);
     }
@@ -146,7 +142,7 @@ private slots:
     void unErrorDejaLaFilaEnBlanco()
     {
         QFETCH(Malo, m);
-        etapas(2);
+        v->pulsar(QStringLiteral("OptETAP2"));
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("40"));
         QList<std::pair<QString, QString>> buenos;  // each box typed into and its text before, last first
         for (const QString& e : m.ediciones.split(QLatin1Char(';'))) {
@@ -161,7 +157,7 @@ private slots:
         QCOMPARE(v->mensaje(), m.mensaje);
         for (int j = 0; j <= 2; ++j) {
             QVERIFY(v->contenido(j).isEmpty());
-            QCOMPARE(filasLiquidas(dibujo(*v, j)), 0);
+            QCOMPARE(filasLiquidas(v->dibujo(j)), 0);
         }
         PeticionTabla p;
         p.etapa = 2;
@@ -170,13 +166,13 @@ private slots:
         for (const auto& [caja, texto] : buenos) v->escribir(caja, texto);
         v->esperarRefresco();
         QTRY_COMPARE(v->mensaje(), QString());
-        QVERIFY(filasLiquidas(dibujo(*v, 0)) > 0);
+        QVERIFY(filasLiquidas(v->dibujo(0)) > 0);
         alturasSegunMasa(*v, masa(*v, 0) + masa(*v, 1) + masa(*v, 2));
     }
 
     void arrastrarSoloRedibujaSuEtapa()
     {
-        etapas(2);
+        v->pulsar(QStringLiteral("OptETAP2"));
         v->escribir(QStringLiteral("cajaAvance1"), QStringLiteral("50"));
         v->escribir(QStringLiteral("cajaAvance2"), QStringLiteral("50"));
         v->sim().marcarGuardado();
@@ -199,8 +195,8 @@ private slots:
         QCOMPARE(masa(*v, 1) + masa(*v, 2), carga * s->value() / 100);
         alturasSegunMasa(*v, carga);
         QVERIFY(v->sim().modificado());
-        QCOMPARE(dibujo(*v, 1)->fondo(), cristaleria::Pieza::Alambique);
-        QCOMPARE(dibujo(*v, 2)->fondo(), cristaleria::Pieza::Receptor);
+        QCOMPARE(v->dibujo(1)->fondo(), cristaleria::Pieza::Alambique);
+        QCOMPARE(v->dibujo(2)->fondo(), cristaleria::Pieza::Receptor);
     }
 
     // The slider, the percent box and the labels under a still paint what a
@@ -260,7 +256,7 @@ private slots:
     // table view then has every row, down to the still emptied at 100 %.
     void conColumnaHastaElCorte()
     {
-        etapas(2);
+        v->pulsar(QStringLiteral("OptETAP2"));
         v->escribir(QStringLiteral("TxtPlatos"), QStringLiteral("5"));
         v->esperarRefresco();
         QStringList hastaCorte;

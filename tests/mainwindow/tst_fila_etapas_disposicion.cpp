@@ -4,22 +4,18 @@
 // still, and the next button keeps to the right edge; the arrows and the
 // page keys move the row to either end and no further.
 
-#include <QRadioButton>
 
-#include "mainwindow/fila_etapas_dibujo.h"
 #include "support/ventana.h"
 
 using namespace quillon;
 
 namespace {
 
-DibujoEtapa* dibujo(prueba::Ventana& v, int j) { return v.hijo<DibujoEtapa>(QStringLiteral("dibujo%1").arg(j)); }
-
 QList<int> dibujosVisibles(prueba::Ventana& v)
 {
     QList<int> l;
     for (int j = 0; j <= kMaxEtapas; ++j)
-        if (dibujo(v, j)->isVisible()) l << j;
+        if (v.dibujo(j)->isVisible()) l << j;
     return l;
 }
 
@@ -33,7 +29,6 @@ class TstFilaEtapasDisposicion : public QObject {
     Q_OBJECT
     std::unique_ptr<prueba::Ventana> v;
 
-    void etapas(int n) { v->hijo<QRadioButton>(QStringLiteral("OptETAP%1").arg(n))->click(); }
     QRect donde(const QString& nombre, int i) const { return v->hijo(nombre + QString::number(i))->geometry(); }
 
 private slots:
@@ -50,7 +45,7 @@ private slots:
     void desplazarLaFila()
     {
         QFETCH(bool, teclas);
-        etapas(6);
+        v->pulsar(QStringLiteral("OptETAP6"));
         QWidget* fila = v->hijo(QStringLiteral("filaEtapas"));
         auto paso = [&](bool siguiente) {
             if (teclas) QTest::keyClick(v->hijo(QStringLiteral("barraVistas")), siguiente ? Qt::Key_PageDown : Qt::Key_PageUp);
@@ -63,7 +58,7 @@ private slots:
             // one step more changes nothing.
             QVERIFY(visibles.contains(siguiente ? kMaxEtapas : 0));
             QVERIFY(visibles.size() < kMaxEtapas);
-            QVERIFY(dibujo(*v, visibles.last())->geometry().right() < fila->width());
+            QVERIFY(v->dibujo(visibles.last())->geometry().right() < fila->width());
             for (int j : visibles) QVERIFY(!v->contenido(j).isEmpty());
             paso(siguiente);
             QCOMPARE(dibujosVisibles(*v), visibles);
@@ -84,7 +79,7 @@ private slots:
         // Tall enough for the inputs not to scroll: their bar would take
         // its strip from the row.
         v->w().resize(d.ancho, 1100);
-        etapas(d.etapas);
+        v->pulsar(QStringLiteral("OptETAP%1").arg(d.etapas));
         v->esperarRefresco();
         QWidget* fila = v->hijo(QStringLiteral("filaEtapas"));
 

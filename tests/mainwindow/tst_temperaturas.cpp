@@ -8,7 +8,6 @@
 
 #include "documents/form_prediccion.h"
 #include "formats/documento.h"
-#include "mainwindow/fila_etapas_dibujo.h"
 #include "model/termo.h"
 #include "support/sistema.h"
 #include "support/ventana.h"
@@ -120,7 +119,7 @@ private slots:
                                             QRegularExpression::escape(c.texto) + QStringLiteral("$"));
         if (c.texto.isEmpty()) QVERIFY2(!texto.contains(QStringLiteral("Boiling")), qPrintable(texto));
         else QVERIFY2(texto.contains(ebullicion), qPrintable(texto));
-        QCOMPARE(v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro().has_value(), c.termometro);
+        QCOMPARE(v.dibujo(0)->termometro().has_value(), c.termometro);
         auto* caja = v.hijo<QPlainTextEdit>(QStringLiteral("contenido0"));
         for (const QString& linea : texto.split(QLatin1Char('\n')))
             QVERIFY2(caja->fontMetrics().horizontalAdvance(linea) < caja->viewport()->width(), qPrintable(linea));
@@ -145,7 +144,7 @@ private slots:
         v.escribir(QStringLiteral("cajaAvance1"), QStringLiteral("0"));
         const double T = prueba::sistema("ethanol", "water").burbuja(0.1).T - kCeroCelsius;
         QVERIFY2(v.contenido(0).endsWith(QStringLiteral("\n\nBoiling point: 85.78 °C")), qPrintable(v.contenido(0)));
-        QCOMPARE(*v.hijo<DibujoEtapa>(QStringLiteral("dibujo0"))->termometro(), T);
+        QCOMPARE(*v.dibujo(0)->termometro(), T);
     }
 };
 

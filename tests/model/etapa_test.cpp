@@ -21,12 +21,9 @@
 #include "support/tabla_elv.h"
 
 using namespace quillon;
-
-using namespace ::prueba;
+using namespace prueba;
 
 namespace {
-
-using quillon::prueba::tablaELV;
 
 double yCon(double x, double a) { return alfa(a).yEq(x); }  // a point of local volatility a
 

@@ -14,6 +14,7 @@
 #include "model/rectificacion.h"
 #include "support/etapas.h"
 
+using namespace quillon;
 using namespace prueba;
 
 namespace {

@@ -21,8 +21,7 @@
 #include "support/tabla_elv.h"
 
 using namespace quillon;
-using namespace ::prueba;
-using quillon::prueba::tablaELV;
+using namespace prueba;
 
 namespace {
 
@@ -274,8 +273,8 @@ struct Trozos {
 class TablaEnTrozos : public testing::TestWithParam<Trozos> {};
 void PrintTo(const Trozos& t, std::ostream* os)
 {
-    *os << t.columna.platos << " plates, " << (t.columna.politica == PoliticaReflujo::RazonConstante ? "R " : "xD ")
-        << (t.columna.politica == PoliticaReflujo::RazonConstante ? t.columna.reflujo : t.columna.pureza) << ", stops";
+    const bool razon = t.columna.politica == kRazon;
+    *os << t.columna.platos << " plates, " << (razon ? "R " : "xD ") << (razon ? t.columna.reflujo : t.columna.pureza) << ", stops";
     for (int p : t.paradas) *os << ' ' << p;
 }
 

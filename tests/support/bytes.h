@@ -14,6 +14,11 @@ inline std::string leerBytes(const std::filesystem::path& ruta)
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-inline std::string repetir(const std::string& s, int veces) { return veces > 0 ? s + repetir(s, veces - 1) : ""; }
+inline std::string repetir(const std::string& s, int veces)
+{
+    std::string r;
+    for (int i = 0; i < veces; ++i) r += s;
+    return r;
+}
 
 }  // namespace quillon::prueba

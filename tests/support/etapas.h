@@ -11,9 +11,7 @@
 #include "model/equilibrio.h"
 #include "model/numero.h"
 
-namespace prueba {
-
-using namespace quillon;
+namespace quillon::prueba {
 
 // The start-up inputs of the English build: benzene/toluene, alpha 2.45,
 // x0 0.4, 500 g, one stage.
@@ -36,4 +34,4 @@ inline std::unique_ptr<ColumnaAvance> columna(const ModeloELV& elv, double x0 = 
     return c;
 }
 
-}  // namespace prueba
+}  // namespace quillon::prueba

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "mainwindow/fila_etapas_dibujo.h"
 #include "mainwindow/formmain.h"
 #include "platform/boton_imagen.h"
 #include "simulacion/simulacion.h"
@@ -88,6 +89,8 @@ public:
 
     QString mensaje() const { return hijo<QLabel>(QStringLiteral("LblMSG"))->text(); }
     // The text beside picture j of the row (still j+1, or the receiver).
+    // The picture of still j (the receiver after the last stage).
+    DibujoEtapa* dibujo(int j) const { return hijo<DibujoEtapa>(QStringLiteral("dibujo%1").arg(j)); }
     QString contenido(int j) const { return hijo<QPlainTextEdit>(QStringLiteral("contenido%1").arg(j))->toPlainText(); }
 
 private:
