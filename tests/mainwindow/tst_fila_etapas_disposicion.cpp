@@ -2,7 +2,7 @@
 // window shows more stills, nothing overlaps and everything lies inside the
 // row, the stages go left to right with their progress controls under their
 // still, and the next button keeps to the right edge; the arrows and the
-// page keys move the row to either end and no further.
+// page keys move the row one still at a time to either end and no further.
 
 
 #include "support/ventana.h"
@@ -51,6 +51,9 @@ private slots:
             if (teclas) QTest::keyClick(v->hijo(QStringLiteral("barraVistas")), siguiente ? Qt::Key_PageDown : Qt::Key_PageUp);
             else v->pulsar(siguiente ? QStringLiteral("botonSiguiente") : QStringLiteral("botonAnterior"));
         };
+        // One step moves the row by one still.
+        paso(true);
+        QCOMPARE(dibujosVisibles(*v).first(), 1);
         for (bool siguiente : {true, false}) {
             for (int i = 0; i < kMaxEtapas; ++i) paso(siguiente);
             const QList<int> visibles = dibujosVisibles(*v);
